@@ -1,0 +1,40 @@
+#include "program.h"
+
+#include "datafileerror.h"
+#include "messagepresenter.h"
+#include "namesel.h"
+#include "startup.h"
+
+Program::Program(QString programFolder, MessagePresenter &messages)
+    : m_programFolder(std::move(programFolder))
+    , m_messages(messages)
+{
+}
+
+Program::~Program() = default;
+
+QString Program::secondCopyMessage()
+{
+    return QStringLiteral("このプログラムと同じプログラムがすでに起動され、完全に終了されていません。"
+                          "同じプログラムを完全に終了させてから実行してください。");
+}
+
+int Program::start()
+{
+    try {
+        runStartup(m_state, m_programFolder);
+    } catch (const DataFileError &e) {
+        m_messages.show(MessagePresenter::Icon::Critical, QStringLiteral("Tavrel"), e.text());
+        return 1;
+    }
+
+    m_lock = std::make_unique<InstanceLock>(m_programFolder);
+    if (!m_lock->acquire()) {
+        m_messages.show(MessagePresenter::Icon::Critical, QStringLiteral("注意"), secondCopyMessage());
+        return 1;
+    }
+
+    m_startScreen = std::make_unique<NameSel>(m_state);
+    m_startScreen->showMaximized();
+    return 0;
+}

@@ -1,0 +1,32 @@
+#include "basefrm.h"
+
+#include "fontfaces.h"
+#include "twiplayout.h"
+
+#include <QApplication>
+#include <QLabel>
+
+BaseFrm::BaseFrm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Just a moment, please."));
+    auto *layout = new TwipLayout(this);
+    layout->setBackground(QColor(0, 128, 128));
+    m_label19 = new QLabel(QStringLiteral("Just a moment, please."), layout->canvas());
+    m_label19->setAlignment(Qt::AlignCenter);
+    m_label19->setStyleSheet(QStringLiteral("color: white;"));
+    layout->place(m_label19, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
+}
+
+void BaseFrm::showCover()
+{
+    if (!isVisible())
+        showFullScreen();
+    raise();
+    QApplication::processEvents();
+}
+
+void BaseFrm::closeCover()
+{
+    hide();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The full-screen cover "Just a moment, please." that screens put up while they hand over to
+// the next one. It never closes itself; whoever hands over closes it.
+class BaseFrm : public QWidget
+{
+public:
+    explicit BaseFrm(QWidget *parent = nullptr);
+
+    // Shows the cover (once, however often it is called) and paints its text at once.
+    void showCover();
+    void closeCover();
+
+    QLabel *label() const { return m_label19; }
+
+private:
+    QLabel *m_label19 = nullptr;
+};

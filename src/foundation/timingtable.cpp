@@ -1,0 +1,49 @@
+#include "timingtable.h"
+
+#include "catalogue.h"
+#include "datafileerror.h"
+#include "fieldreader.h"
+
+std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, int runnableLevels)
+{
+    std::array<LevelTiming, kLevelSlots> table{};
+    std::array<int, kLevelSlots> recordLine{};
+    FieldReader reader(filePath);
+    int level = -1;
+    while (!reader.atEnd()) {
+        ++level;
+        const QString what = QStringLiteral("レベル %1 の記録").arg(level);
+        const QList<Field> v = reader.ReadFields(12, what);
+        if (level >= kLevelSlots)
+            throw DataFileError(filePath, v.first().line,
+                                QStringLiteral("記録が多すぎます。記録はレベル 0 から %1 までの %2 件までです。")
+                                    .arg(kLevelSlots - 1)
+                                    .arg(kLevelSlots));
+        LevelTiming &t = table[static_cast<std::size_t>(level)];
+        t.passTime = reader.wholeNumber(v[0], QStringLiteral("合格タイム"));
+        t.limitTime = reader.wholeNumber(v[1], QStringLiteral("制限タイム"));
+        t.requiredPoints = reader.wholeNumber(v[2], QStringLiteral("必要ポイント"));
+        t.requiredCount = static_cast<std::int16_t>(reader.wholeNumber(v[3], QStringLiteral("必要回数")));
+        t.levelWeight = static_cast<float>(reader.number(v[4], QStringLiteral("ポイント倍率")));
+        t.window2Count = reader.number(v[5], QStringLiteral("期間２の回数"));
+        t.window2Points = reader.number(v[6], QStringLiteral("期間２のポイント"));
+        t.window1Days = reader.number(v[7], QStringLiteral("期間１の日数"));
+        t.window2Days = reader.number(v[8], QStringLiteral("期間２の日数"));
+        recordLine[static_cast<std::size_t>(level)] = v.first().line;
+    }
+    for (int l = 1; l <= runnableLevels && l < kLevelSlots; ++l) {
+        const LevelTiming &t = table[static_cast<std::size_t>(l)];
+        if (t.passTime > 0 && t.limitTime > 0)
+            continue;
+        const QString caption = catalogue::levelCaption(l);
+        const QString problem =
+            l > level ? QStringLiteral("レベル %1（%2）の記録がありません。合格タイムと制限タイムが必要です。")
+                            .arg(l)
+                            .arg(caption)
+                      : QStringLiteral("レベル %1（%2）の合格タイムと制限タイムは 1 秒以上でなければなりません。")
+                            .arg(l)
+                            .arg(caption);
+        throw DataFileError(filePath, recordLine[static_cast<std::size_t>(l)], problem);
+    }
+    return table;
+}

@@ -1,0 +1,71 @@
+#include "fakes.h"
+#include "namesel.h"
+#include "program.h"
+#include "tempinstall.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList listing(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+TEST(Program, OpensTheStartScreenOnAValidInstallation)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), messages);
+    ASSERT_EQ(program.start(), 0);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    ASSERT_NE(program.startScreen(), nullptr);
+    EXPECT_TRUE(program.startScreen()->isVisible());
+    EXPECT_EQ(program.startScreen()->windowTitle(), QStringLiteral("quenda"));
+    EXPECT_EQ(program.startScreen()->palette().color(QPalette::Window), QColor(0, 128, 128));
+}
+
+TEST(Program, AMissingCommonDataFileGivesItsMessageAndNothingElse)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    install.remove(QStringLiteral("files/共通データ.txt"));
+    const QStringList before = listing(install.root());
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), messages);
+    EXPECT_NE(program.start(), 0);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].icon, MessagePresenter::Icon::Critical);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("共通データ.txt")));
+    EXPECT_EQ(program.startScreen(), nullptr);
+    EXPECT_EQ(listing(install.root()), before);
+}
+
+TEST(Program, ASecondCopyShowsTheCautionAndEnds)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    FakeMessagePresenter firstMessages;
+    Program first(install.programFolder(), firstMessages);
+    ASSERT_EQ(first.start(), 0);
+
+    FakeMessagePresenter messages;
+    Program second(install.programFolder(), messages);
+    EXPECT_NE(second.start(), 0);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("注意"));
+    EXPECT_EQ(messages.shown[0].text, Program::secondCopyMessage());
+    EXPECT_EQ(second.startScreen(), nullptr);
+    EXPECT_TRUE(first.startScreen()->isVisible());
+}
+
+} // namespace

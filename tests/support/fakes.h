@@ -1,0 +1,65 @@
+#pragma once
+
+#include "messagepresenter.h"
+#include "randomsource.h"
+#include "soundplayer.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+// Records every file it is asked to play and answers with the codes it was given (0 when none
+// are left).
+class FakeSoundPlayer : public SoundPlayer
+{
+public:
+    PlayResult play(const QString &wavPath) override
+    {
+        played.append(wavPath);
+        if (results.empty())
+            return {};
+        PlayResult r = results.front();
+        results.pop_front();
+        return r;
+    }
+    QStringList played;
+    std::deque<PlayResult> results;
+};
+
+// Hands out the numbers it was given, then repeats the last one.
+class ScriptedRandom : public RandomSource
+{
+public:
+    explicit ScriptedRandom(QList<double> values) : m_values(std::move(values)) {}
+    double next() override
+    {
+        if (m_values.isEmpty())
+            return 0.0;
+        const double v = m_values.constFirst();
+        if (m_values.size() > 1)
+            m_values.removeFirst();
+        return v;
+    }
+
+private:
+    QList<double> m_values;
+};
+
+struct ShownMessage
+{
+    MessagePresenter::Icon icon;
+    QString title;
+    QString text;
+};
+
+class FakeMessagePresenter : public MessagePresenter
+{
+public:
+    void show(Icon icon, const QString &title, const QString &text, QWidget * = nullptr) override
+    {
+        shown.append({icon, title, text});
+    }
+    QList<ShownMessage> shown;
+};
