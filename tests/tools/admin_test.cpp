@@ -1,0 +1,40 @@
+#include "admin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Run
+{
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+Run admin(const QStringList &args)
+{
+    Run r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.status = runAdmin(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+TEST(Admin, HelpAndUnknownCommands)
+{
+    const Run help = admin({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("usage: tavrel-admin")));
+
+    const Run none = admin({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("usage")));
+
+    const Run unknown = admin({QStringLiteral("frobnicate")});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate")));
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+#include "bankcommands.h"
+
+QList<AdminCommand> bankCommands()
+{
+    return {};
+}

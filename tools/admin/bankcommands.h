@@ -1,0 +1,6 @@
+#pragma once
+
+#include "admincommand.h"
+
+// Commands on question files.
+QList<AdminCommand> bankCommands();

@@ -1,0 +1,17 @@
+#include "admin.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = runAdmin(QCoreApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return status;
+}

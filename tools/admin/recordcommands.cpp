@@ -1,0 +1,6 @@
+#include "recordcommands.h"
+
+QList<AdminCommand> recordCommands()
+{
+    return {};
+}
