@@ -3,6 +3,7 @@
 #include "datafileerror.h"
 #include "messagepresenter.h"
 #include "namesel.h"
+#include "screenshow.h"
 #include "startup.h"
 
 Program::Program(QString programFolder, MessagePresenter &messages)
@@ -35,6 +36,6 @@ int Program::start()
     }
 
     m_startScreen = std::make_unique<NameSel>(m_state);
-    m_startScreen->showMaximized();
+    showMaximisedScreen(m_startScreen.get());
     return 0;
 }
