@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 
 BaseFrm::BaseFrm(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -20,8 +21,11 @@ BaseFrm::BaseFrm(QWidget *parent)
 
 void BaseFrm::showCover()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        if (const QScreen *s = screen())
+            setGeometry(s->geometry());
         showFullScreen();
+    }
     raise();
     QApplication::processEvents();
 }
