@@ -1,0 +1,107 @@
+#include "questionbank.h"
+
+#include "catalogue.h"
+#include "datafileerror.h"
+#include "questionline.h"
+#include "scramblekey.h"
+#include "sjis.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+QString QuestionBank::storedFileName(const QString &callerFileName)
+{
+    const qsizetype nameStart = std::max(callerFileName.lastIndexOf(u'/'), callerFileName.lastIndexOf(u'\\')) + 1;
+    const qsizetype dot = callerFileName.lastIndexOf(u'.');
+    const QString base = dot >= nameStart ? callerFileName.first(dot) : callerFileName;
+    return base + QStringLiteral("vv.ccc");
+}
+
+QuestionBank QuestionBank::load(const QString &callerFileName)
+{
+    const QString path = storedFileName(callerFileName);
+    QFile file(path);
+    if (!QFileInfo(file).isFile())
+        throw DataFileError::missing(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataFileError(path, 0, QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return fromBytes(bytes, path);
+}
+
+QuestionBank QuestionBank::fromBytes(QByteArrayView bytes, const QString &filePath)
+{
+    QuestionBank bank;
+    bank.m_filePath = filePath;
+    const QStringList lines = questionline::splitLines(sjis::decode(bytes));
+    if (lines.isEmpty())
+        throw DataFileError(filePath, 0, QStringLiteral("問題が 1 行もありません。"));
+    if (lines.size() > kMaxRows)
+        throw DataFileError(filePath, kMaxRows + 1,
+                            QStringLiteral("行が多すぎます。問題は %1 行までです。").arg(kMaxRows));
+
+    const ScrambleKey &key = ScrambleKey::program();
+    bank.m_rows.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        const std::optional<QString> plain = key.unscramble(lines[i]);
+        if (!plain)
+            throw DataFileError(filePath, line,
+                                QStringLiteral("行が短すぎます（%1 文字しかありません。%2 文字以上必要です）。")
+                                    .arg(lines[i].size())
+                                    .arg(key.requiredLength()));
+        std::optional<QStringList> fields = questionline::fieldsOf(*plain);
+        if (!fields)
+            throw DataFileError(filePath, line,
+                                QStringLiteral("終わりの印「%1」がありません。").arg(questionline::kEndMarker));
+        if (fields->size() > kMaxColumns)
+            throw DataFileError(filePath, line,
+                                QStringLiteral("項目が多すぎます（%1 個あります。%2 個までです）。")
+                                    .arg(fields->size())
+                                    .arg(kMaxColumns));
+        bank.m_rows.append(std::move(*fields));
+    }
+    bank.m_columnCount = static_cast<int>(bank.m_rows.constLast().size());
+    return bank;
+}
+
+QString QuestionBank::cell(int row, int column) const
+{
+    if (row < 1 || row > m_rows.size() || column < 1)
+        return {};
+    const QStringList &fields = m_rows[row - 1];
+    return column <= fields.size() ? fields[column - 1] : QString();
+}
+
+QList<Question> QuestionBank::selectGroup(int groupNo) const
+{
+    QList<Question> questions;
+    for (int row = 1; row <= rowCount(); ++row) {
+        if (questionline::groupOf(cell(row, questionline::kGroupColumn)) != groupNo)
+            continue;
+        const QString yearText = cell(row, questionline::kYearColumn);
+        const std::optional<std::int16_t> year = questionline::yearOf(yearText);
+        if (!year)
+            throw DataFileError(m_filePath, row,
+                                QStringLiteral("年（3 番目の項目）が -32768 から 32767 までの整数ではありません（「%1」）。")
+                                    .arg(yearText));
+        Question q;
+        q.group = groupNo;
+        q.year = *year;
+        q.name = cell(row, 4);
+        q.nameSub = cell(row, 5);
+        q.explain = cell(row, 6);
+        q.explainSub = cell(row, 7);
+        questions.append(std::move(q));
+    }
+    return questions;
+}
+
+QList<Question> loadLevelQuestions(const QString &appFolder, int runLevel)
+{
+    const QuestionBank bank = QuestionBank::load(appFolder + QStringLiteral("Morvidかな0.csv"));
+    return bank.selectGroup(catalogue::questionGroup(runLevel));
+}
