@@ -1,0 +1,108 @@
+#pragma once
+
+#include "drillview.h"
+#include "question.h"
+
+#include <QList>
+
+#include <array>
+
+struct AppState;
+class Clock;
+class DrillHost;
+class RandomSource;
+class SoundEffects;
+
+// What the drill needs to know about the pupil's earlier runs when a run starts.
+struct RunHistory
+{
+    std::array<int, 36> attemptsToday{}; // this pupil's runs today, per level
+    int levelBestTime = 0;               // best time of all pupils at this level; 0 = none
+    int ownBestTime = 0;                 // this pupil's best time at this level; 0 = none
+};
+
+// One timed run of a test level, apart from any widget. The screen forwards intents (a slot or a
+// year chosen, a timer fired) and renders view(); the logic plays sounds, moves the clock and
+// hands the finished run to the host. Run time is measured on the monotonic clock, so a run across
+// midnight or a change of the wall clock is timed correctly; a wrong year moves the start back.
+class DrillRun
+{
+public:
+    static constexpr int kCoverMs = 3500;     // clue cover
+    static constexpr int kYearCoverMs = 3000; // timeline cover
+    static constexpr int kClockMs = 1000;
+    static constexpr int kMinutesMs = 10000;
+    static constexpr int kPenaltySeconds = 10;
+    static constexpr double kTimelineHeight = 7950.0; // twips: year 0 at the top, 2000 at the bottom
+    static constexpr double kMarkerHeight = 120.0;
+
+    DrillRun(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
+             DrillHost &host);
+
+    // Sets the screen up for state.runLevel with the level's questions and starts the clock.
+    // A test level shows its first question. The caller has checked that there are questions.
+    void activate(QList<Question> questions, const RunHistory &history);
+
+    // Intents of the screen.
+    void chooseSlot(int slot);  // 0-10; a click on either label of a slot
+    void chooseYear(int index); // 1-6
+    void pressDigit(int digit); // keyboard: 1-9 chooses a slot, 1-6 a year in the year stage
+    void coverTimerFired();     // Timer1: the clue cover goes
+    void yearCoverTimerFired(); // Timer6: the timeline cover goes
+    void clockTick();           // sTimer1, every second
+    void minutesTick();         // sTimer2, every ten seconds
+
+    const DrillView &view() const { return m_view; }
+
+    // Timers the screen must run. A timer's start count changes each time it is switched on, so
+    // the screen knows to restart it.
+    bool clockRunning() const { return m_clockOn; }
+    bool coverTimerRunning() const { return m_coverTimerOn; }
+    bool yearCoverTimerRunning() const { return m_yearCoverTimerOn; }
+    int coverTimerStarts() const { return m_coverTimerStarts; }
+    int yearCoverTimerStarts() const { return m_yearCoverTimerStarts; }
+
+    // Run state, for the screen and for tests.
+    int questionCount() const { return static_cast<int>(m_questions.size()); }
+    int currentQuestion() const { return m_current; }
+    int questionKind() const { return m_kind; }
+    int answerSlot() const { return m_answerSlot; }
+    int clearCounter(int question) const { return m_clearCounter.at(question); }
+    const Question &question(int number) const { return m_questions.at(number - 1); }
+
+private:
+    void initialSettings(const RunHistory &history);
+    void start();
+    void MakeQuestion();
+    void AfterJudging();
+    void EndRun();
+    void showAnswer(ChoiceSlot &large);
+    void updateMinutes();
+    void updateBlocks(int rawTime);
+    void hideCountdown(int firstBlock, int reference, int rawTime);
+    int rawTimeNow() const;
+    QString progressText(int counter) const;
+
+    AppState &m_state;
+    const Clock &m_clock;
+    RandomSource &m_random;
+    SoundEffects &m_sounds;
+    DrillHost &m_host;
+
+    QList<Question> m_questions;
+    QList<int> m_clearCounter; // index 0 unused
+    int m_current = 0;
+    int m_kind = 1;
+    int m_answerSlot = 0;
+    int m_levelBestTime = 0;
+    int m_ownBestTime = 0;
+    bool m_practice = false;
+
+    bool m_clockOn = false;
+    bool m_coverTimerOn = false;
+    bool m_yearCoverTimerOn = false;
+    int m_coverTimerStarts = 0;
+    int m_yearCoverTimerStarts = 0;
+
+    DrillView m_view;
+};

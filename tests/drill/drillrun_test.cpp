@@ -1,0 +1,417 @@
+#include "appstate.h"
+#include "catalogue.h"
+#include "clock.h"
+#include "drillhost.h"
+#include "drillrun.h"
+#include "fakes.h"
+#include "soundeffects.h"
+#include "soundtable.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class FakeHost : public DrillHost
+{
+public:
+    void letEventsRun() override
+    {
+        ++eventRuns;
+        if (duringEvents)
+            duringEvents();
+    }
+    void waitHandlingEvents(int ms) override { waited += ms; }
+    void recordRun() override { recorded.append(recordedTime ? recordedTime() : 0); }
+    void showWaitScreen() override { ++waitScreens; }
+    void finishTestRun() override { ++testFinished; }
+    void finishPractice() override { ++practiceFinished; }
+
+    int eventRuns = 0;
+    int waited = 0;
+    QList<int> recorded;
+    std::function<int()> recordedTime;
+    int waitScreens = 0;
+    int testFinished = 0;
+    int practiceFinished = 0;
+    std::function<void()> duringEvents;
+};
+
+QList<Question> makeQuestions(int n)
+{
+    QList<Question> questions;
+    for (int i = 1; i <= n; ++i) {
+        Question q;
+        q.group = 1;
+        q.year = static_cast<std::int16_t>(500 + 37 * i);
+        q.name = QStringLiteral("人物%1").arg(i);
+        q.nameSub = QStringLiteral("よみ%1").arg(i);
+        q.explain = QStringLiteral("説明%1").arg(i);
+        q.explainSub = QStringLiteral("補足%1").arg(i);
+        questions.append(q);
+    }
+    return questions;
+}
+
+// A drill run on level 2 (a test) with a clock that moves only when told to.
+class DrillRunTest : public ::testing::Test
+{
+protected:
+    DrillRunTest()
+    {
+        catalogue::start(state);
+        catalogue::fillLevels(state);
+        for (int level = 1; level <= 18; ++level) {
+            state.timingTable[static_cast<std::size_t>(level)].passTime = 60;
+            state.timingTable[static_cast<std::size_t>(level)].limitTime = 100;
+        }
+        state.pupilName = QStringLiteral(" 山田太郎 ");
+        state.pupilNo = 12;
+        state.siteName = QStringLiteral("みどり小学校");
+        state.runLevel = 2;
+        state.startClock = 9 * 3600;
+        player.results.clear();
+        host.recordedTime = [this] { return state.runTime; };
+    }
+
+    void activate(int questions = 20, RunHistory history = {})
+    {
+        state.endFlag = 0;
+        state.recordingDone = 0;
+        run.activate(makeQuestions(questions), history);
+    }
+
+    void passCover()
+    {
+        if (run.coverTimerRunning())
+            run.coverTimerFired();
+    }
+
+    void answerCorrectly()
+    {
+        passCover();
+        run.chooseSlot(run.answerSlot());
+        if (run.yearCoverTimerRunning())
+            run.yearCoverTimerFired();
+    }
+
+    int correctYearIndex() const
+    {
+        for (int k = 1; k <= 6; ++k) {
+            if (run.view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt()
+                == run.question(run.currentQuestion()).year)
+                return k;
+        }
+        return 0;
+    }
+
+    int wrongSlot() const { return run.answerSlot() == 1 ? 2 : 1; }
+
+    void tickAt(double seconds)
+    {
+        clock.advance(seconds - (clock.monotonicSeconds() - state.runStart));
+        run.clockTick();
+    }
+
+    AppState state;
+    ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(9, 0, 30))};
+    SeededRandom random{42};
+    SoundTable table;
+    FakeSoundPlayer player;
+    ScriptedRandom soundRandom{{0.0}};
+    SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
+    FakeHost host;
+    DrillRun run{state, clock, random, sounds, host};
+};
+
+TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
+{
+    state.timingTable[2].limitTime = 120;
+    RunHistory history;
+    history.attemptsToday[2] = 3;
+    history.attemptsToday[5] = 2;
+    activate(20, history);
+    const DrillView &v = run.view();
+    EXPECT_EQ(state.barSeconds, 600);
+    EXPECT_DOUBLE_EQ(v.barPassWidth, v.barFrameWidth / 10.0);
+    EXPECT_DOUBLE_EQ(v.barLimitWidth, v.barFrameWidth / 5.0);
+    EXPECT_EQ(v.barElapsedWidth, 0.0);
+    EXPECT_EQ(v.pupilName, QStringLiteral("山田太郎"));
+    EXPECT_EQ(v.levelName, QStringLiteral("政治１"));
+    EXPECT_EQ(v.todayRun, QStringLiteral("6"));
+    EXPECT_EQ(v.levelRun, QStringLiteral("4"));
+    EXPECT_EQ(v.remaining, QStringLiteral("20"));
+    EXPECT_EQ(v.title, QStringLiteral("Tavrel"));
+    EXPECT_DOUBLE_EQ(v.titlePoints, 16.8);
+    EXPECT_TRUE(run.clockRunning());
+    EXPECT_TRUE(v.coverVisible);
+    EXPECT_TRUE(run.coverTimerRunning());
+    EXPECT_FALSE(v.practice);
+}
+
+TEST_F(DrillRunTest, PracticeLevelsShowDashesForTheRunCounters)
+{
+    state.runLevel = 7;
+    activate();
+    EXPECT_TRUE(run.view().practice);
+    EXPECT_EQ(run.view().todayRun, QStringLiteral("－"));
+    EXPECT_EQ(run.view().levelRun, QStringLiteral("－"));
+}
+
+TEST_F(DrillRunTest, MinutesSinceTheStartRoundDown)
+{
+    clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(9, 1, 59)));
+    activate();
+    EXPECT_EQ(run.view().minutes, QStringLiteral("1"));
+    clock.setNow(QDateTime(QDate(2026, 12, 9), QTime(9, 2, 0)));
+    run.minutesTick();
+    EXPECT_EQ(run.view().minutes, QStringLiteral("2"));
+    // Past midnight the count goes on.
+    state.startClock = 23 * 3600 + 59 * 60;
+    clock.setNow(QDateTime(QDate(2026, 12, 10), QTime(0, 3, 0)));
+    run.minutesTick();
+    EXPECT_EQ(run.view().minutes, QStringLiteral("4"));
+}
+
+TEST_F(DrillRunTest, AQuestionShowsItsClueNineChoicesAndSixYears)
+{
+    activate();
+    const DrillView &v = run.view();
+    const Question &q = run.question(run.currentQuestion());
+    const bool byExplanation = run.questionKind() == 1;
+    EXPECT_EQ(v.clue, byExplanation ? q.explain : q.name);
+    EXPECT_EQ(v.choices[0].main, byExplanation ? QStringLiteral("誰ですか") : QStringLiteral("関係あるのは"));
+    EXPECT_EQ(v.choices[static_cast<std::size_t>(run.answerSlot())].main, byExplanation ? q.name : q.explain);
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_FALSE(v.choices[static_cast<std::size_t>(slot)].main.isEmpty());
+        EXPECT_TRUE(v.choices[static_cast<std::size_t>(slot)].enabled);
+    }
+    EXPECT_EQ(v.progress, QStringLiteral("あと1回でクリア"));
+    EXPECT_EQ(correctYearIndex() > 0, true);
+    EXPECT_TRUE(v.yearCoverVisible);
+    EXPECT_FALSE(v.yearPanelVisible);
+}
+
+TEST_F(DrillRunTest, CountersMoveUpByOneDownByTwoAndNeverBelowMinusTwo)
+{
+    activate();
+    passCover();
+    const int q = run.currentQuestion();
+    const int wrong = wrongSlot();
+    run.chooseSlot(wrong);
+    EXPECT_EQ(run.clearCounter(q), -2);
+    EXPECT_EQ(run.view().progress, QStringLiteral("あと3回でクリア"));
+    EXPECT_FALSE(run.view().choices[static_cast<std::size_t>(wrong)].enabled);
+    EXPECT_EQ(player.played.size(), 1);
+
+    // The disabled slot cannot be chosen again; the prompt counts as wrong and is disabled too.
+    run.chooseSlot(wrong);
+    EXPECT_EQ(player.played.size(), 1);
+    run.chooseSlot(0);
+    EXPECT_EQ(run.clearCounter(q), -2);
+    EXPECT_EQ(run.view().progress, QStringLiteral("あと3回でクリア"));
+    EXPECT_FALSE(run.view().choices[0].enabled);
+
+    run.chooseSlot(run.answerSlot());
+    EXPECT_EQ(run.clearCounter(q), -1);
+    EXPECT_EQ(run.view().progress, QStringLiteral("あと2回でクリア"));
+    EXPECT_TRUE(run.view().yearPanelVisible);
+    EXPECT_EQ(run.view().yearCaption, QStringLiteral("年代を答えなさい"));
+    EXPECT_EQ(run.view().choices[10].main, run.view().choices[0].main);
+}
+
+TEST_F(DrillRunTest, AFreshQuestionAnsweredAtOnceIsClearedAndNeverAskedAgain)
+{
+    activate(12);
+    answerCorrectly();
+    const int q = run.currentQuestion();
+    EXPECT_EQ(run.view().progress, QStringLiteral("この問題クリア！"));
+    EXPECT_EQ(run.clearCounter(q), 1);
+    run.chooseYear(correctYearIndex());
+    EXPECT_EQ(run.view().remaining, QStringLiteral("11"));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_NE(run.currentQuestion(), q);
+        answerCorrectly();
+        run.chooseYear(correctYearIndex());
+    }
+}
+
+TEST_F(DrillRunTest, ThreeWrongYearsAddThirtySecondsAndKeepTheYearPanel)
+{
+    activate();
+    answerCorrectly();
+    const int right = correctYearIndex();
+    const int wrongYear = right == 1 ? 2 : 1;
+    tickAt(5.0);
+    EXPECT_EQ(run.view().time, QStringLiteral("5"));
+    for (int i = 0; i < 3; ++i)
+        run.chooseYear(wrongYear);
+    run.clockTick();
+    EXPECT_EQ(run.view().time, QStringLiteral("35"));
+    EXPECT_TRUE(run.view().yearPanelVisible);
+    EXPECT_EQ(run.clearCounter(run.currentQuestion()), 1);
+}
+
+TEST_F(DrillRunTest, YearsAreNotChosenUnderTheirCover)
+{
+    activate();
+    passCover();
+    run.chooseSlot(run.answerSlot());
+    const int before = static_cast<int>(player.played.size());
+    run.chooseYear(correctYearIndex());
+    EXPECT_EQ(player.played.size(), before);
+    EXPECT_TRUE(run.view().yearPanelVisible);
+}
+
+TEST_F(DrillRunTest, PassBlocksCountDownTheLastTenSeconds)
+{
+    activate();
+    tickAt(50.0);
+    EXPECT_FALSE(run.view().blockHidden[30]);
+    tickAt(51.0);
+    EXPECT_TRUE(run.view().blockHidden[30]);
+    EXPECT_FALSE(run.view().blockHidden[31]);
+    tickAt(60.0);
+    for (int b = 30; b <= 39; ++b)
+        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]);
+    // No best times given: those rows stay full.
+    for (int b = 10; b <= 29; ++b)
+        EXPECT_FALSE(run.view().blockHidden[static_cast<std::size_t>(b)]);
+}
+
+TEST_F(DrillRunTest, AWrongYearJumpsTheCountdown)
+{
+    RunHistory history;
+    history.levelBestTime = 80;
+    history.ownBestTime = 65;
+    activate(20, history);
+    answerCorrectly();
+    tickAt(58.0);
+    const int right = correctYearIndex();
+    run.chooseYear(right == 1 ? 2 : 1);
+    run.clockTick();
+    EXPECT_EQ(run.view().time, QStringLiteral("68"));
+    for (int b = 30; b <= 39; ++b)
+        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]) << b;
+    // Own best 65: its row counts down from 56 on, so at 68 it is gone; the overall best of 80
+    // has just begun (71 is its first block).
+    for (int b = 20; b <= 29; ++b)
+        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]) << b;
+    EXPECT_FALSE(run.view().blockHidden[10]);
+}
+
+TEST_F(DrillRunTest, TheTimeOutRecords99999OnceAndFreezesTheScreen)
+{
+    activate();
+    passCover();
+    tickAt(499.0);
+    EXPECT_EQ(state.endFlag, 0);
+    tickAt(500.0);
+    EXPECT_EQ(state.endFlag, 1);
+    EXPECT_EQ(state.runTime, 99999);
+    EXPECT_EQ(host.recorded, QList<int>{99999});
+    EXPECT_TRUE(run.view().noticeVisible);
+    EXPECT_TRUE(run.view().noticeTimeUp);
+    EXPECT_FALSE(run.view().noticeRecording);
+    EXPECT_EQ(host.testFinished, 1);
+    EXPECT_EQ(host.waited, 1000);
+    EXPECT_FALSE(run.clockRunning());
+
+    const int playedBefore = static_cast<int>(player.played.size());
+    const int q = run.currentQuestion();
+    const int counter = run.clearCounter(q);
+    for (int slot = 0; slot <= 10; ++slot)
+        run.chooseSlot(slot);
+    for (int k = 1; k <= 6; ++k)
+        run.chooseYear(k);
+    for (int d = 1; d <= 9; ++d)
+        run.pressDigit(d);
+    run.clockTick();
+    EXPECT_EQ(player.played.size(), playedBefore);
+    EXPECT_EQ(run.clearCounter(q), counter);
+    EXPECT_EQ(run.currentQuestion(), q);
+    EXPECT_EQ(host.recorded.size(), 1);
+}
+
+TEST_F(DrillRunTest, TheEndOfARunHappensOnceEvenWhenReEntered)
+{
+    activate(1);
+    answerCorrectly();
+    // While the end is under way, the pupil clicks the year again and the clock ticks.
+    int reentries = 0;
+    host.duringEvents = [&] {
+        if (reentries++ < 5) {
+            run.chooseYear(correctYearIndex());
+            run.clockTick();
+        }
+    };
+    tickAt(42.4);
+    host.duringEvents = nullptr;
+    reentries = 0;
+    host.duringEvents = [&] {
+        if (reentries++ < 5)
+            run.clockTick();
+    };
+    run.chooseYear(correctYearIndex());
+    EXPECT_EQ(host.recorded, QList<int>{42});
+    EXPECT_EQ(host.testFinished, 1);
+    EXPECT_TRUE(run.view().noticeRecording);
+    EXPECT_FALSE(run.view().noticeTimeUp);
+}
+
+TEST_F(DrillRunTest, AWholeRunEndsWithTheLastClearedQuestion)
+{
+    activate(8);
+    int guard = 0;
+    while (host.testFinished == 0 && guard++ < 200) {
+        tickAt(clock.monotonicSeconds() - state.runStart + 3.0);
+        answerCorrectly();
+        run.chooseYear(correctYearIndex());
+    }
+    ASSERT_EQ(host.testFinished, 1);
+    EXPECT_EQ(host.recorded.size(), 1);
+    EXPECT_EQ(state.runTime, state.rawTime);
+    EXPECT_EQ(run.view().remaining, QStringLiteral("0"));
+    EXPECT_EQ(host.waitScreens, 1);
+}
+
+TEST_F(DrillRunTest, KeysFollowTheRulesOfClicks)
+{
+    activate();
+    run.pressDigit(run.answerSlot()); // still under the cover
+    EXPECT_TRUE(player.played.isEmpty());
+    passCover();
+    run.pressDigit(run.answerSlot());
+    EXPECT_EQ(player.played.size(), 1);
+    EXPECT_TRUE(run.view().yearPanelVisible);
+    run.pressDigit(correctYearIndex()); // timeline still covered
+    EXPECT_EQ(player.played.size(), 1);
+    run.yearCoverTimerFired();
+    const int q = run.currentQuestion();
+    run.pressDigit(correctYearIndex());
+    EXPECT_EQ(player.played.size(), 2);
+    EXPECT_FALSE(run.view().yearPanelVisible);
+    EXPECT_EQ(run.clearCounter(q), 1);
+}
+
+class TinyGroups : public DrillRunTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TinyGroups, CanBePlayedToTheEnd)
+{
+    activate(GetParam());
+    int filled = 0;
+    for (int slot = 1; slot <= 9; ++slot)
+        filled += run.view().choices[static_cast<std::size_t>(slot)].main.isEmpty() ? 0 : 1;
+    EXPECT_EQ(filled, GetParam() == 1 ? 1 : 9);
+    int guard = 0;
+    while (host.testFinished == 0 && guard++ < 50) {
+        answerCorrectly();
+        run.chooseYear(correctYearIndex());
+    }
+    EXPECT_EQ(host.testFinished, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TinyGroups, ::testing::Values(1, 2, 5, 6));
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "questionrules.h"
+#include "randomsource.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+TEST(Distractors, TwentyQuestionsGiveNineDifferentOthers)
+{
+    for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+        SeededRandom random(seed);
+        const QList<int> chosen = questionrules::drawDistractors(20, 7, random);
+        ASSERT_EQ(chosen.size(), 9);
+        const QSet<int> distinct(chosen.cbegin(), chosen.cend());
+        EXPECT_EQ(distinct.size(), 9);
+        EXPECT_FALSE(distinct.contains(7));
+        for (int j : chosen)
+            EXPECT_TRUE(j >= 1 && j <= 20);
+    }
+}
+
+struct SmallGroupCase
+{
+    int questions;
+    int maxUse;
+    int atLeastTwice; // how many questions must appear more than once
+};
+
+class SmallGroups : public ::testing::TestWithParam<SmallGroupCase> {};
+
+TEST_P(SmallGroups, FillEverySlotWithoutTheAskedQuestion)
+{
+    const SmallGroupCase c = GetParam();
+    EXPECT_EQ(questionrules::maxDistractorUse(c.questions), c.maxUse);
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+        SeededRandom random(seed);
+        const QList<int> chosen = questionrules::drawDistractors(c.questions, 1, random);
+        std::map<int, int> uses;
+        for (int j : chosen) {
+            ASSERT_NE(j, 1);
+            ASSERT_TRUE(j >= 2 && j <= c.questions);
+            ++uses[j];
+        }
+        int repeated = 0;
+        for (const auto &[question, count] : uses) {
+            EXPECT_LE(count, c.maxUse);
+            repeated += count > 1 ? 1 : 0;
+        }
+        EXPECT_GE(repeated, c.atLeastTwice);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SmallGroups,
+                         ::testing::Values(SmallGroupCase{9, 2, 1}, SmallGroupCase{6, 2, 4},
+                                           SmallGroupCase{5, 3, 1}, SmallGroupCase{3, 5, 2},
+                                           SmallGroupCase{2, 9, 1}));
+
+TEST(Distractors, ASingleQuestionLeavesTheWrongChoicesEmpty)
+{
+    SeededRandom random(3);
+    EXPECT_EQ(questionrules::drawDistractors(1, 1, random), QList<int>(9, 0));
+}
+
+struct YearCase
+{
+    int year;
+    int farLow;
+    int farHigh;
+};
+
+class CandidateYears : public ::testing::TestWithParam<YearCase> {};
+
+TEST_P(CandidateYears, FourFarOneNearAndTheYearItself)
+{
+    const YearCase c = GetParam();
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        SeededRandom random(seed);
+        const QStringList years = questionrules::drawCandidateYears(c.year, random);
+        ASSERT_EQ(years.size(), 6);
+        int far = 0;
+        int near = 0;
+        int itself = 0;
+        for (const QString &t : years) {
+            ASSERT_EQ(t.size(), 4);
+            const int y = t.trimmed().toInt();
+            const int distance = std::abs(y - c.year);
+            if (distance == 0) {
+                ++itself;
+            } else if (distance > 100) {
+                ++far;
+                EXPECT_TRUE(y >= c.farLow && y <= c.farHigh) << y;
+            } else {
+                ++near;
+                EXPECT_GT(distance, 20);
+                EXPECT_TRUE(y - c.year >= -100 && y - c.year <= 99);
+            }
+        }
+        // A far year may equal another far year but never the question's own year.
+        EXPECT_EQ(itself, 1);
+        EXPECT_EQ(far, 4);
+        EXPECT_EQ(near, 1);
+        QStringList sorted = years;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(years, sorted);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CandidateYears,
+                         ::testing::Values(YearCase{50, 151, 1999}, YearCase{1950, 0, 1849},
+                                           YearCase{1192, 0, 1999}));
+
+TEST(CandidateYears, SortAsRightAlignedTexts)
+{
+    EXPECT_EQ(questionrules::yearText(794), QStringLiteral(" 794"));
+    EXPECT_EQ(questionrules::yearText(1192), QStringLiteral("1192"));
+    EXPECT_EQ(questionrules::yearText(-35), QStringLiteral(" -35"));
+    EXPECT_EQ(questionrules::yearText(57), QStringLiteral("  57"));
+    QStringList texts = {QStringLiteral("1192"), QStringLiteral(" 794"), QStringLiteral(" -35"),
+                         QStringLiteral("  57"), QStringLiteral(" 150")};
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("  57"), QStringLiteral(" -35"), QStringLiteral(" 150"),
+                                  QStringLiteral(" 794"), QStringLiteral("1192")}));
+}
+
+} // namespace
