@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// What the record procedures need from the program around them. They run on the screen's
+// thread, so a wait must keep the screen responsive, and a failure they cannot recover from ends
+// the program.
+struct RecordCallbacks
+{
+    // Called while a run log is held by another user or program, and while its folder is
+    // missing: lets pending screen events run for about one second, then returns. The program
+    // passes letEventsRunForOneSecond.
+    std::function<void()> letEventsRun;
+
+    // Shows the message and ends the program; it is called after every file is closed. The
+    // program's handler never returns; when a handler does return (tests, the teachers' tool),
+    // the procedure stops at once, writes nothing more and reports failure.
+    std::function<void(const QString &title, const QString &text)> fatal;
+};
+
+// The program's wait: handles pending events for one second, sleeping briefly between rounds so
+// that the wait costs no processor time.
+void letEventsRunForOneSecond();

@@ -1,0 +1,303 @@
+#include "recordfile.h"
+
+#include <QFile>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#else
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#ifdef _WIN32
+
+namespace {
+HANDLE asHandle(std::intptr_t h)
+{
+    return reinterpret_cast<HANDLE>(h);
+}
+
+OVERLAPPED at(std::int64_t offset)
+{
+    OVERLAPPED o{};
+    o.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
+    o.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+    return o;
+}
+
+bool isBusy(DWORD code)
+{
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING;
+}
+} // namespace
+
+void RecordFile::noteError()
+{
+    const DWORD code = GetLastError();
+    wchar_t *text = nullptr;
+    const DWORD len = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                         | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                     nullptr, code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    m_error.description = len ? QString::fromWCharArray(text, len).trimmed() : QString::number(code);
+    if (text)
+        LocalFree(text);
+    m_error.number = static_cast<int>(code);
+}
+
+RecordFile::Outcome RecordFile::open(const QString &path, Access access)
+{
+    close();
+    const std::wstring name = QString(path).replace(u'/', u'\\').toStdWString();
+    const HANDLE h = CreateFileW(name.c_str(), GENERIC_READ | (access == Access::ReadWrite ? GENERIC_WRITE : 0),
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 access == Access::ReadWrite ? OPEN_ALWAYS : OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        noteError();
+        if (isBusy(code))
+            return Outcome::Busy;
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+            return Outcome::NotFound;
+        return Outcome::Failed;
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(h);
+    return Outcome::Done;
+}
+
+RecordFile::Outcome RecordFile::lock(LockKind kind)
+{
+    OVERLAPPED o = at(0);
+    const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (kind == LockKind::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+    if (LockFileEx(asHandle(m_handle), flags, 0, MAXDWORD, MAXDWORD, &o)) {
+        m_locked = true;
+        return Outcome::Done;
+    }
+    const DWORD code = GetLastError();
+    noteError();
+    return isBusy(code) ? Outcome::Busy : Outcome::Failed;
+}
+
+bool RecordFile::unlock()
+{
+    if (!m_locked)
+        return true;
+    OVERLAPPED o = at(0);
+    m_locked = false;
+    if (UnlockFileEx(asHandle(m_handle), 0, MAXDWORD, MAXDWORD, &o))
+        return true;
+    noteError();
+    return false;
+}
+
+std::optional<std::int64_t> RecordFile::size()
+{
+    LARGE_INTEGER s{};
+    if (GetFileSizeEx(asHandle(m_handle), &s))
+        return static_cast<std::int64_t>(s.QuadPart);
+    noteError();
+    return std::nullopt;
+}
+
+bool RecordFile::readFromStart(char *into, std::int64_t count)
+{
+    std::int64_t done = 0;
+    while (done < count) {
+        OVERLAPPED o = at(done);
+        const auto chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
+        DWORD got = 0;
+        if (!ReadFile(asHandle(m_handle), into + done, chunk, &got, &o)) {
+            noteError();
+            return false;
+        }
+        if (got == 0) {
+            m_error = {QStringLiteral("file shorter than expected"), 0};
+            return false;
+        }
+        done += got;
+    }
+    return true;
+}
+
+bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
+{
+    OVERLAPPED o = at(offset);
+    DWORD written = 0;
+    if (!WriteFile(asHandle(m_handle), bytes.data(), static_cast<DWORD>(bytes.size()), &written, &o)) {
+        noteError();
+        return false;
+    }
+    if (written != static_cast<DWORD>(bytes.size())) {
+        m_error = {QStringLiteral("short write"), 0};
+        return false;
+    }
+    return true;
+}
+
+bool RecordFile::flush()
+{
+    if (FlushFileBuffers(asHandle(m_handle)))
+        return true;
+    noteError();
+    return false;
+}
+
+void RecordFile::close()
+{
+    if (m_handle == -1)
+        return;
+    unlock();
+    CloseHandle(asHandle(m_handle));
+    m_handle = -1;
+}
+
+#else
+
+namespace {
+bool lockHeldElsewhere(int code)
+{
+    return code == EACCES || code == EAGAIN || code == EINTR;
+}
+} // namespace
+
+void RecordFile::noteError()
+{
+    const int code = errno;
+    m_error.description = QString::fromLocal8Bit(std::strerror(code));
+    m_error.number = code;
+}
+
+RecordFile::Outcome RecordFile::open(const QString &path, Access access)
+{
+    close();
+    const QByteArray name = QFile::encodeName(path);
+    const int flags = access == Access::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY;
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        const int code = errno;
+        noteError();
+        return code == ENOENT ? Outcome::NotFound : Outcome::Failed;
+    }
+    m_handle = fd;
+    return Outcome::Done;
+}
+
+RecordFile::Outcome RecordFile::lock(LockKind kind)
+{
+    struct flock fl{};
+    fl.l_type = kind == LockKind::Exclusive ? F_WRLCK : F_RDLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = 0;
+    fl.l_len = 0; // to the end of the file, however far it grows
+    if (::fcntl(static_cast<int>(m_handle), F_SETLK, &fl) == 0) {
+        m_locked = true;
+        return Outcome::Done;
+    }
+    const int code = errno;
+    noteError();
+    return lockHeldElsewhere(code) ? Outcome::Busy : Outcome::Failed;
+}
+
+bool RecordFile::unlock()
+{
+    if (!m_locked)
+        return true;
+    m_locked = false;
+    struct flock fl{};
+    fl.l_type = F_UNLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = 0;
+    fl.l_len = 0;
+    if (::fcntl(static_cast<int>(m_handle), F_SETLK, &fl) == 0)
+        return true;
+    noteError();
+    return false;
+}
+
+std::optional<std::int64_t> RecordFile::size()
+{
+    struct stat st{};
+    if (::fstat(static_cast<int>(m_handle), &st) == 0)
+        return static_cast<std::int64_t>(st.st_size);
+    noteError();
+    return std::nullopt;
+}
+
+bool RecordFile::readFromStart(char *into, std::int64_t count)
+{
+    std::int64_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(static_cast<int>(m_handle), into + done, static_cast<size_t>(count - done),
+                                    static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            noteError();
+            return false;
+        }
+        if (got == 0) {
+            m_error = {QStringLiteral("file shorter than expected"), 0};
+            return false;
+        }
+        done += got;
+    }
+    return true;
+}
+
+bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
+{
+    std::int64_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::pwrite(static_cast<int>(m_handle), bytes.data() + done,
+                                     static_cast<size_t>(bytes.size() - done), static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0) {
+            noteError();
+            return false;
+        }
+        if (put == 0) {
+            m_error = {QStringLiteral("nothing written"), 0};
+            return false;
+        }
+        done += put;
+    }
+    return true;
+}
+
+bool RecordFile::flush()
+{
+    if (::fsync(static_cast<int>(m_handle)) == 0)
+        return true;
+    noteError();
+    return false;
+}
+
+void RecordFile::close()
+{
+    if (m_handle == -1)
+        return;
+    unlock();
+    ::close(static_cast<int>(m_handle));
+    m_handle = -1;
+}
+
+#endif
+
+RecordFile::~RecordFile()
+{
+    close();
+}
+
+bool RecordFile::isOpen() const
+{
+    return m_handle != -1;
+}

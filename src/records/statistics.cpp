@@ -1,0 +1,152 @@
+#include "statistics.h"
+
+#include "appstate.h"
+#include "oadate.h"
+#include "recordcallbacks.h"
+#include "recordfile.h"
+#include "runlog.h"
+#include "runstats.h"
+
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+const QString kLoadLabel = QStringLiteral("成績ランダムファイル表示");
+constexpr int kMissingFolderTries = 4;
+constexpr int kMissingFolderWaitSeconds = 5;
+
+// Stages of reading the log, shown in failure messages.
+enum Stage : int { kOpening = 1, kLocking = 2, kReading = 3, kRecords = 4 };
+
+QString dateText(double days)
+{
+    const QDate d = oadate::toDate(days);
+    return d.isValid() ? d.toString(QStringLiteral("yyyy/MM/dd")) : QString::number(days);
+}
+
+QString clockText(double days)
+{
+    const QTime t = oadate::toTime(days);
+    return t.isValid() ? t.toString(QStringLiteral("HH:mm:ss")) : QString::number(days);
+}
+
+// The values of the record being processed, so that a teacher can find it in the log.
+QString rowDump(const RunRow &row, std::int64_t position, int stage)
+{
+    return QStringLiteral("/date%1/i=%2/time=%3/name=/Bangou=%4/level=%5/time=%6line%7")
+        .arg(dateText(row.date))
+        .arg(position)
+        .arg(clockText(row.clock))
+        .arg(row.pupil)
+        .arg(row.level)
+        .arg(row.time)
+        .arg(stage);
+}
+
+QString failureText(int stage, const FileError &e, const RunRow &row, std::int64_t position)
+{
+    return QStringLiteral("%1 %2 %3 %4").arg(kLoadLabel).arg(stage).arg(e.number).arg(e.description)
+           + rowDump(row, position, stage);
+}
+
+// Reads the whole run log into stats' buffer. Returns the bytes, or nothing after reporting a
+// failure through callbacks.fatal (the file closed first).
+std::optional<QByteArrayView> readRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks)
+{
+    const QString path = runlog::runLogPath(state.folders);
+    std::optional<FileError> failure;
+    int stage = kOpening;
+    int missing = 0;
+    QByteArrayView bytes;
+    {
+        RecordFile file;
+        for (;;) {
+            const RecordFile::Outcome opened = file.open(path, RecordFile::Access::ReadOnly);
+            if (opened == RecordFile::Outcome::Done)
+                break;
+            if (opened == RecordFile::Outcome::NotFound && QFileInfo(state.folders.dataFolder).isDir())
+                return QByteArrayView(); // no run recorded yet
+            if (opened == RecordFile::Outcome::NotFound) {
+                if (++missing == kMissingFolderTries) {
+                    const FileError e = file.error();
+                    callbacks.fatal(state.productTitle, QStringLiteral("ファイルがありません%1 %2 %3")
+                                                            .arg(stage)
+                                                            .arg(e.description)
+                                                            .arg(e.number));
+                    return std::nullopt;
+                }
+                for (int s = 0; s < kMissingFolderWaitSeconds; ++s)
+                    callbacks.letEventsRun();
+                continue;
+            }
+            if (opened == RecordFile::Outcome::Busy) {
+                callbacks.letEventsRun();
+                continue;
+            }
+            failure = file.error();
+            break;
+        }
+        if (!failure) {
+            stage = kLocking;
+            for (;;) {
+                const RecordFile::Outcome locked = file.lock(RecordFile::LockKind::Shared);
+                if (locked == RecordFile::Outcome::Done)
+                    break;
+                if (locked != RecordFile::Outcome::Busy) {
+                    failure = file.error();
+                    break;
+                }
+                callbacks.letEventsRun();
+            }
+        }
+        if (!failure) {
+            stage = kReading;
+            const std::optional<std::int64_t> length = file.size();
+            if (!length) {
+                failure = file.error();
+            } else {
+                char *buffer = stats.readBuffer(*length);
+                if (file.readFromStart(buffer, *length))
+                    bytes = QByteArrayView(buffer, *length);
+                else
+                    failure = file.error();
+            }
+        }
+    }
+    if (failure) {
+        callbacks.fatal(state.productTitle, failureText(stage, *failure, RunRow{}, 0));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool reportOutOfRange(const AppState &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
+{
+    const FileError e{QStringLiteral("生徒番号またはレベルが範囲外です"), 9};
+    callbacks.fatal(state.productTitle, failureText(kRecords, e, bad.row, bad.recordNo));
+    return false;
+}
+
+} // namespace
+
+bool LoadRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks)
+{
+    const std::optional<QByteArrayView> log = readRunLog(state, stats, callbacks);
+    if (!log)
+        return false;
+    if (const auto bad = stats.loadRecords(*log))
+        return reportOutOfRange(state, *bad, callbacks);
+    return true;
+}
+
+bool ComputeStats(const AppState &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks)
+{
+    const std::optional<QByteArrayView> log = readRunLog(state, stats, callbacks);
+    if (!log)
+        return false;
+    if (const auto bad = stats.countRecords(*log, state.timingTable, now))
+        return reportOutOfRange(state, *bad, callbacks);
+    return true;
+}
