@@ -44,6 +44,18 @@ void TwipLayout::move(QWidget *control, const QRect &twips)
     place(control, twips);
 }
 
+void TwipLayout::setDesignFont(QWidget *control, const QFont &font)
+{
+    for (Placed &p : m_placed) {
+        if (p.widget == control) {
+            p.font = font;
+            p.hasFont = true;
+            apply(p);
+            return;
+        }
+    }
+}
+
 void TwipLayout::setBackground(const QColor &colour)
 {
     for (QWidget *w : {m_host, m_canvas}) {

@@ -31,6 +31,9 @@ public:
     void place(QWidget *control, const QRect &twips, const QFont &font);
     void place(QWidget *control, const QRect &twips);
 
+    // Gives a placed control another font at its designed point size.
+    void setDesignFont(QWidget *control, const QFont &font);
+
     // Moves an already placed control (for controls that move while the screen is shown).
     void move(QWidget *control, const QRect &twips);
 

@@ -1,0 +1,466 @@
+#include "mainfrm.h"
+
+#include "appstate.h"
+#include "clicklabel.h"
+#include "fontfaces.h"
+#include "timelinewidget.h"
+#include "twiplayout.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+constexpr int kStripHeight = 1695;
+constexpr int kPanelHeight = 11520 - kStripHeight;
+constexpr int kLabel1Bottom = 480 + 885;
+
+const QColor kFormBack(0, 192, 192);
+const QColor kLightYellow(255, 255, 192);
+const QColor kOrange(255, 128, 0);
+const QColor kLightOrange(255, 224, 192);
+
+QString boxStyle(const QColor &back, bool border, const QColor &text = Qt::black)
+{
+    return QStringLiteral("QLabel { background: %1; color: %2; %3 } QLabel:disabled { color: #a0a0a0; }")
+        .arg(back.name(), text.name(), border ? QStringLiteral("border: 1px solid black;") : QString());
+}
+
+void fill(QWidget *w, const QColor &colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+QFont pGothic(double points, bool bold = false)
+{
+    return fontfaces::make(fontfaces::pGothic(), points, bold);
+}
+
+} // namespace
+
+// Lets the run render and yield, and passes recording and hand-overs on.
+class MainFrm::Host : public DrillHost
+{
+public:
+    Host(MainFrm &screen, DrillHost &handOver) : m_screen(screen), m_handOver(handOver) {}
+
+    void letEventsRun() override
+    {
+        m_screen.render();
+        QApplication::processEvents();
+    }
+    void waitHandlingEvents(int milliseconds) override
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    void recordRun() override { m_handOver.recordRun(); }
+    void showWaitScreen() override { m_handOver.showWaitScreen(); }
+    void finishTestRun() override { m_handOver.finishTestRun(); }
+    void finishPractice() override { m_handOver.finishPractice(); }
+
+private:
+    MainFrm &m_screen;
+    DrillHost &m_handOver;
+};
+
+MainFrm::MainFrm(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
+                 DrillHost &handOver, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_host(std::make_unique<Host>(*this, handOver))
+    , m_run(state, clock, random, sounds, *m_host)
+{
+    setWindowTitle(QStringLiteral("Quenda"));
+    setFocusPolicy(Qt::StrongFocus);
+    m_layout = new TwipLayout(this);
+    m_layout->setBackground(kFormBack);
+
+    buildStatusStrip();
+    buildTestPanel();
+    buildYearPanel();
+    m_picture3 = new QWidget(m_layout->canvas());
+    m_layout->place(m_picture3, QRect(0, kStripHeight, 15360, kPanelHeight));
+    m_picture3->hide();
+    buildNotice();
+
+    m_sTimer1.setInterval(DrillRun::kClockMs);
+    m_sTimer2.setInterval(DrillRun::kMinutesMs);
+    m_timer1.setInterval(DrillRun::kCoverMs);
+    m_timer6.setInterval(DrillRun::kYearCoverMs);
+    connect(&m_sTimer1, &QTimer::timeout, this, [this] {
+        m_run.clockTick();
+        afterEvent();
+    });
+    connect(&m_sTimer2, &QTimer::timeout, this, [this] {
+        m_run.minutesTick();
+        afterEvent();
+    });
+    connect(&m_timer1, &QTimer::timeout, this, [this] {
+        m_run.coverTimerFired();
+        afterEvent();
+    });
+    connect(&m_timer6, &QTimer::timeout, this, [this] {
+        m_run.yearCoverTimerFired();
+        afterEvent();
+    });
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::buildStatusStrip()
+{
+    QWidget *canvas = m_layout->canvas();
+    m_sPicture1 = new QWidget(canvas);
+    fill(m_sPicture1, QColor(0, 128, 128));
+    m_layout->place(m_sPicture1, QRect(0, 0, 15360, kStripHeight));
+
+    const auto label = [&](const QRect &r, double points, const QString &text = QString(),
+                           Qt::Alignment align = Qt::AlignCenter, bool bold = true) {
+        auto *l = new QLabel(text, m_sPicture1);
+        l->setAlignment(align);
+        l->setStyleSheet(QStringLiteral("color: white;"));
+        m_layout->place(l, r, pGothic(points, bold));
+        return l;
+    };
+    const auto valueBox = [&](const QRect &r, double points) {
+        auto *l = new QLabel(m_sPicture1);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(boxStyle(Qt::white, true));
+        m_layout->place(l, r, pGothic(points, true));
+        return l;
+    };
+
+    // First line: who, what and where, then the minutes and the run counters.
+    m_sLabel2 = label(QRect(60, 60, 2100, 480), 16.8);
+    m_sLabel2->setStyleSheet(QStringLiteral("color: rgb(255,255,128);"));
+    m_sLabel7 = valueBox(QRect(2220, 60, 2700, 480), 14.25);
+    m_sLabel8 = valueBox(QRect(4980, 60, 2100, 480), 14.25);
+    m_sLabel14 = label(QRect(7140, 60, 2760, 480), 10.5, QString(), Qt::AlignCenter, false);
+    label(QRect(9960, 120, 690, 360), 10.5, QStringLiteral("起動後"));
+    m_sLabel13 = valueBox(QRect(10650, 120, 480, 360), 10.5);
+    label(QRect(11130, 120, 300, 360), 10.5, QStringLiteral("分"));
+    label(QRect(11520, 120, 510, 360), 10.5, QStringLiteral("本日"));
+    m_sLabel12 = valueBox(QRect(12030, 120, 480, 360), 10.5);
+    label(QRect(12510, 120, 480, 360), 10.5, QStringLiteral("回目"));
+    label(QRect(13050, 120, 1140, 360), 10.5, QStringLiteral("このレベル"));
+    m_sLabel11 = valueBox(QRect(14190, 120, 480, 360), 10.5);
+    label(QRect(14670, 120, 480, 360), 10.5, QStringLiteral("回目"));
+
+    // Second line: remaining questions, elapsed time and the three countdown rows.
+    label(QRect(60, 630, 600, 390), 12, QStringLiteral("残り"));
+    m_sLabel9 = valueBox(QRect(660, 630, 660, 390), 12);
+    label(QRect(1320, 630, 360, 390), 12, QStringLiteral("問"));
+    label(QRect(1800, 630, 900, 390), 12, QStringLiteral("タイム"));
+    m_sLabel10 = valueBox(QRect(2700, 630, 900, 390), 12);
+
+    const std::array<std::pair<int, QString>, 3> rows{{{10, QStringLiteral("Best")},
+                                                       {20, QStringLiteral("YourBest")},
+                                                       {30, QStringLiteral("Pass")}}};
+    int left = 3840;
+    for (const auto &[first, caption] : rows) {
+        label(QRect(left, 630, 1080, 390), 9.75, caption, Qt::AlignRight | Qt::AlignVCenter);
+        left += 1140;
+        for (int i = 0; i < 10; ++i) {
+            auto *block = new QFrame(m_sPicture1);
+            block->setFrameShape(QFrame::Box);
+            fill(block, first == 30 ? QColor(255, 255, 0) : (first == 20 ? QColor(255, 160, 64) : QColor(255, 96, 96)));
+            m_layout->place(block, QRect(left + i * 195, 660, 165, 330));
+            m_sPicture3[static_cast<std::size_t>(first + i)] = block;
+        }
+        left += 10 * 195 + 90;
+    }
+
+    // Third line: the time bar. Back to front: frame, limit mark, pass mark, elapsed time.
+    const auto bar = [&](const QColor &colour) {
+        auto *f = new QFrame(m_sPicture1);
+        fill(f, colour);
+        return f;
+    };
+    m_sShape5 = bar(Qt::white);
+    m_sShape4 = bar(QColor(128, 255, 128));
+    m_sShape3 = bar(QColor(0, 255, 0));
+    m_sShape2 = bar(QColor(0, 0, 255));
+    m_layout->place(m_sShape5, QRect(180, 1140, 14985, 390));
+    for (QFrame *f : {m_sShape4, m_sShape3, m_sShape2})
+        m_layout->place(f, QRect(180, 1140, 0, 390));
+}
+
+void MainFrm::buildTestPanel()
+{
+    QWidget *canvas = m_layout->canvas();
+    m_picture2 = new QWidget(canvas);
+    m_layout->place(m_picture2, QRect(0, kStripHeight, 15360, kPanelHeight));
+
+    const auto box = [&](QLabel *l, const QRect &r, const QColor &back, double points, bool bold) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setStyleSheet(boxStyle(back, true));
+        m_layout->place(l, r, pGothic(points, bold));
+    };
+    m_label4 = new QLabel(m_picture2);
+    box(m_label4, QRect(360, 90, 14715, 405), kLightYellow, 18, false);
+    m_label1 = new QLabel(m_picture2);
+    box(m_label1, QRect(360, 480, 14715, 885), kLightYellow, 24, true);
+    m_label5 = new QLabel(m_picture2);
+    box(m_label5, QRect(13350, 1080, 1725, 315), Qt::white, 9, true);
+
+    // The prompt slot above the grid, then the nine slots: a small label above a large one.
+    const std::array<int, 3> columns{360, 5370, 10410};
+    const std::array<int, 3> smallTops{3270, 5340, 7470};
+    const std::array<int, 3> largeTops{3690, 5760, 7890};
+    for (int slot = 0; slot <= 9; ++slot) {
+        auto *large = new ClickLabel(m_picture2);
+        auto *small = new ClickLabel(m_picture2);
+        const QColor back = slot == 0 ? kOrange : kLightOrange;
+        QRect smallRect(5370, 1500, 4755, 420);
+        QRect largeRect(5370, 1905, 4755, 1125);
+        if (slot > 0) {
+            const int col = (slot - 1) % 3;
+            const int row = (slot - 1) / 3;
+            smallRect = QRect(columns[col], smallTops[row], 4755, 420);
+            largeRect = QRect(columns[col], largeTops[row], 4755, 1125);
+        }
+        box(small, smallRect, back, 18, false);
+        box(large, largeRect, back, 36, true);
+        m_label2[static_cast<std::size_t>(slot)] = large;
+        m_label3[static_cast<std::size_t>(slot)] = small;
+    }
+    m_label12 = new QLabel(QStringLiteral("年代"), m_picture2);
+    box(m_label12, QRect(5370, 3285, 4755, 420), kOrange, 18, true);
+    m_label12->hide();
+
+    // The cover over everything below the clue while the pupil reads it.
+    m_picture1 = new QWidget(m_picture2);
+    fill(m_picture1, QColor(192, 64, 0));
+    m_layout->place(m_picture1, QRect(0, kLabel1Bottom, 15360, kPanelHeight - kLabel1Bottom));
+    auto *think = new QLabel(QStringLiteral("考えなさい"), m_picture1);
+    think->setAlignment(Qt::AlignCenter);
+    think->setStyleSheet(QStringLiteral("color: white;"));
+    m_layout->place(think, QRect(4950, 1860, 5445, 645), pGothic(27.75, true));
+    auto *question = new QLabel(QStringLiteral("?"), m_picture1);
+    question->setAlignment(Qt::AlignCenter);
+    question->setStyleSheet(QStringLiteral("color: white;"));
+    m_layout->place(question, QRect(6900, 420, 1545, 1575), pGothic(72, true));
+}
+
+void MainFrm::buildYearPanel()
+{
+    m_picture14 = new QWidget(m_picture2);
+    fill(m_picture14, QColor(0, 128, 0));
+    m_layout->place(m_picture14, QRect(360, kLabel1Bottom, 14715, kPanelHeight - kLabel1Bottom));
+    m_picture14->hide();
+
+    auto *heading = new QLabel(QStringLiteral("年代を選びなさい"), m_picture14);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setStyleSheet(boxStyle(QColor(192, 255, 192), true));
+    m_layout->place(heading, QRect(585, 135, 5505, 915), pGothic(36));
+    m_label15 = new QLabel(QStringLiteral("年代間違いは１０秒追加のみ"), m_picture14);
+    m_label15->setAlignment(Qt::AlignCenter);
+    m_label15->setStyleSheet(boxStyle(Qt::white, true));
+    m_layout->place(m_label15, QRect(585, 1080, 5505, 300), pGothic(12, true));
+
+    auto *small = new ClickLabel(m_picture14);
+    auto *large = new ClickLabel(m_picture14);
+    for (QLabel *l : {static_cast<QLabel *>(small), static_cast<QLabel *>(large)}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        l->setStyleSheet(boxStyle(kOrange, true));
+    }
+    m_layout->place(small, QRect(1035, 1530, 4755, 420), pGothic(18));
+    m_layout->place(large, QRect(1035, 1935, 4755, 1125), pGothic(36, true));
+    m_label3[10] = small;
+    m_label2[10] = large;
+
+    m_picture17 = new TimelineWidget(m_picture14);
+    m_layout->place(m_picture17, QRect(7290, 135, 7080, 7950));
+
+    // Era captions on the timeline picture, at the height of their era.
+    const std::array<std::pair<int, QString>, 9> eras{{{1035, QStringLiteral("弥生")},
+                                                       {2385, QStringLiteral("飛鳥")},
+                                                       {2835, QStringLiteral("奈良")},
+                                                       {3735, QStringLiteral("平安")},
+                                                       {4905, QStringLiteral("鎌倉")},
+                                                       {5625, QStringLiteral("室町")},
+                                                       {6075, QStringLiteral("戦国")},
+                                                       {6705, QStringLiteral("江戸")},
+                                                       {7515, QStringLiteral("明治大正昭和")}}};
+    for (const auto &[top, name] : eras) {
+        auto *caption = new QLabel(name, m_picture17);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setWordWrap(true);
+        caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
+        m_layout->place(caption, QRect(15, top, 765, name.size() > 2 ? 420 : 240), pGothic(8.25, true));
+    }
+
+    for (int k = 1; k <= DrillView::kYears; ++k) {
+        auto *year = new ClickLabel(m_picture17);
+        year->setAlignment(Qt::AlignCenter);
+        year->setStyleSheet(boxStyle(kOrange, true));
+        m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops[static_cast<std::size_t>(k - 1)], 2955, 585),
+                        fontfaces::make(fontfaces::gothic(), 24, true));
+        m_label14[static_cast<std::size_t>(k)] = year;
+        connect(year, &ClickLabel::clicked, this, [this, k] {
+            m_run.chooseYear(k);
+            afterEvent();
+        });
+    }
+
+    m_picture9 = new QWidget(m_picture17);
+    fill(m_picture9, QColor(192, 255, 192));
+    m_layout->place(m_picture9, QRect(2025, -90, 5055, 8025));
+    auto *think = new QLabel(QStringLiteral("考えなさい"), m_picture9);
+    think->setAlignment(Qt::AlignCenter);
+    m_layout->place(think, QRect(1395, 4275, 2445, 420), pGothic(18, true));
+
+    for (int slot = 0; slot <= 10; ++slot) {
+        for (ClickLabel *l : {m_label2[static_cast<std::size_t>(slot)], m_label3[static_cast<std::size_t>(slot)]}) {
+            connect(l, &ClickLabel::clicked, this, [this, slot] {
+                m_run.chooseSlot(slot);
+                afterEvent();
+            });
+        }
+    }
+}
+
+void MainFrm::buildNotice()
+{
+    m_sPicture2 = new QWidget(m_layout->canvas());
+    fill(m_sPicture2, QColor(255, 255, 192));
+    m_layout->place(m_sPicture2, QRect(0, 0, 5400, 1200));
+    m_lblsss1 = new QLabel(QStringLiteral("成績記録中"), m_sPicture2);
+    m_lblsss2 = new QLabel(QStringLiteral("時間切れ"), m_sPicture2);
+    for (QLabel *l : {m_lblsss1, m_lblsss2}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
+        m_layout->place(l, QRect(120, 120, 5160, 960), pGothic(36, true));
+    }
+    m_sPicture2->hide();
+}
+
+void MainFrm::startRun(QList<Question> questions, const RunHistory &history)
+{
+    m_run.activate(std::move(questions), history);
+    m_sTimer2.start();
+    afterEvent();
+}
+
+void MainFrm::afterEvent()
+{
+    render();
+    syncTimers();
+}
+
+void MainFrm::syncTimers()
+{
+    const auto sync = [](QTimer &timer, bool running, int starts, int &seen) {
+        if (!running) {
+            timer.stop();
+        } else if (starts != seen || !timer.isActive()) {
+            timer.start();
+        }
+        seen = starts;
+    };
+    int clockStarts = 0;
+    sync(m_sTimer1, m_run.clockRunning(), 0, clockStarts);
+    sync(m_timer1, m_run.coverTimerRunning(), m_run.coverTimerStarts(), m_coverStartsSeen);
+    sync(m_timer6, m_run.yearCoverTimerRunning(), m_run.yearCoverTimerStarts(), m_yearCoverStartsSeen);
+}
+
+void MainFrm::renderSlot(int slot)
+{
+    const ChoiceSlot &s = m_run.view().choices[static_cast<std::size_t>(slot)];
+    ClickLabel *large = m_label2[static_cast<std::size_t>(slot)];
+    ClickLabel *small = m_label3[static_cast<std::size_t>(slot)];
+    const int style = s.explanationStyle ? 2 : 1;
+    if (m_slotStyle[static_cast<std::size_t>(slot)] != style) {
+        m_slotStyle[static_cast<std::size_t>(slot)] = style;
+        const Qt::Alignment align = style == 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        large->setAlignment(align);
+        small->setAlignment(align);
+        m_layout->setDesignFont(large, pGothic(style == 2 ? 18 : 36, true));
+        m_layout->setDesignFont(small, pGothic(style == 2 ? 8 : 18));
+    }
+    large->setText(s.main);
+    small->setText(s.sub);
+    large->setEnabled(s.enabled);
+    small->setEnabled(s.enabled);
+    large->setVisible(s.visible);
+    small->setVisible(s.visible && s.subVisible);
+}
+
+void MainFrm::render()
+{
+    const DrillView &v = m_run.view();
+    if (v.titlePoints != m_titlePoints) {
+        m_titlePoints = v.titlePoints;
+        m_layout->setDesignFont(m_sLabel2, pGothic(v.titlePoints, true));
+    }
+    m_sLabel2->setText(v.title);
+    m_sLabel7->setText(v.pupilName);
+    m_sLabel8->setText(v.levelName);
+    m_sLabel14->setText(v.siteName);
+    m_sLabel13->setText(v.minutes);
+    m_sLabel12->setText(v.todayRun);
+    m_sLabel11->setText(v.levelRun);
+    m_sLabel9->setText(v.remaining);
+    m_sLabel10->setText(v.time);
+    const auto barRect = [](double width) { return QRect(180, 1140, static_cast<int>(width), 390); };
+    m_layout->move(m_sShape4, barRect(v.barLimitWidth));
+    m_layout->move(m_sShape3, barRect(v.barPassWidth));
+    m_layout->move(m_sShape2, barRect(v.barElapsedWidth));
+    for (int b = 10; b < DrillView::kBlocks; ++b)
+        m_sPicture3[static_cast<std::size_t>(b)]->setVisible(!v.blockHidden[static_cast<std::size_t>(b)]);
+
+    m_picture2->setVisible(!v.practice);
+    m_picture3->setVisible(v.practice);
+
+    if (v.cluePoints != m_cluePoints) {
+        m_cluePoints = v.cluePoints;
+        m_layout->setDesignFont(m_label1, pGothic(v.cluePoints, true));
+    }
+    m_label1->setText(v.clue);
+    m_label4->setText(v.clueSub);
+    m_label5->setText(v.progress);
+    for (int slot = 0; slot <= 10; ++slot)
+        renderSlot(slot);
+    m_label12->setText(v.yearCaption);
+    m_label12->setVisible(v.yearCaptionVisible);
+    m_picture1->setVisible(v.coverVisible);
+
+    m_picture14->setVisible(v.yearPanelVisible);
+    m_label15->setVisible(v.ruleVisible);
+    std::array<int, 6> markers{};
+    for (int k = 1; k <= DrillView::kYears; ++k) {
+        m_label14[static_cast<std::size_t>(k)]->setText(v.yearTexts[static_cast<std::size_t>(k)]);
+        m_label14[static_cast<std::size_t>(k)]->setVisible(v.yearsVisible);
+        markers[static_cast<std::size_t>(k - 1)] = v.markerYears[static_cast<std::size_t>(k)];
+    }
+    m_picture17->setMarkers(markers, v.markersVisible);
+    m_picture9->setVisible(v.yearCoverVisible);
+
+    m_sPicture2->setVisible(v.noticeVisible);
+    m_lblsss1->setVisible(v.noticeRecording);
+    m_lblsss2->setVisible(v.noticeTimeUp);
+    m_sPicture2->raise();
+}
+
+void MainFrm::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        m_run.pressDigit(key - Qt::Key_0);
+        afterEvent();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

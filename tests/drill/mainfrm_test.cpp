@@ -1,0 +1,126 @@
+#include "appstate.h"
+#include "catalogue.h"
+#include "clicklabel.h"
+#include "clock.h"
+#include "fakes.h"
+#include "mainfrm.h"
+#include "soundeffects.h"
+#include "soundtable.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecordingHandOver : public DrillHost
+{
+public:
+    void letEventsRun() override {}
+    void waitHandlingEvents(int) override {}
+    void recordRun() override { recorded.append(state->runTime); }
+    void showWaitScreen() override { ++waitScreens; }
+    void finishTestRun() override { ++finished; }
+    void finishPractice() override {}
+
+    AppState *state = nullptr;
+    QList<int> recorded;
+    int waitScreens = 0;
+    int finished = 0;
+};
+
+QList<Question> questions(int n)
+{
+    QList<Question> list;
+    for (int i = 1; i <= n; ++i)
+        list.append({4, static_cast<std::int16_t>(1600 + 11 * i), QStringLiteral("人物%1").arg(i),
+                     QStringLiteral("じんぶつ%1").arg(i), QStringLiteral("説明%1をした").arg(i),
+                     QStringLiteral("補足%1").arg(i)});
+    return list;
+}
+
+TEST(MainFrm, AWholeRunPlayedByClicksIsRecordedOnce)
+{
+    AppState state;
+    catalogue::start(state);
+    catalogue::fillLevels(state);
+    state.timingTable[8].passTime = 60;
+    state.timingTable[8].limitTime = 100;
+    state.runLevel = 8;
+    state.pupilName = QStringLiteral("山田花子");
+    ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    SeededRandom random(7);
+    SoundTable table;
+    FakeSoundPlayer player;
+    ScriptedRandom soundRandom({0.0});
+    SoundEffects sounds(table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {});
+    RecordingHandOver handOver;
+    handOver.state = &state;
+
+    MainFrm screen(state, clock, random, sounds, handOver);
+    screen.resize(1024, 768);
+    screen.show();
+    screen.startRun(questions(7), RunHistory{});
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Quenda"));
+    EXPECT_TRUE(screen.cover()->isVisible());
+
+    // Clicks under the cover do nothing.
+    QTest::mouseClick(screen.choiceLabel(screen.run().answerSlot()), Qt::LeftButton);
+    EXPECT_TRUE(player.played.isEmpty());
+
+    int guard = 0;
+    while (handOver.finished == 0 && guard++ < 100) {
+        screen.run().coverTimerFired();
+        screen.render();
+        EXPECT_FALSE(screen.cover()->isVisible());
+        if (guard <= 3) {
+            const int wrong = screen.run().answerSlot() == 9 ? 8 : 9;
+            QTest::mouseClick(screen.choiceSubLabel(wrong), Qt::LeftButton);
+            EXPECT_FALSE(screen.choiceLabel(wrong)->isEnabled());
+            EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("あと3回でクリア"));
+        }
+        QTest::mouseClick(screen.choiceLabel(screen.run().answerSlot()), Qt::LeftButton);
+        ASSERT_TRUE(screen.yearPanel()->isVisible());
+        screen.run().yearCoverTimerFired();
+        screen.render();
+        const int year = screen.run().question(screen.run().currentQuestion()).year;
+        for (int k = 1; k <= 6; ++k) {
+            if (screen.yearLabel(k)->text().trimmed().toInt() == year) {
+                clock.advance(2.0);
+                QTest::mouseClick(screen.yearLabel(k), Qt::LeftButton);
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(handOver.finished, 1);
+    EXPECT_EQ(handOver.recorded.size(), 1);
+    EXPECT_TRUE(screen.notice()->isVisible());
+    EXPECT_EQ(handOver.waitScreens, 1);
+}
+
+TEST(MainFrm, NumberKeysAnswerLikeClicks)
+{
+    AppState state;
+    catalogue::start(state);
+    catalogue::fillLevels(state);
+    state.timingTable[2].passTime = 60;
+    state.timingTable[2].limitTime = 100;
+    state.runLevel = 2;
+    ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    SeededRandom random(11);
+    SoundTable table;
+    FakeSoundPlayer player;
+    ScriptedRandom soundRandom({0.0});
+    SoundEffects sounds(table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {});
+    RecordingHandOver handOver;
+    handOver.state = &state;
+    MainFrm screen(state, clock, random, sounds, handOver);
+    screen.show();
+    screen.startRun(questions(12), RunHistory{});
+    screen.run().coverTimerFired();
+    QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()));
+    EXPECT_TRUE(screen.yearPanel()->isVisible());
+    EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
+}
+
+} // namespace
