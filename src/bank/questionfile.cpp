@@ -196,7 +196,10 @@ QList<Problem> check(QByteArrayView storedBytes)
             const std::optional<std::int16_t> year = questionline::yearOf(text);
             if (!year)
                 add(problems, line, Fault::YearNotWhole,
-                    QStringLiteral("the year (field 3) is \"%1\"; it must be a whole number").arg(text));
+                    QStringLiteral("the year (field 3) is \"%1\"; it must be a whole number from %2 to %3")
+                        .arg(text)
+                        .arg(kFirstYear)
+                        .arg(kLastYear));
             else if (*year < kFirstYear || *year > kLastYear)
                 add(problems, line, Fault::YearOffTimeline,
                     QStringLiteral("the year %1 lies outside the timeline, %2 to %3")
