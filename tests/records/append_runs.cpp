@@ -1,0 +1,58 @@
+// Test helper: records COUNT runs of one pupil at one level through the program's own recording
+// code, as that many finished runs would, with result times 1, 2, ..., COUNT.
+//
+//   append_runs INSTALL PUPIL LEVEL COUNT
+//
+// INSTALL is an installation's program folder. Several copies run at once in the concurrency
+// test. A wait for a locked log is a short sleep here instead of the program's one second.
+#include "appstate.h"
+#include "clock.h"
+#include "datafileerror.h"
+#include "recordcallbacks.h"
+#include "recordrun.h"
+#include "runstats.h"
+#include "startup.h"
+#include "statistics.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    bool ok[3] = {false, false, false};
+    const int pupil = args.value(2).toInt(&ok[0]);
+    const int level = args.value(3).toInt(&ok[1]);
+    const int count = args.value(4).toInt(&ok[2]);
+    if (args.size() != 5 || !ok[0] || !ok[1] || !ok[2]) {
+        std::fprintf(stderr, "usage: append_runs INSTALL PUPIL LEVEL COUNT\n");
+        return 2;
+    }
+
+    AppState state;
+    try {
+        runStartup(state, args[1]);
+    } catch (const DataFileError &e) {
+        std::fprintf(stderr, "append_runs: %s\n", qPrintable(e.text()));
+        return 1;
+    }
+
+    const RecordCallbacks callbacks{[] { QThread::msleep(1); },
+                                    [](const QString &, const QString &text) {
+                                        std::fprintf(stderr, "append_runs: %s\n", qPrintable(text));
+                                        std::exit(1);
+                                    }};
+    const SystemClock clock;
+    RunStats stats;
+    if (!ComputeStats(state, stats, clock.now(), callbacks))
+        return 1;
+    for (int time = 1; time <= count; ++time) {
+        if (!RecordRun(state, stats, pupil, level, time, clock, callbacks))
+            return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,273 @@
+#include "runstats.h"
+
+#include "lockholder.h"
+#include "recordsfixture.h"
+#include "statistics.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDate kToday(2024, 6, 10);
+const QDateTime kNow(kToday, QTime(15, 0, 0));
+
+class StatsTest : public testing::Test
+{
+protected:
+    bool compute() { return ComputeStats(fx.state, stats, kNow, probe.callbacks()); }
+
+    RecordsFixture fx;
+    RunStats stats;
+    CallbackProbe probe;
+};
+
+TEST_F(StatsTest, AnEmptyOrAbsentLogGivesNoRowsAndNoFigures)
+{
+    for (const bool fileExists : {false, true}) {
+        if (fileExists)
+            RecordsFixture::write(fx.runLog(), QByteArray());
+        ASSERT_TRUE(compute());
+        EXPECT_EQ(stats.rowCount(), 0);
+        EXPECT_EQ(stats.at(1, 2), LevelStats{});
+        EXPECT_EQ(stats.bestTime(5000, 35), 99999);
+        EXPECT_EQ(stats.levelBestTime(2), 99999);
+        EXPECT_EQ(QFileInfo::exists(fx.runLog()), fileExists) << "reading never creates the log";
+    }
+    EXPECT_TRUE(probe.fatals.isEmpty());
+}
+
+TEST_F(StatsTest, CountsAttemptsAndPointsOfEveryWindow)
+{
+    // Pass time 100, weight 1.5: 50 s scores 11 (16 points), 150 s scores 4 (6 points).
+    fx.writeRunLog({runOn(kToday, 4, 2, 50), runOn(kToday.addDays(-3), 4, 2, 150),
+                    runOn(kToday.addDays(-10), 4, 2, 50), runOn(kToday.addDays(-100), 4, 2, 50),
+                    runOn(kToday, 5, 2, 99999), runOn(kToday, 4, 3, 100)});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.rowCount(), 6);
+    const LevelStats &s = stats.at(4, 2);
+    EXPECT_EQ(s.bestTime, 50);
+    EXPECT_EQ(s.attemptsAll, 4);
+    EXPECT_EQ(s.pointsAll, 16 + 6 + 16 + 16);
+    EXPECT_EQ(s.attemptsRecent, 2);
+    EXPECT_EQ(s.pointsRecent, 16 + 6);
+    EXPECT_EQ(s.attemptsRecent2, 3);
+    EXPECT_EQ(s.pointsRecent2, 16 + 6 + 16);
+    EXPECT_EQ(s.attemptsToday, 1);
+    EXPECT_EQ(s.pointsToday, 16);
+    // A time-out is no attempt, is worth nothing and sets no best time.
+    EXPECT_EQ(stats.at(5, 2).attemptsAll, 0);
+    EXPECT_EQ(stats.at(5, 2).pointsAll, 0);
+    EXPECT_EQ(stats.bestTime(5, 2), 99999);
+    EXPECT_EQ(stats.at(4, 3).pointsToday, 7); // 5 × 1.5
+    EXPECT_EQ(stats.levelBestTime(2), 50);
+    EXPECT_EQ(stats.levelBestTime(3), 100);
+}
+
+struct WindowCase
+{
+    double windowDays;
+    int dayOffset; // date of the run relative to today
+    bool inside;
+};
+
+class FirstWindow : public StatsTest, public testing::WithParamInterface<WindowCase>
+{
+};
+
+TEST_P(FirstWindow, HoldsTheRunsDatedAfterNowMinusItsLength)
+{
+    fx.state.timingTable[2].window1Days = GetParam().windowDays;
+    fx.writeRunLog({runOn(kToday.addDays(GetParam().dayOffset), 1, 2, 50)});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.at(1, 2).attemptsRecent, GetParam().inside ? 1 : 0);
+    EXPECT_EQ(stats.at(1, 2).pointsRecent, GetParam().inside ? 16 : 0);
+    EXPECT_EQ(stats.at(1, 2).attemptsToday, GetParam().dayOffset == 0 ? 1 : 0);
+    EXPECT_EQ(stats.at(1, 2).attemptsAll, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FirstWindow,
+                         testing::Values(WindowCase{7, 0, true}, WindowCase{7, -6, true}, WindowCase{7, -7, false},
+                                         WindowCase{1, 0, true}, WindowCase{1, -1, false},
+                                         WindowCase{0, 0, false}, WindowCase{30, -29, true},
+                                         WindowCase{30, -30, false}, WindowCase{0.5, 0, false}));
+
+TEST_F(StatsTest, TheSecondWindowHasItsOwnLength)
+{
+    fx.state.timingTable[2].window2Days = 2;
+    fx.writeRunLog({runOn(kToday.addDays(-1), 1, 2, 50), runOn(kToday.addDays(-2), 1, 2, 50)});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.at(1, 2).attemptsRecent2, 1);
+    EXPECT_EQ(stats.at(1, 2).pointsRecent2, 16);
+    EXPECT_EQ(stats.at(1, 2).attemptsRecent, 2);
+}
+
+TEST_F(StatsTest, RunsOf6000SecondsOrMoreAddPointsButNoAttempts)
+{
+    fx.state.timingTable[2].passTime = 1000; // 5999 and 6000 s both score 1
+    fx.writeRunLog({runOn(kToday, 1, 2, 5999), runOn(kToday, 1, 2, 6000), runOn(kToday, 1, 2, 9999)});
+    ASSERT_TRUE(compute());
+    const LevelStats &s = stats.at(1, 2);
+    EXPECT_EQ(s.attemptsAll, 1);
+    EXPECT_EQ(s.attemptsRecent, 1);
+    EXPECT_EQ(s.attemptsRecent2, 1);
+    EXPECT_EQ(s.attemptsToday, 1);
+    EXPECT_EQ(s.pointsAll, 3);
+    EXPECT_EQ(s.pointsToday, 3);
+    EXPECT_EQ(s.bestTime, 5999);
+}
+
+TEST_F(StatsTest, RecordsThatAreNotRowsStillLowerBestTimes)
+{
+    RunRecord beforeTime = runOn(kToday, 8, 2, 20);
+    beforeTime.runDate = -1.0;
+    fx.writeRunLog({runOn(kToday, 0, 2, 10), runOn(kToday, 8, 0, 15), beforeTime, runOn(kToday, 8, 2, 60),
+                    RunRecord{}});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.rowCount(), 1);
+    EXPECT_EQ(stats.bestTime(0, 2), 10);
+    EXPECT_EQ(stats.bestTime(8, 0), 15);
+    EXPECT_EQ(stats.bestTime(8, 2), 20);
+    EXPECT_EQ(stats.bestTime(0, 0), 0); // the all-zero record
+    EXPECT_EQ(stats.levelBestTime(2), 20) << "pupil 0 is nobody's best";
+    EXPECT_EQ(stats.at(8, 2).attemptsAll, 1);
+}
+
+TEST_F(StatsTest, ATrailingPartialRecordIsNotRead)
+{
+    QByteArray bytes = runOn(kToday, 1, 2, 50).encode();
+    bytes += runOn(kToday, 1, 2, 10).encode().left(30);
+    RecordsFixture::write(fx.runLog(), bytes);
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.rowCount(), 1);
+    EXPECT_EQ(stats.bestTime(1, 2), 50);
+}
+
+TEST_F(StatsTest, EveryRecordOfALongLogCounts)
+{
+    // Far more than 20000 records, and the newest of them from today.
+    QList<RunRecord> records;
+    for (int i = 0; i < 25000; ++i)
+        records << runOn(kToday.addDays(-400 + i / 64), 1 + i % 50, 2, 300);
+    records << runOn(kToday, 3000, 2, 50);
+    fx.writeRunLog(records);
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.rowCount(), 25001);
+    EXPECT_EQ(stats.at(3000, 2).attemptsToday, 1);
+    EXPECT_EQ(stats.levelBestTime(2), 50);
+    std::int64_t attempts = 0;
+    for (int pupil = 1; pupil <= 50; ++pupil)
+        attempts += stats.at(pupil, 2).attemptsAll;
+    EXPECT_EQ(attempts, 25000);
+}
+
+TEST_F(StatsTest, ARebuildForgetsWhatTheLogNoLongerHolds)
+{
+    fx.writeRunLog({runOn(kToday, 1, 2, 50), runOn(kToday, 0, 3, 40)});
+    ASSERT_TRUE(compute());
+    stats.setBestTime(7, 4, 33);
+    fx.writeRunLog({runOn(kToday, 2, 2, 70)});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.at(1, 2), LevelStats{});
+    EXPECT_EQ(stats.at(7, 4), LevelStats{});
+    EXPECT_EQ(stats.bestTime(0, 3), 99999);
+    EXPECT_EQ(stats.levelBestTime(2), 70);
+    EXPECT_EQ(stats.at(2, 2).attemptsAll, 1);
+}
+
+TEST_F(StatsTest, LoadingAloneRefreshesRowsAndBestsButKeepsTheCounts)
+{
+    fx.writeRunLog({runOn(kToday, 1, 2, 50)});
+    ASSERT_TRUE(compute());
+    fx.writeRunLog({runOn(kToday, 1, 2, 50), runOn(kToday, 1, 2, 30)});
+    ASSERT_TRUE(LoadRunLog(fx.state, stats, probe.callbacks()));
+    EXPECT_EQ(stats.rowCount(), 2);
+    EXPECT_EQ(stats.bestTime(1, 2), 30);
+    EXPECT_EQ(stats.levelBestTime(2), 30);
+    EXPECT_EQ(stats.at(1, 2).attemptsAll, 1);
+}
+
+struct OutOfRangeCase
+{
+    int pupil;
+    int level;
+};
+
+class OutOfRangeRecord : public StatsTest, public testing::WithParamInterface<OutOfRangeCase>
+{
+};
+
+TEST_P(OutOfRangeRecord, EndsTheLoadWithTheRowDump)
+{
+    fx.writeRunLog({runOn(kToday, 1, 2, 50), runOn(kToday, GetParam().pupil, GetParam().level, 77)});
+    EXPECT_FALSE(compute());
+    ASSERT_EQ(probe.fatals.size(), 1);
+    const QString text = probe.fatals.first();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("成績ランダムファイル表示"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("/date2024/06/10/i=2/time=12:00:00/name=/Bangou=%1/level=%2/time=77line")
+                                  .arg(GetParam().pupil)
+                                  .arg(GetParam().level)))
+        << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OutOfRangeRecord,
+                         testing::Values(OutOfRangeCase{5001, 2}, OutOfRangeCase{-1, 2}, OutOfRangeCase{1, 36},
+                                         OutOfRangeCase{1, -1}, OutOfRangeCase{32767, 32767}));
+
+TEST_F(StatsTest, TheHighestPupilAndLevelAreInRange)
+{
+    fx.writeRunLog({runOn(kToday, 5000, 35, 50)});
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.at(5000, 35).attemptsAll, 1);
+    EXPECT_EQ(stats.levelBestTime(35), 50);
+}
+
+TEST_F(StatsTest, AMissingDataFolderIsRetriedThenReported)
+{
+    fx.state.folders.dataFolder = fx.root() + QStringLiteral("/unreachable/");
+    EXPECT_FALSE(compute());
+    EXPECT_EQ(probe.waits, 15) << "three waits of five seconds";
+    ASSERT_EQ(probe.fatals.size(), 1);
+    EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("ファイルがありません1")));
+}
+
+TEST_F(StatsTest, AFolderThatReturnsWhileWaitingIsRead)
+{
+    const QString folder = fx.state.folders.dataFolder;
+    const QString away = fx.root() + QStringLiteral("/away");
+    fx.writeRunLog({runOn(kToday, 1, 2, 50)});
+    ASSERT_TRUE(QDir().rename(folder, away));
+    probe.onWait = [&] {
+        if (probe.waits == 7)
+            QDir().rename(away, folder);
+    };
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(probe.waits, 10);
+    EXPECT_EQ(stats.rowCount(), 1);
+}
+
+TEST_F(StatsTest, WaitsForAnAppendInProgress)
+{
+    fx.writeRunLog({runOn(kToday, 1, 2, 50)});
+    LockHolder holder(fx.runLog(), QStringLiteral("exclusive"));
+    ASSERT_TRUE(holder.holds());
+    probe.onWait = [&] {
+        if (probe.waits == 2)
+            holder.release();
+    };
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(probe.waits, 2);
+    EXPECT_EQ(stats.rowCount(), 1);
+}
+
+TEST_F(StatsTest, ReadersDoNotWaitForEachOther)
+{
+    fx.writeRunLog({runOn(kToday, 1, 2, 50)});
+    LockHolder holder(fx.runLog(), QStringLiteral("shared"));
+    ASSERT_TRUE(holder.holds());
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(probe.waits, 0);
+}
+
+} // namespace
