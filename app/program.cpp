@@ -3,8 +3,11 @@
 #include "datafileerror.h"
 #include "messagepresenter.h"
 #include "namesel.h"
+#include "screenflow.h"
 #include "screenshow.h"
 #include "startup.h"
+
+#include <cstdlib>
 
 Program::Program(QString programFolder, MessagePresenter &messages)
     : m_programFolder(std::move(programFolder))
@@ -12,7 +15,11 @@ Program::Program(QString programFolder, MessagePresenter &messages)
 {
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    // Screens shown by the flow go before the start screen they return to.
+    m_flow.reset();
+}
 
 QString Program::secondCopyMessage()
 {
@@ -36,6 +43,7 @@ int Program::start()
     }
 
     m_startScreen = std::make_unique<NameSel>(m_state);
+    m_flow = std::make_unique<ScreenFlow>(m_state, m_messages, *m_startScreen, [] { std::exit(EXIT_FAILURE); });
     showMaximisedScreen(m_startScreen.get());
     return 0;
 }

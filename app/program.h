@@ -9,6 +9,7 @@
 
 class MessagePresenter;
 class NameSel;
+class ScreenFlow;
 
 // The program from start-up to the first screen: reads the data files, refuses a second copy on
 // the same program folder and shows the start screen. Failures are reported through the
@@ -24,6 +25,7 @@ public:
 
     AppState &state() { return m_state; }
     NameSel *startScreen() const { return m_startScreen.get(); }
+    ScreenFlow *flow() const { return m_flow.get(); }
 
     static QString secondCopyMessage();
 
@@ -33,4 +35,5 @@ private:
     AppState m_state;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<NameSel> m_startScreen;
+    std::unique_ptr<ScreenFlow> m_flow;
 };
