@@ -9,6 +9,7 @@
 #include "soundeffects.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -38,7 +39,9 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
     start();
 
     m_view.practice = m_practice;
-    if (!m_practice)
+    if (m_practice)
+        practice();
+    else
         MakeQuestion();
 }
 
@@ -263,6 +266,10 @@ void DrillRun::chooseYear(int index)
 
 void DrillRun::pressDigit(int digit)
 {
+    if (m_practice) {
+        chooseDisplayOrder(digit);
+        return;
+    }
     if (m_view.yearPanelVisible) {
         if (digit >= 1 && digit <= DrillView::kYears)
             chooseYear(digit);
@@ -343,6 +350,7 @@ void DrillRun::EndRun()
 
     if (m_practice) {
         m_clockOn = false;
+        switchPracticeTimer(PracticeStep::None);
         m_host.showWaitScreen();
         m_host.finishPractice();
         m_host.letEventsRun();
@@ -355,4 +363,158 @@ void DrillRun::EndRun()
     m_host.letEventsRun();
     m_host.waitHandlingEvents(1000);
     m_host.finishTestRun();
+}
+
+namespace {
+
+enum class Part { Year, Explanation, Name };
+
+// The parts of an item in the three sections, for display orders 1 to 6.
+constexpr std::array<std::array<Part, 3>, 6> kOrders{{
+    {Part::Year, Part::Explanation, Part::Name},
+    {Part::Year, Part::Name, Part::Explanation},
+    {Part::Explanation, Part::Year, Part::Name},
+    {Part::Explanation, Part::Name, Part::Year},
+    {Part::Name, Part::Year, Part::Explanation},
+    {Part::Name, Part::Explanation, Part::Year},
+}};
+
+QString heading(Part part)
+{
+    switch (part) {
+    case Part::Year: return QStringLiteral("年代");
+    case Part::Explanation: return QStringLiteral("説明");
+    case Part::Name: return QStringLiteral("人名");
+    }
+    return {};
+}
+
+} // namespace
+
+void DrillRun::switchPracticeTimer(PracticeStep next)
+{
+    m_nextStep = next;
+    if (next != PracticeStep::None)
+        ++m_practiceTimerStarts;
+}
+
+void DrillRun::practice()
+{
+    m_cursor = 0;
+    m_view.displayOrder = 1;
+    setSpeed(2000);
+    // One mark per question of the group, however large it is.
+    m_memorized = QList<bool>(m_questions.size() + 1, false);
+    clearSections();
+    switchPracticeTimer(PracticeStep::Step1);
+}
+
+void DrillRun::clearSections()
+{
+    for (auto &section : m_view.sections)
+        section = DrillView::PracticeSection{};
+    m_view.practiceMarkerVisible = false;
+}
+
+void DrillRun::showPart(int section)
+{
+    const Part part = kOrders[static_cast<std::size_t>(m_view.displayOrder - 1)][static_cast<std::size_t>(section)];
+    const Question &q = question(m_cursor);
+    DrillView::PracticeSection &s = m_view.sections[static_cast<std::size_t>(section)];
+    switch (part) {
+    case Part::Year:
+        s.main = QStringLiteral("%1年").arg(q.year);
+        s.second.clear();
+        m_view.practiceMarkerYear = q.year;
+        m_view.practiceMarkerVisible = true;
+        break;
+    case Part::Explanation:
+        s.main = q.explain;
+        s.second = q.explainSub;
+        break;
+    case Part::Name:
+        s.main = q.name;
+        s.second = q.nameSub;
+        break;
+    }
+}
+
+void DrillRun::practiceTimerFired()
+{
+    switch (m_nextStep) {
+    case PracticeStep::Step1: practiceStep1(); break;
+    case PracticeStep::Step2: practiceStep2(); break;
+    case PracticeStep::Step3: practiceStep3(); break;
+    case PracticeStep::None: break;
+    }
+}
+
+void DrillRun::practiceStep1()
+{
+    switchPracticeTimer(PracticeStep::None);
+    clearSections();
+    for (int section = 0; section < 3; ++section) {
+        m_view.sections[static_cast<std::size_t>(section)].heading =
+            heading(kOrders[static_cast<std::size_t>(m_view.displayOrder - 1)][static_cast<std::size_t>(section)]);
+    }
+    const int n = questionCount();
+    const int marked = static_cast<int>(std::count(m_memorized.cbegin() + 1, m_memorized.cend(), true));
+    m_view.remaining = QString::number(n - marked);
+    if (marked == n) {
+        endPractice();
+        return;
+    }
+    do {
+        m_cursor = m_cursor >= n ? 1 : m_cursor + 1;
+    } while (m_memorized[m_cursor]);
+    showPart(0);
+    switchPracticeTimer(PracticeStep::Step2);
+}
+
+void DrillRun::practiceStep2()
+{
+    switchPracticeTimer(PracticeStep::None);
+    showPart(1);
+    switchPracticeTimer(PracticeStep::Step3);
+}
+
+void DrillRun::practiceStep3()
+{
+    switchPracticeTimer(PracticeStep::None);
+    showPart(2);
+    switchPracticeTimer(PracticeStep::Step1);
+}
+
+void DrillRun::chooseDisplayOrder(int order)
+{
+    if (!m_practice || m_state.recordingDone == 1 || order < 1 || order > 6)
+        return;
+    switchPracticeTimer(PracticeStep::None);
+    clearSections();
+    m_view.displayOrder = order;
+    switchPracticeTimer(PracticeStep::Step1);
+}
+
+void DrillRun::markMemorised()
+{
+    if (!m_practice || m_state.recordingDone == 1 || m_cursor < 1)
+        return;
+    m_memorized[m_cursor] = true;
+}
+
+void DrillRun::setSpeed(int value)
+{
+    m_view.speed = std::clamp(value, 1000, 3000);
+}
+
+void DrillRun::endPractice()
+{
+    if (!m_practice || m_state.recordingDone == 1)
+        return;
+    // The practice stops here: nothing keeps running behind the level screen, so no forgotten
+    // practice can end later on top of whatever screen is then in front.
+    switchPracticeTimer(PracticeStep::None);
+    m_clockOn = false;
+    m_state.recordingDone = 1;
+    m_host.finishPractice();
 }

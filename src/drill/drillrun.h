@@ -46,11 +46,18 @@ public:
     // Intents of the screen.
     void chooseSlot(int slot);  // 0-10; a click on either label of a slot
     void chooseYear(int index); // 1-6
-    void pressDigit(int digit); // keyboard: 1-9 chooses a slot, 1-6 a year in the year stage
+    void pressDigit(int digit); // keyboard: 1-9 a slot, 1-6 a year in the year stage or a practice order
     void coverTimerFired();     // Timer1: the clue cover goes
     void yearCoverTimerFired(); // Timer6: the timeline cover goes
     void clockTick();           // sTimer1, every second
     void minutesTick();         // sTimer2, every ten seconds
+
+    // Practice intents.
+    void practiceTimerFired();           // the step timer that is running (Timer5, Timer2 or Timer3)
+    void chooseDisplayOrder(int order);  // 1-6
+    void markMemorised();                // "この問題を覚えたら押しなさい"
+    void setSpeed(int value);            // the speed bar, 1000 to 3000
+    void endPractice();                  // "練習終わり"
 
     const DrillView &view() const { return m_view; }
 
@@ -61,6 +68,15 @@ public:
     bool yearCoverTimerRunning() const { return m_yearCoverTimerOn; }
     int coverTimerStarts() const { return m_coverTimerStarts; }
     int yearCoverTimerStarts() const { return m_yearCoverTimerStarts; }
+
+    // The practice's three step timers run one after another: step 1 (Timer5), step 2 (Timer2),
+    // step 3 (Timer3). nextPracticeStep() is the step the running timer leads to, 0 when none.
+    enum class PracticeStep { None, Step1, Step2, Step3 };
+    PracticeStep nextPracticeStep() const { return m_nextStep; }
+    int practiceTimerStarts() const { return m_practiceTimerStarts; }
+    int practiceIntervalMs() const { return 3500 - m_view.speed; }
+    int practiceCursor() const { return m_cursor; }
+    bool memorised(int question) const { return m_memorized.at(question); }
 
     // Run state, for the screen and for tests.
     int questionCount() const { return static_cast<int>(m_questions.size()); }
@@ -76,6 +92,13 @@ private:
     void MakeQuestion();
     void AfterJudging();
     void EndRun();
+    void practice();
+    void practiceStep1();
+    void practiceStep2();
+    void practiceStep3();
+    void showPart(int section);
+    void clearSections();
+    void switchPracticeTimer(PracticeStep next);
     void showAnswer(ChoiceSlot &large);
     void updateMinutes();
     void updateBlocks(int rawTime);
@@ -97,6 +120,10 @@ private:
     int m_levelBestTime = 0;
     int m_ownBestTime = 0;
     bool m_practice = false;
+    int m_cursor = 0;
+    QList<bool> m_memorized; // index 0 unused; sized to the group
+    PracticeStep m_nextStep = PracticeStep::None;
+    int m_practiceTimerStarts = 0;
 
     bool m_clockOn = false;
     bool m_coverTimerOn = false;

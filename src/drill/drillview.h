@@ -59,6 +59,19 @@ struct DrillView
     std::array<int, kYears + 1> markerYears{};  // 1-6
     bool markersVisible = false;
 
+    // Practice panel: three sections, each a heading, a second line and a main text.
+    struct PracticeSection
+    {
+        QString heading;
+        QString second;
+        QString main;
+    };
+    std::array<PracticeSection, 3> sections{};
+    int displayOrder = 1;      // 1-6
+    int speed = 2000;          // speed bar, 1000 (slow) to 3000 (fast)
+    bool practiceMarkerVisible = false;
+    int practiceMarkerYear = 0;
+
     // End-of-run notice
     bool noticeVisible = false;
     bool noticeRecording = false; // "成績記録中"

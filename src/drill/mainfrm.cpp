@@ -7,10 +7,14 @@
 #include "twiplayout.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -87,9 +91,7 @@ MainFrm::MainFrm(AppState &state, const Clock &clock, RandomSource &random, Soun
     buildStatusStrip();
     buildTestPanel();
     buildYearPanel();
-    m_picture3 = new QWidget(m_layout->canvas());
-    m_layout->place(m_picture3, QRect(0, kStripHeight, 15360, kPanelHeight));
-    m_picture3->hide();
+    buildPracticePanel();
     buildNotice();
 
     m_sTimer1.setInterval(DrillRun::kClockMs);
@@ -110,6 +112,10 @@ MainFrm::MainFrm(AppState &state, const Clock &clock, RandomSource &random, Soun
     });
     connect(&m_timer6, &QTimer::timeout, this, [this] {
         m_run.yearCoverTimerFired();
+        afterEvent();
+    });
+    connect(&m_practiceTimer, &QTimer::timeout, this, [this] {
+        m_run.practiceTimerFired();
         afterEvent();
     });
 }
@@ -332,6 +338,121 @@ void MainFrm::buildYearPanel()
     }
 }
 
+void MainFrm::buildPracticePanel()
+{
+    m_picture3 = new QWidget(m_layout->canvas());
+    fill(m_picture3, QColor(0, 48, 48));
+    m_layout->place(m_picture3, QRect(0, kStripHeight, 15360, kPanelHeight));
+    m_picture3->hide();
+
+    // The timeline column with the red bar of the item's year.
+    m_picture5 = new QWidget(m_picture3);
+    fill(m_picture5, QColor(0, 128, 0));
+    m_layout->place(m_picture5, QRect(120, 240, 2535, 9135));
+    auto *picture6 = new TimelineWidget(QSizeF(2175, 8535), m_picture5);
+    m_layout->place(picture6, QRect(135, 240, 2175, 8535));
+    const std::array<std::pair<int, QString>, 9> eras{{{630, QStringLiteral("弥生")},
+                                                       {2880, QStringLiteral("飛鳥")},
+                                                       {3060, QStringLiteral("奈良")},
+                                                       {4125, QStringLiteral("平安")},
+                                                       {5250, QStringLiteral("鎌倉")},
+                                                       {6165, QStringLiteral("室町")},
+                                                       {6615, QStringLiteral("戦国")},
+                                                       {7245, QStringLiteral("江戸")},
+                                                       {8070, QStringLiteral("明治大正昭和")}}};
+    for (const auto &[top, name] : eras) {
+        auto *caption = new QLabel(name, picture6);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setWordWrap(true);
+        caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
+        // 飛鳥 lies close to 奈良: its caption sits a little higher so that the two stay apart.
+        const int shifted = name == u"飛鳥" ? top - 180 : top;
+        m_layout->place(caption, QRect(15, shifted, 660, name.size() > 2 ? 420 : 210), pGothic(8.25, true));
+    }
+    m_picture7 = new QFrame(m_picture5);
+    fill(m_picture7, Qt::red);
+    m_layout->place(m_picture7, QRect(1005, 2400, 1290, 120));
+    m_picture7->hide();
+
+    // Display order.
+    auto *picture4 = new QWidget(m_picture3);
+    fill(picture4, QColor(0, 192, 192));
+    m_layout->place(picture4, QRect(7200, 120, 5535, 495));
+    auto *label22 = new QLabel(QStringLiteral("表示順"), picture4);
+    m_layout->place(label22, QRect(240, 80, 900, 375), pGothic(11.25, true));
+    m_option1 = new QButtonGroup(this);
+    for (int k = 0; k < 6; ++k) {
+        auto *option = new QRadioButton(QString::number(k + 1), picture4);
+        option->setFocusPolicy(Qt::NoFocus);
+        m_layout->place(option, QRect(1200 + 720 * k, 60, 735, 375), pGothic(11.25, true));
+        m_option1->addButton(option, k + 1);
+    }
+    m_option1->button(1)->setChecked(true);
+    connect(m_option1, &QButtonGroup::idClicked, this, [this](int order) {
+        m_run.chooseDisplayOrder(order);
+        afterEvent();
+    });
+
+    m_command6 = new QPushButton(QStringLiteral("練習終わり"), m_picture3);
+    // Only the memorised button takes the keyboard, so Space never ends the practice by mistake.
+    m_command6->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_command6, QRect(12720, 120, 2145, 495), pGothic(12, true));
+    connect(m_command6, &QPushButton::clicked, this, [this] {
+        m_run.endPractice();
+        afterEvent();
+    });
+
+    // The three sections.
+    const std::array<int, 3> headingTops{360, 2880, 5400};
+    const std::array<int, 3> secondTops{735, 3255, 5775};
+    const std::array<int, 3> mainTops{1170, 3690, 6210};
+    const std::array<int, 3> mainHeights{1515, 1515, 1395};
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto *headingLabel = new QLabel(m_picture3);
+        headingLabel->setAlignment(Qt::AlignCenter);
+        headingLabel->setStyleSheet(QStringLiteral("color: white; background: rgb(0,96,96); border: 1px solid white;"));
+        m_layout->place(headingLabel, QRect(2880, headingTops[i], 1215, 375), pGothic(14.25, true));
+        auto *second = new QLabel(m_picture3);
+        second->setAlignment(Qt::AlignCenter);
+        second->setStyleSheet(QStringLiteral("color: rgb(192,255,192);"));
+        m_layout->place(second, QRect(2880, secondTops[i], 11955, 435), pGothic(14.25, true));
+        auto *main = new QLabel(m_picture3);
+        main->setAlignment(Qt::AlignCenter);
+        main->setWordWrap(true);
+        main->setStyleSheet(QStringLiteral("color: rgb(0,192,0); background: rgb(0,24,24);"));
+        m_layout->place(main, QRect(2880, mainTops[i], 11955, mainHeights[i]), pGothic(26.25, true));
+        m_practiceHeading[i] = headingLabel;
+        m_practiceSecond[i] = second;
+        m_practiceMain[i] = main;
+    }
+
+    m_command5 = new QPushButton(QStringLiteral("この問題を覚えたら押しなさい"), m_picture3);
+    m_layout->place(m_command5, QRect(2880, 7650, 11955, 765), pGothic(24, true));
+    connect(m_command5, &QPushButton::clicked, this, [this] {
+        m_run.markMemorised();
+        afterEvent();
+    });
+
+    m_hScroll1 = new QScrollBar(Qt::Horizontal, m_picture3);
+    m_hScroll1->setRange(1000, 3000);
+    m_hScroll1->setSingleStep(200);
+    m_hScroll1->setPageStep(2000);
+    m_hScroll1->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_hScroll1, QRect(2880, 8640, 11955, 375));
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, [this](int value) {
+        m_command5->setFocus();
+        m_run.setSpeed(value);
+        afterEvent();
+    });
+    auto *slow = new QLabel(QStringLiteral("slow"), m_picture3);
+    slow->setStyleSheet(QStringLiteral("color: white;"));
+    m_layout->place(slow, QRect(2880, 9000, 900, 330), pGothic(10.5, true));
+    auto *fast = new QLabel(QStringLiteral("fast"), m_picture3);
+    fast->setStyleSheet(QStringLiteral("color: white;"));
+    fast->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_layout->place(fast, QRect(13935, 9000, 900, 330), pGothic(10.5, true));
+}
+
 void MainFrm::buildNotice()
 {
     m_sPicture2 = new QWidget(m_layout->canvas());
@@ -374,6 +495,36 @@ void MainFrm::syncTimers()
     sync(m_sTimer1, m_run.clockRunning(), 0, clockStarts);
     sync(m_timer1, m_run.coverTimerRunning(), m_run.coverTimerStarts(), m_coverStartsSeen);
     sync(m_timer6, m_run.yearCoverTimerRunning(), m_run.yearCoverTimerStarts(), m_yearCoverStartsSeen);
+    const int interval = m_run.practiceIntervalMs();
+    if (m_practiceTimer.interval() != interval) {
+        // A new interval restarts a running step, as the speed bar always has.
+        m_practiceTimer.setInterval(interval);
+        if (m_practiceTimer.isActive())
+            m_practiceTimer.start();
+    }
+    sync(m_practiceTimer, m_run.nextPracticeStep() != DrillRun::PracticeStep::None, m_run.practiceTimerStarts(),
+         m_practiceStartsSeen);
+}
+
+void MainFrm::renderPractice()
+{
+    const DrillView &v = m_run.view();
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_practiceHeading[i]->setText(v.sections[i].heading);
+        m_practiceSecond[i]->setText(v.sections[i].second);
+        m_practiceMain[i]->setText(v.sections[i].main);
+    }
+    if (v.practiceMarkerVisible) {
+        const int top = static_cast<int>(v.practiceMarkerYear * 8535.0 / 2000.0 + 240.0 - 60.0);
+        m_layout->move(m_picture7, QRect(1005, top, 1290, 120));
+    }
+    m_picture7->setVisible(v.practiceMarkerVisible);
+    if (QAbstractButton *option = m_option1->button(v.displayOrder); option && !option->isChecked())
+        option->setChecked(true);
+    if (m_hScroll1->value() != v.speed) {
+        const QSignalBlocker quiet(m_hScroll1);
+        m_hScroll1->setValue(v.speed);
+    }
 }
 
 void MainFrm::renderSlot(int slot)
@@ -423,6 +574,8 @@ void MainFrm::render()
 
     m_picture2->setVisible(!v.practice);
     m_picture3->setVisible(v.practice);
+    if (v.practice)
+        renderPractice();
 
     if (v.cluePoints != m_cluePoints) {
         m_cluePoints = v.cluePoints;
@@ -457,6 +610,12 @@ void MainFrm::render()
 void MainFrm::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
+    if (m_run.view().practice && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        m_run.markMemorised();
+        afterEvent();
+        event->accept();
+        return;
+    }
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
         m_run.pressDigit(key - Qt::Key_0);
         afterEvent();

@@ -9,8 +9,11 @@
 #include <array>
 
 class ClickLabel;
+class QButtonGroup;
 class QFrame;
 class QLabel;
+class QPushButton;
+class QScrollBar;
 class TimelineWidget;
 class TwipLayout;
 
@@ -40,6 +43,13 @@ public:
     QWidget *cover() const { return m_picture1; }
     QWidget *yearPanel() const { return m_picture14; }
     QWidget *notice() const { return m_sPicture2; }
+    QWidget *practicePanel() const { return m_picture3; }
+    QLabel *practiceMain(int section) const { return m_practiceMain[static_cast<std::size_t>(section)]; }
+    QLabel *practiceHeading(int section) const { return m_practiceHeading[static_cast<std::size_t>(section)]; }
+    QPushButton *memorisedButton() const { return m_command5; }
+    QPushButton *endPracticeButton() const { return m_command6; }
+    QScrollBar *speedBar() const { return m_hScroll1; }
+    QButtonGroup *orderButtons() const { return m_option1; }
 
     // Renders the run's view and brings the timers in line with it.
     void render();
@@ -54,6 +64,8 @@ private:
     void buildTestPanel();
     void buildYearPanel();
     void buildNotice();
+    void buildPracticePanel();
+    void renderPractice();
     void renderSlot(int slot);
     void syncTimers();
     void afterEvent();
@@ -69,6 +81,8 @@ private:
     QTimer m_timer6;
     int m_coverStartsSeen = 0;
     int m_yearCoverStartsSeen = 0;
+    QTimer m_practiceTimer;
+    int m_practiceStartsSeen = 0;
 
     // Status strip
     QWidget *m_sPicture1 = nullptr;
@@ -107,8 +121,17 @@ private:
     std::array<ClickLabel *, 7> m_label14{};
     QWidget *m_picture9 = nullptr;
 
-    // Practice panel (its controls belong to practice mode)
+    // Practice panel
     QWidget *m_picture3 = nullptr;
+    QWidget *m_picture5 = nullptr;
+    QFrame *m_picture7 = nullptr;
+    QButtonGroup *m_option1 = nullptr;
+    std::array<QLabel *, 3> m_practiceHeading{}; // Label18, Label19, Label20
+    std::array<QLabel *, 3> m_practiceSecond{};  // Label17, Label8, Label10
+    std::array<QLabel *, 3> m_practiceMain{};    // Label13, Label7, Label9
+    QPushButton *m_command5 = nullptr;
+    QPushButton *m_command6 = nullptr;
+    QScrollBar *m_hScroll1 = nullptr;
 
     // End-of-run notice
     QWidget *m_sPicture2 = nullptr;

@@ -41,6 +41,13 @@ TimelineWidget::TimelineWidget(QWidget *parent)
     setPalette(pal);
 }
 
+TimelineWidget::TimelineWidget(QSizeF designTwips, QWidget *parent)
+    : TimelineWidget(parent)
+{
+    m_design = designTwips;
+    m_pictureWidth = designTwips.width();
+}
+
 void TimelineWidget::setMarkers(const std::array<int, 6> &years, bool visible)
 {
     if (years == m_years && visible == m_markersVisible)
@@ -59,26 +66,28 @@ void TimelineWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const double sx = width() / kWidth;
-    const double sy = height() / kHeight;
-    const auto y = [&](double year) { return year * kHeight / 2000.0 * sy; };
+    const double sx = width() / m_design.width();
+    const double sy = height() / m_design.height();
+    const auto y = [&](double year) { return year * m_design.height() / 2000.0 * sy; };
+    // Proportions of the picture: era bands on the left, the scale near the right edge.
+    const double pictureScale = m_pictureWidth / kPictureWidth;
 
     // Era bands in the left part of the picture, a scale of centuries at its right edge.
-    const double bandRight = 780.0 * sx;
+    const double bandRight = 780.0 * pictureScale * sx;
     for (const Era &era : kEras)
         p.fillRect(QRectF(0.0, y(era.from), bandRight, y(era.to) - y(era.from)), era.colour);
-    p.fillRect(QRectF(bandRight, 0.0, kPictureWidth * sx - bandRight, height()), QColor(245, 255, 235));
-    const double axis = 2250.0 * sx;
+    p.fillRect(QRectF(bandRight, 0.0, m_pictureWidth * sx - bandRight, height()), QColor(245, 255, 235));
+    const double axis = 2250.0 * pictureScale * sx;
     p.setPen(QPen(QColor(60, 90, 60), 1));
     p.drawLine(QPointF(axis, 0.0), QPointF(axis, height()));
     QFont scaleFont = fontfaces::make(fontfaces::gothic(), 7);
     scaleFont.setPixelSize(std::max(8, static_cast<int>(150.0 * sy)));
     p.setFont(scaleFont);
     for (int year = 0; year <= 2000; year += 100) {
-        const double tick = year % 500 == 0 ? 160.0 * sx : 80.0 * sx;
+        const double tick = (year % 500 == 0 ? 160.0 : 80.0) * pictureScale * sx;
         p.drawLine(QPointF(axis, y(year)), QPointF(axis + tick, y(year)));
         if (year % 500 == 0 && year > 0 && year < 2000)
-            p.drawText(QRectF(axis - 520.0 * sx, y(year) - 90.0 * sy, 500.0 * sx, 180.0 * sy),
+            p.drawText(QRectF(axis - 520.0 * pictureScale * sx, y(year) - 90.0 * sy, 500.0 * pictureScale * sx, 180.0 * sy),
                        Qt::AlignRight | Qt::AlignVCenter, QString::number(year));
     }
 

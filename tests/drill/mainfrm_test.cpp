@@ -7,6 +7,10 @@
 #include "soundeffects.h"
 #include "soundtable.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -121,6 +125,63 @@ TEST(MainFrm, NumberKeysAnswerLikeClicks)
     QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()));
     EXPECT_TRUE(screen.yearPanel()->isVisible());
     EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
+}
+
+} // namespace
+
+namespace {
+
+class PracticeHandOver : public DrillHost
+{
+public:
+    void letEventsRun() override {}
+    void waitHandlingEvents(int) override {}
+    void recordRun() override { ++recorded; }
+    void showWaitScreen() override {}
+    void finishTestRun() override {}
+    void finishPractice() override { ++finished; }
+    int recorded = 0;
+    int finished = 0;
+};
+
+TEST(MainFrm, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
+{
+    AppState state;
+    catalogue::start(state);
+    catalogue::fillLevels(state);
+    state.timingTable[7].passTime = 600;
+    state.timingTable[7].limitTime = 600;
+    state.runLevel = 7;
+    ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    SeededRandom random(3);
+    SoundTable table;
+    FakeSoundPlayer player;
+    ScriptedRandom soundRandom({0.0});
+    SoundEffects sounds(table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {});
+    PracticeHandOver handOver;
+    MainFrm screen(state, clock, random, sounds, handOver);
+    screen.show();
+    screen.startRun(questions(3), RunHistory{});
+    ASSERT_TRUE(screen.practicePanel()->isVisible());
+    EXPECT_FALSE(screen.cover()->isVisible());
+
+    screen.orderButtons()->button(3)->click();
+    for (int i = 0; i < 3; ++i)
+        screen.run().practiceTimerFired();
+    screen.render();
+    EXPECT_EQ(screen.practiceHeading(0)->text(), QStringLiteral("説明"));
+    EXPECT_EQ(screen.practiceMain(0)->text(), QStringLiteral("説明1をした"));
+    EXPECT_EQ(screen.practiceMain(1)->text(), QStringLiteral("1611年"));
+    EXPECT_EQ(screen.practiceMain(2)->text(), QStringLiteral("人物1"));
+
+    screen.speedBar()->setValue(3000);
+    EXPECT_EQ(screen.run().practiceIntervalMs(), 500);
+    QTest::keyClick(&screen, Qt::Key_Space);
+    EXPECT_TRUE(screen.run().memorised(1));
+
+    QTest::mouseClick(screen.endPracticeButton(), Qt::LeftButton);
+    EXPECT_EQ(handOver.finished, 1);
+    EXPECT_EQ(handOver.recorded, 0);
 }
 
 } // namespace

@@ -1,0 +1,233 @@
+#include "appstate.h"
+#include "catalogue.h"
+#include "clock.h"
+#include "drillhost.h"
+#include "drillrun.h"
+#include "fakes.h"
+#include "soundeffects.h"
+#include "soundtable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PracticeHost : public DrillHost
+{
+public:
+    void letEventsRun() override {}
+    void waitHandlingEvents(int) override {}
+    void recordRun() override { ++recorded; }
+    void showWaitScreen() override { ++waitScreens; }
+    void finishTestRun() override { ++testFinished; }
+    void finishPractice() override { ++practiceFinished; }
+
+    int recorded = 0;
+    int waitScreens = 0;
+    int testFinished = 0;
+    int practiceFinished = 0;
+};
+
+QList<Question> questions(int n)
+{
+    QList<Question> list;
+    for (int i = 1; i <= n; ++i)
+        list.append({4, static_cast<std::int16_t>(1600 + i), QStringLiteral("人物%1").arg(i), QStringLiteral("よみ%1").arg(i),
+                     QStringLiteral("説明%1").arg(i), QStringLiteral("補足%1").arg(i)});
+    return list;
+}
+
+// A practice at level 7 with a clock that moves only when told to.
+class PracticeTest : public ::testing::Test
+{
+protected:
+    PracticeTest()
+    {
+        catalogue::start(state);
+        catalogue::fillLevels(state);
+        state.timingTable[7].passTime = 600;
+        state.timingTable[7].limitTime = 600;
+        state.runLevel = 7;
+    }
+
+    void start(int n = 4) { run.activate(questions(n), RunHistory{}); }
+
+    // Fires the running step timer after its interval.
+    DrillRun::PracticeStep step()
+    {
+        const DrillRun::PracticeStep fired = run.nextPracticeStep();
+        clock.advance(run.practiceIntervalMs() / 1000.0);
+        run.practiceTimerFired();
+        return fired;
+    }
+
+    const DrillView::PracticeSection &section(int i) const { return run.view().sections[static_cast<std::size_t>(i)]; }
+
+    AppState state;
+    ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(10, 0))};
+    SeededRandom random{5};
+    SoundTable table;
+    FakeSoundPlayer player;
+    ScriptedRandom soundRandom{{0.0}};
+    SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
+    PracticeHost host;
+    DrillRun run{state, clock, random, sounds, host};
+};
+
+TEST_F(PracticeTest, OrderFourShowsExplanationNameAndYearAtOneAndAHalfSecondSteps)
+{
+    start();
+    EXPECT_TRUE(run.view().practice);
+    EXPECT_EQ(run.practiceIntervalMs(), 1500);
+    run.chooseDisplayOrder(4);
+    EXPECT_EQ(step(), DrillRun::PracticeStep::Step1);
+    EXPECT_EQ(section(0).heading, QStringLiteral("説明"));
+    EXPECT_EQ(section(1).heading, QStringLiteral("人名"));
+    EXPECT_EQ(section(2).heading, QStringLiteral("年代"));
+    EXPECT_EQ(section(0).main, QStringLiteral("説明1"));
+    EXPECT_EQ(section(0).second, QStringLiteral("補足1"));
+    EXPECT_TRUE(section(1).main.isEmpty());
+    EXPECT_FALSE(run.view().practiceMarkerVisible);
+
+    EXPECT_EQ(step(), DrillRun::PracticeStep::Step2);
+    EXPECT_EQ(section(1).main, QStringLiteral("人物1"));
+    EXPECT_TRUE(section(2).main.isEmpty());
+    EXPECT_EQ(step(), DrillRun::PracticeStep::Step3);
+    EXPECT_EQ(section(2).main, QStringLiteral("1601年"));
+    EXPECT_TRUE(section(2).second.isEmpty());
+    EXPECT_TRUE(run.view().practiceMarkerVisible);
+    EXPECT_EQ(run.view().practiceMarkerYear, 1601);
+    // The item stays until the next step 1 clears it.
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::Step1);
+    step();
+    EXPECT_EQ(section(0).main, QStringLiteral("説明2"));
+    EXPECT_TRUE(section(2).main.isEmpty());
+}
+
+TEST_F(PracticeTest, EveryOrderNamesItsSections)
+{
+    const QStringList y{QStringLiteral("年代")}, e{QStringLiteral("説明")}, n{QStringLiteral("人名")};
+    const std::array<QStringList, 6> expected{y + e + n, y + n + e, e + y + n, e + n + y, n + y + e, n + e + y};
+    start();
+    for (int order = 1; order <= 6; ++order) {
+        run.chooseDisplayOrder(order);
+        step();
+        QStringList headings;
+        for (int i = 0; i < 3; ++i)
+            headings << section(i).heading;
+        EXPECT_EQ(headings, expected[static_cast<std::size_t>(order - 1)]) << order;
+    }
+}
+
+TEST_F(PracticeTest, TheSpeedBarSetsTheStepInterval)
+{
+    start();
+    for (const auto &[value, ms] : {std::pair{1000, 2500}, {3000, 500}, {2000, 1500}, {5000, 500}}) {
+        run.setSpeed(value);
+        EXPECT_EQ(run.practiceIntervalMs(), ms) << value;
+    }
+}
+
+TEST_F(PracticeTest, MarkedItemsLeaveTheCycleAndTheLastMarkEndsThePractice)
+{
+    start(3);
+    step(); // item 1
+    EXPECT_EQ(run.view().remaining, QStringLiteral("3"));
+    run.markMemorised();
+    step();
+    step();
+    EXPECT_EQ(run.view().remaining, QStringLiteral("3")); // unchanged until the next step 1
+    step();                                              // item 2
+    EXPECT_EQ(run.practiceCursor(), 2);
+    EXPECT_EQ(run.view().remaining, QStringLiteral("2"));
+    run.markMemorised();
+    step();
+    step();
+    // Only item 3 is left: it repeats.
+    for (int round = 0; round < 3; ++round) {
+        step();
+        EXPECT_EQ(run.practiceCursor(), 3);
+        EXPECT_EQ(run.view().remaining, QStringLiteral("1"));
+        step();
+        step();
+    }
+    run.markMemorised();
+    EXPECT_EQ(host.practiceFinished, 0);
+    step();
+    EXPECT_EQ(host.practiceFinished, 1);
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
+    EXPECT_FALSE(run.clockRunning());
+    EXPECT_EQ(host.recorded, 0);
+}
+
+TEST_F(PracticeTest, ChangingTheOrderMidItemClearsTheSections)
+{
+    start();
+    step();
+    step();
+    EXPECT_FALSE(section(1).main.isEmpty());
+    run.chooseDisplayOrder(5);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(section(i).main.isEmpty());
+        EXPECT_TRUE(section(i).heading.isEmpty());
+    }
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::Step1);
+    step();
+    EXPECT_EQ(section(0).heading, QStringLiteral("人名"));
+    EXPECT_EQ(run.practiceCursor(), 2);
+}
+
+TEST_F(PracticeTest, ThePracticeStillEndsAtTheTimeLimitUnrecorded)
+{
+    start();
+    clock.advance(2999.0);
+    run.clockTick();
+    EXPECT_EQ(host.practiceFinished, 0);
+    clock.advance(1.0);
+    run.clockTick();
+    EXPECT_EQ(host.practiceFinished, 1);
+    EXPECT_EQ(host.waitScreens, 1);
+    EXPECT_TRUE(run.view().noticeTimeUp);
+    EXPECT_EQ(host.recorded, 0);
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
+}
+
+TEST_F(PracticeTest, EndingThePracticeStopsEverything)
+{
+    start();
+    step();
+    run.endPractice();
+    EXPECT_EQ(host.practiceFinished, 1);
+    EXPECT_FALSE(run.clockRunning());
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
+    run.markMemorised();
+    run.chooseDisplayOrder(2);
+    EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
+    EXPECT_EQ(host.recorded, 0);
+}
+
+TEST_F(PracticeTest, AGroupLargerThanAHundredQuestionsCanBeMarked)
+{
+    start(150);
+    for (int i = 0; i < 150; ++i) {
+        step();
+        run.markMemorised();
+        step();
+        step();
+    }
+    EXPECT_TRUE(run.memorised(150));
+    step();
+    EXPECT_EQ(host.practiceFinished, 1);
+}
+
+TEST_F(PracticeTest, DigitsChooseTheOrderAndSlotsAreNotChosen)
+{
+    start();
+    run.pressDigit(3);
+    EXPECT_EQ(run.view().displayOrder, 3);
+    run.pressDigit(9);
+    EXPECT_EQ(run.view().displayOrder, 3);
+    run.chooseSlot(1);
+    EXPECT_TRUE(player.played.isEmpty());
+}
+
+} // namespace
