@@ -1,6 +1,207 @@
 #include "recordcommands.h"
 
+#include "appstate.h"
+#include "catalogue.h"
+#include "clock.h"
+#include "datafileerror.h"
+#include "oadate.h"
+#include "recordcallbacks.h"
+#include "rosternames.h"
+#include "runscore.h"
+#include "runstats.h"
+#include "startup.h"
+#include "statistics.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+const QString kStatsUsage = QStringLiteral(
+    "usage: tavrel-admin stats INSTALL [--date YYYY-MM-DD]\n\n"
+    "Prints the run-log figures of the installation whose program folder is INSTALL, one\n"
+    "tab-separated line per pupil and level with at least one run, in pupil then level order,\n"
+    "as the program's screens compute them. \"Today\" and \"now\" are the given date at 23:59:59\n"
+    "(default: the computer's clock).\n");
+
+const QString kExportUsage = QStringLiteral(
+    "usage: tavrel-admin export INSTALL OUT.csv\n\n"
+    "Writes the run log of the installation whose program folder is INSTALL as CSV (UTF-8 with a\n"
+    "byte-order mark): date, time of day, pupil number, pupil name from the roster, level, level\n"
+    "caption, result time (empty after a time-out), score and points.\n");
+
+// The record procedures' callbacks for a command-line tool: a locked log is waited for, and a
+// fatal failure is kept as the command's error instead of ending the process.
+struct ToolCallbacks
+{
+    QString failure;
+
+    RecordCallbacks callbacks()
+    {
+        return {letEventsRunForOneSecond, [this](const QString &, const QString &text) { failure = text; }};
+    }
+};
+
+// Starts the installation as the program does. Reports why not on err.
+std::optional<AppState> startInstallation(const QString &command, const QString &programFolder, QTextStream &err)
+{
+    if (!QFileInfo(programFolder).isDir()) {
+        err << "tavrel-admin " << command << ": there is no installation at " << programFolder << '\n';
+        return std::nullopt;
+    }
+    AppState state;
+    try {
+        runStartup(state, QDir(programFolder).absolutePath());
+    } catch (const DataFileError &e) {
+        err << "tavrel-admin " << command << ": " << e.text() << '\n';
+        return std::nullopt;
+    }
+    return state;
+}
+
+std::optional<RunStats> loadStats(const QString &command, const AppState &state, const QDateTime &now,
+                                  QTextStream &err)
+{
+    ToolCallbacks tool;
+    RunStats stats;
+    if (!ComputeStats(state, stats, now, tool.callbacks())) {
+        err << "tavrel-admin " << command << ": " << tool.failure << '\n';
+        return std::nullopt;
+    }
+    return stats;
+}
+
+int usageError(const QString &usage, const QString &problem, QTextStream &err)
+{
+    err << problem << "\n\n" << usage;
+    return 2;
+}
+
+int runStats(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QStringList positional;
+    std::optional<QString> dateText;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == u"--date") {
+            if (i + 1 >= args.size())
+                return usageError(kStatsUsage, QStringLiteral("tavrel-admin stats: --date needs a date"), err);
+            dateText = args[++i];
+        } else if (args[i].startsWith(u'-')) {
+            return usageError(kStatsUsage, QStringLiteral("tavrel-admin stats: unknown option ") + args[i], err);
+        } else {
+            positional << args[i];
+        }
+    }
+    if (positional.size() != 1)
+        return usageError(kStatsUsage, QStringLiteral("tavrel-admin stats: give one installation folder"), err);
+
+    QDateTime now = SystemClock().now();
+    if (dateText) {
+        const QDate date = QDate::fromString(*dateText, QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid()) {
+            err << "tavrel-admin stats: \"" << *dateText << "\" is not a date of the form YYYY-MM-DD\n";
+            return 1;
+        }
+        now = QDateTime(date, QTime(23, 59, 59));
+    }
+
+    const std::optional<AppState> state = startInstallation(QStringLiteral("stats"), positional.first(), err);
+    if (!state)
+        return 1;
+    const std::optional<RunStats> stats = loadStats(QStringLiteral("stats"), *state, now, err);
+    if (!stats)
+        return 1;
+
+    std::vector<bool> hasRun(static_cast<std::size_t>(kLevelSlots) * RunStats::kPupilSlots, false);
+    for (const RunRow &row : stats->rows())
+        hasRun[static_cast<std::size_t>(row.pupil) * kLevelSlots + static_cast<std::size_t>(row.level)] = true;
+
+    out << "pupil\tlevel\tbestTime\tattemptsAll\tpointsAll\tattemptsRecent\tpointsRecent\tattemptsRecent2"
+           "\tpointsRecent2\tattemptsToday\tpointsToday\n";
+    for (int pupil = 1; pupil <= kMaxPupil; ++pupil) {
+        for (int level = 1; level < kLevelSlots; ++level) {
+            if (!hasRun[static_cast<std::size_t>(pupil) * kLevelSlots + static_cast<std::size_t>(level)])
+                continue;
+            const LevelStats &s = stats->at(pupil, level);
+            out << pupil << '\t' << level << '\t' << s.bestTime << '\t' << s.attemptsAll << '\t' << s.pointsAll
+                << '\t' << s.attemptsRecent << '\t' << s.pointsRecent << '\t' << s.attemptsRecent2 << '\t'
+                << s.pointsRecent2 << '\t' << s.attemptsToday << '\t' << s.pointsToday << '\n';
+        }
+    }
+    return 0;
+}
+
+// A text cell. Quoted when not empty; a leading character that spreadsheet software would take
+// as the start of a formula is neutralised with an apostrophe.
+QString csvText(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    QString cell = text;
+    if (cell.front() == u'=' || cell.front() == u'+' || cell.front() == u'-' || cell.front() == u'@')
+        cell.prepend(u'\'');
+    cell.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + cell + u'"';
+}
+
+int runExport(const QStringList &args, QTextStream &, QTextStream &err)
+{
+    for (const QString &a : args) {
+        if (a.startsWith(u'-'))
+            return usageError(kExportUsage, QStringLiteral("tavrel-admin export: unknown option ") + a, err);
+    }
+    if (args.size() != 2)
+        return usageError(kExportUsage, QStringLiteral("tavrel-admin export: give the installation folder and the CSV file"),
+                          err);
+
+    const std::optional<AppState> state = startInstallation(QStringLiteral("export"), args[0], err);
+    if (!state)
+        return 1;
+    // The figures are not needed, only the rows; "now" does not change them.
+    const std::optional<RunStats> stats = loadStats(QStringLiteral("export"), *state, SystemClock().now(), err);
+    if (!stats)
+        return 1;
+    const std::vector<QString> names = rosternames::read(rosternames::rosterPath(state->folders));
+
+    QString text = QStringLiteral("日付,時刻,番号,名前,レベル,レベル名,タイム,得点,ポイント\r\n");
+    for (const RunRow &row : stats->rows()) {
+        const LevelTiming &timing = state->timingTable[static_cast<std::size_t>(row.level)];
+        const int score = RunScore(row.time, timing.passTime);
+        const QDate date = oadate::toDate(row.date);
+        const QTime clock = oadate::toTime(row.clock);
+        text += date.toString(QStringLiteral("yyyy-MM-dd")) + u',' + clock.toString(QStringLiteral("HH:mm:ss")) + u','
+                + QString::number(row.pupil) + u',' + csvText(names[static_cast<std::size_t>(row.pupil)]) + u','
+                + QString::number(row.level) + u',' + csvText(catalogue::levelCaption(row.level)) + u','
+                + (row.time == RunStats::kNoTime ? QString() : QString::number(row.time)) + u','
+                + QString::number(score) + u',' + QString::number(RunPoints(score, timing.levelWeight)) + QStringLiteral("\r\n");
+    }
+
+    QSaveFile file(args[1]);
+    if (!file.open(QIODevice::WriteOnly)) {
+        err << "tavrel-admin export: cannot write " << args[1] << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    file.write("\xEF\xBB\xBF");
+    file.write(text.toUtf8());
+    if (!file.commit()) {
+        err << "tavrel-admin export: cannot write " << args[1] << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 QList<AdminCommand> recordCommands()
 {
-    return {};
+    return {
+        {QStringLiteral("stats"), QStringLiteral("per-pupil, per-level figures of an installation's run log"),
+         kStatsUsage, runStats},
+        {QStringLiteral("export"), QStringLiteral("the run log of an installation as a CSV file"), kExportUsage,
+         runExport},
+    };
 }
