@@ -4,16 +4,16 @@
 
 namespace {
 
-struct Run
+struct AdminRun
 {
     int status = 0;
     QString out;
     QString err;
 };
 
-Run admin(const QStringList &args)
+AdminRun admin(const QStringList &args)
 {
-    Run r;
+    AdminRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
     r.status = runAdmin(args, out, err);
@@ -24,15 +24,15 @@ Run admin(const QStringList &args)
 
 TEST(Admin, HelpAndUnknownCommands)
 {
-    const Run help = admin({QStringLiteral("--help")});
+    const AdminRun help = admin({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("usage: tavrel-admin")));
 
-    const Run none = admin({});
+    const AdminRun none = admin({});
     EXPECT_EQ(none.status, 2);
     EXPECT_TRUE(none.err.contains(QStringLiteral("usage")));
 
-    const Run unknown = admin({QStringLiteral("frobnicate")});
+    const AdminRun unknown = admin({QStringLiteral("frobnicate")});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("frobnicate")));
 }
