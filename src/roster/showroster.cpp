@@ -1,0 +1,40 @@
+#include "showroster.h"
+
+#include "appstate.h"
+#include "roster.h"
+#include "rosterfile.h"
+#include "statistics.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+RosterRestore RestoreRoster(const Folders &folders)
+{
+    const QString roster = RosterFile::path(folders);
+    const QString backup = RosterFile::backupPath(folders);
+    if (QFileInfo::exists(roster))
+        return {RosterFileState::Present, QString()};
+    const QString rosterShown = QDir::toNativeSeparators(roster);
+    const QString backupShown = QDir::toNativeSeparators(backup);
+    if (!QFileInfo::exists(backup))
+        return {RosterFileState::Missing,
+                QStringLiteral("名簿ファイルがありません。%1 も、その控えの %2 も見つかりません。"
+                               "先生に知らせてください。")
+                    .arg(rosterShown, backupShown)};
+    QFile file(backup);
+    if (!file.rename(roster))
+        return {RosterFileState::RestoreFailed,
+                QStringLiteral("名簿ファイル %1 がありません。控えの %2 から戻せませんでした（%3）。")
+                    .arg(rosterShown, backupShown, file.errorString())};
+    return {RosterFileState::Restored, QString()};
+}
+
+bool ShowRoster(const AppState &state, RunStats &stats, Roster &roster, FigureMode mode, const QDateTime &now,
+                const RecordCallbacks &callbacks)
+{
+    if (!ComputeStats(state, stats, now, callbacks))
+        return false;
+    roster.build(RosterFile::read(RosterFile::path(state.folders)), state, now.date(), stats, mode);
+    return true;
+}
