@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+struct AppState;
+class PupilDirectory;
+class RunStats;
+
+// Display modes of the result lists (the "ﾀｲﾑ表示" and "ﾎﾟｲﾝﾄ表示" options).
+enum class DisplayMode {
+    Time = 1,
+    Points = 2,
+};
+
+// Which figure the points ranking orders by.
+enum class PointsRanking {
+    UntilNow = 1,
+    Today = 2,
+};
+
+// The list choice within a mode (the three "Option1" buttons).
+enum class ListChoice {
+    First = 1,  // time: best times; points: ranking until now
+    Second = 2, // time: today's runs; points: ranking by today's points
+    All = 3,    // every run of the last 3650 days
+};
+
+// What every result list is built from. All references must outlive the call they are passed to.
+// state supplies levelCount, levelName, levelTimed, the timing table and pupilNo; stats the
+// figures of the last rebuild (its rows stand in for the run log); gradeFilter is the grade
+// filter text; now is the moment "today" and the 3650-day window are taken from.
+struct ListSources
+{
+    const AppState &state;
+    const RunStats &stats;
+    const PupilDirectory &pupils;
+    QString gradeFilter;
+    QDateTime now;
+};
+
+// One level's list: its lines top to bottom, and the row to show selected (-1 for none).
+struct ResultList
+{
+    QStringList lines;
+    int selectedRow = -1;
+
+    bool operator==(const ResultList &) const = default;
+};

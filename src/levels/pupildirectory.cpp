@@ -1,0 +1,53 @@
+#include "pupildirectory.h"
+
+#include "appstate.h"
+
+#include <utility>
+
+PupilDirectory::PupilDirectory(int schoolYear)
+    : m_schoolYear(schoolYear)
+    , m_entries(kMaxPupil + 1)
+{
+}
+
+void PupilDirectory::setPupil(int pupil, const QString &name, int birthYear, const QString &gradeLabel)
+{
+    if (pupil < 0 || pupil > kMaxPupil)
+        return;
+    m_entries[static_cast<std::size_t>(pupil)] = Entry{name, gradeLabel, birthYear};
+}
+
+void PupilDirectory::setListed(std::vector<int> pupils)
+{
+    m_listed = std::move(pupils);
+}
+
+const PupilDirectory::Entry *PupilDirectory::entry(int pupil) const
+{
+    if (pupil < 0 || pupil > kMaxPupil)
+        return nullptr;
+    return &m_entries[static_cast<std::size_t>(pupil)];
+}
+
+QString PupilDirectory::name(int pupil) const
+{
+    const Entry *e = entry(pupil);
+    return e ? e->name : QString();
+}
+
+QString PupilDirectory::gradeLabel(int pupil) const
+{
+    const Entry *e = entry(pupil);
+    return e ? e->gradeLabel : QString();
+}
+
+int PupilDirectory::birthYear(int pupil) const
+{
+    const Entry *e = entry(pupil);
+    return e ? e->birthYear : 0;
+}
+
+int PupilDirectory::grade(int pupil) const
+{
+    return m_schoolYear - birthYear(pupil) - 6;
+}
