@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 // Building blocks of the fixed-width record formats shared with copies of the program on other
 // platforms: little-endian two's-complement integers, IEEE-754 doubles stored little-endian, and
@@ -14,27 +15,37 @@
 // every record of a run log with them.
 namespace recordfields {
 
+// On little-endian hosts the bytes are the value; elsewhere they are assembled byte by byte.
+template <typename T>
+T littleEndianAt(const char *at)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        T v;
+        std::memcpy(&v, at, sizeof v);
+        return v;
+    } else {
+        using U = std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::int64_t, T>>;
+        const auto *b = reinterpret_cast<const unsigned char *>(at);
+        U v = 0;
+        for (int i = static_cast<int>(sizeof(T)) - 1; i >= 0; --i)
+            v = static_cast<U>((v << 8) | b[i]);
+        return std::bit_cast<T>(v);
+    }
+}
+
 inline std::int16_t int16At(const char *at)
 {
-    const auto *b = reinterpret_cast<const unsigned char *>(at);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+    return littleEndianAt<std::int16_t>(at);
 }
 
 inline std::int32_t int32At(const char *at)
 {
-    const auto *b = reinterpret_cast<const unsigned char *>(at);
-    const std::uint32_t v = std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) | (std::uint32_t{b[2]} << 16)
-                            | (std::uint32_t{b[3]} << 24);
-    return static_cast<std::int32_t>(v);
+    return littleEndianAt<std::int32_t>(at);
 }
 
 inline double doubleAt(const char *at)
 {
-    const auto *b = reinterpret_cast<const unsigned char *>(at);
-    std::uint64_t v = 0;
-    for (int i = 7; i >= 0; --i)
-        v = (v << 8) | b[i];
-    return std::bit_cast<double>(v);
+    return littleEndianAt<double>(at);
 }
 
 void putInt16(char *at, std::int16_t value);

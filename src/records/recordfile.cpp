@@ -104,11 +104,11 @@ std::optional<std::int64_t> RecordFile::size()
     return std::nullopt;
 }
 
-bool RecordFile::readFromStart(char *into, std::int64_t count)
+bool RecordFile::readAt(std::int64_t offset, char *into, std::int64_t count)
 {
     std::int64_t done = 0;
     while (done < count) {
-        OVERLAPPED o = at(done);
+        OVERLAPPED o = at(offset + done);
         const auto chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
         DWORD got = 0;
         if (!ReadFile(asHandle(m_handle), into + done, chunk, &got, &o)) {
@@ -231,12 +231,12 @@ std::optional<std::int64_t> RecordFile::size()
     return std::nullopt;
 }
 
-bool RecordFile::readFromStart(char *into, std::int64_t count)
+bool RecordFile::readAt(std::int64_t offset, char *into, std::int64_t count)
 {
     std::int64_t done = 0;
     while (done < count) {
         const ssize_t got = ::pread(static_cast<int>(m_handle), into + done, static_cast<size_t>(count - done),
-                                    static_cast<off_t>(done));
+                                    static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {

@@ -48,8 +48,8 @@ public:
     Outcome lock(LockKind kind);
     bool unlock();
     std::optional<std::int64_t> size();
-    // Reads `count` bytes from the start of the file into `into`.
-    bool readFromStart(char *into, std::int64_t count);
+    // Reads `count` bytes starting `offset` bytes into the file; false when fewer are there.
+    bool readAt(std::int64_t offset, char *into, std::int64_t count);
     bool writeAt(std::int64_t offset, QByteArrayView bytes);
     // Hands what was written to the storage, so that the next holder of the lock, on this
     // machine or another, reads it.

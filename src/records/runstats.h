@@ -2,12 +2,14 @@
 
 #include "appstate.h"
 #include "runrecord.h"
+#include "runrows.h"
 
 #include <QByteArrayView>
 #include <QDateTime>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -57,28 +59,34 @@ public:
     // Lowest best time of all pupils 1 to 5000 at the level; 99999 when none.
     std::int32_t levelBestTime(int level) const;
 
-    // The valid records of the log in file order: dated on or after 1899-12-30, with a pupil
-    // number and a level of at least 1.
-    const std::vector<RunRow> &rows() const { return m_rows; }
-    std::int64_t rowCount() const { return static_cast<std::int64_t>(m_rows.size()); }
+    // The row table of the last rebuild.
+    const RunRows &rows() const { return m_rows; }
+    std::int64_t rowCount() const { return m_rows.size(); }
 
     // In-place updates after a run is recorded; pupil 1 to 5000, level 1 to 35.
     void setBestTime(int pupil, int level, std::int32_t time);
     void setLevelBestTime(int level, std::int32_t time);
 
-    // Rows, best times and level best times from a run log held in memory (whole 44-byte
-    // records; a trailing partial record is not read). The counts are left as they were.
-    std::optional<OutOfRange> loadRecords(QByteArrayView log);
+    // Fills `count` bytes of the log at `into`, starting `offset` bytes into the log; false when
+    // the log cannot be read (the rebuild then stops there, and the caller knows why).
+    using ChunkReader = std::function<bool(char *into, std::int64_t offset, std::int64_t count)>;
 
-    // Everything from a run log held in memory: the counts are cleared and refilled from every
-    // valid row, against the timing table and the moment `now` ("today" is now's date; a window
-    // of N days holds the rows dated after now minus N days).
+    // Rows, best times and level best times from a run log of logBytes bytes (whole 44-byte
+    // records; a trailing partial record is not read). The log is read in pieces through `read`
+    // into memory that the row table keeps, each piece decoded while it is still in the
+    // processor's cache. The counts are left as they were.
+    std::optional<OutOfRange> loadRecords(std::int64_t logBytes, const ChunkReader &read);
+
+    // Everything from the run log: the counts are cleared and refilled from every valid row,
+    // against the timing table and the moment `now` ("today" is now's date; a window of N days
+    // holds the rows dated after now minus N days).
+    std::optional<OutOfRange> countRecords(std::int64_t logBytes, const ChunkReader &read,
+                                           const std::array<LevelTiming, kLevelSlots> &timing, const QDateTime &now);
+
+    // The same from a log already in memory.
+    std::optional<OutOfRange> loadRecords(QByteArrayView log);
     std::optional<OutOfRange> countRecords(QByteArrayView log, const std::array<LevelTiming, kLevelSlots> &timing,
                                            const QDateTime &now);
-
-    // Room to read a log of `bytes` bytes into, kept between rebuilds so that reading the log
-    // allocates nothing once it stops growing.
-    char *readBuffer(std::int64_t bytes);
 
 private:
     struct LevelBasis
@@ -87,11 +95,33 @@ private:
         float weight = 0.0F;
         double window1Start = 0.0;
         double window2Start = 0.0;
+        std::int32_t *knownPoints = nullptr; // points by result time, for times below knownCount
+        std::int32_t knownCount = 0;
     };
 
+    // Points of the result times below 10 × pass time (at most kKnownPointsLimit), filled as
+    // they are met and kept while the level's pass time and weight stay as they are: the score
+    // formula is the costliest step of a rebuild.
+    struct PointsMemo
+    {
+        std::int32_t passTime = 0;
+        float weight = 0.0F;
+        std::vector<std::int32_t> points;
+    };
+    static constexpr std::int32_t kKnownPointsLimit = 8192;
+
     template <bool Count>
-    std::optional<OutOfRange> scan(QByteArrayView log, const std::array<LevelBasis, kLevelSlots> *basis, double today);
-    LevelStats &entry(std::size_t slot);
+    std::optional<OutOfRange> scan(std::int64_t logBytes, const ChunkReader &read,
+                                   const std::array<LevelBasis, kLevelSlots> *basis, double today);
+    char *bufferFor(std::int64_t bytes);
+    LevelStats &entry(std::size_t slot)
+    {
+        if (!m_touched[slot]) {
+            m_touched[slot] = 1;
+            m_touchedSlots.push_back(static_cast<std::uint32_t>(slot));
+        }
+        return m_entries[slot];
+    }
     void resetBests();
     void resetAll();
     void fillLevelBests();
@@ -100,7 +130,8 @@ private:
     std::vector<std::uint8_t> m_touched;     // per slot: listed in m_touchedSlots
     std::vector<std::uint32_t> m_touchedSlots; // slots that differ from a fresh entry
     std::array<std::int32_t, kLevelSlots> m_levelBest{};
-    std::vector<RunRow> m_rows;
+    std::array<PointsMemo, kLevelSlots> m_pointsMemo{};
+    RunRows m_rows;
     std::unique_ptr<char[]> m_buffer;
     std::int64_t m_bufferSize = 0;
 };

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -51,23 +52,35 @@ QString failureText(int stage, const FileError &e, const RunRow &row, std::int64
            + rowDump(row, position, stage);
 }
 
-// Reads the whole run log into stats' buffer. Returns the bytes, or nothing after reporting a
-// failure through callbacks.fatal (the file closed first).
-std::optional<QByteArrayView> readRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks)
+bool reportOutOfRange(const AppState &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
+{
+    const FileError e{QStringLiteral("生徒番号またはレベルが範囲外です"), 9};
+    callbacks.fatal(state.productTitle, failureText(kRecords, e, bad.row, bad.recordNo));
+    return false;
+}
+
+// Rebuilds the figures from the run log: opens it, takes the shared lock, and hands its length
+// and a reader to `rebuild` (RunStats' loadRecords or countRecords), which reads it piece by
+// piece. Failures are reported through callbacks.fatal once the file is closed.
+template <typename Rebuild>
+bool rebuildFromRunLog(const AppState &state, const RecordCallbacks &callbacks, const Rebuild &rebuild)
 {
     const QString path = runlog::runLogPath(state.folders);
     std::optional<FileError> failure;
+    std::optional<RunStats::OutOfRange> outOfRange;
     int stage = kOpening;
     int missing = 0;
-    QByteArrayView bytes;
     {
         RecordFile file;
         for (;;) {
             const RecordFile::Outcome opened = file.open(path, RecordFile::Access::ReadOnly);
             if (opened == RecordFile::Outcome::Done)
                 break;
-            if (opened == RecordFile::Outcome::NotFound && QFileInfo(state.folders.dataFolder).isDir())
-                return QByteArrayView(); // no run recorded yet
+            if (opened == RecordFile::Outcome::NotFound && QFileInfo(state.folders.dataFolder).isDir()) {
+                // No run recorded yet: an empty log.
+                rebuild(0, [](char *, std::int64_t, std::int64_t) { return true; });
+                return true;
+            }
             if (opened == RecordFile::Outcome::NotFound) {
                 if (++missing == kMissingFolderTries) {
                     const FileError e = file.error();
@@ -75,7 +88,7 @@ std::optional<QByteArrayView> readRunLog(const AppState &state, RunStats &stats,
                                                             .arg(stage)
                                                             .arg(e.description)
                                                             .arg(e.number));
-                    return std::nullopt;
+                    return false;
                 }
                 for (int s = 0; s < kMissingFolderWaitSeconds; ++s)
                     callbacks.letEventsRun();
@@ -107,46 +120,36 @@ std::optional<QByteArrayView> readRunLog(const AppState &state, RunStats &stats,
             if (!length) {
                 failure = file.error();
             } else {
-                char *buffer = stats.readBuffer(*length);
-                if (file.readFromStart(buffer, *length))
-                    bytes = QByteArrayView(buffer, *length);
-                else
+                outOfRange = rebuild(*length, [&](char *into, std::int64_t offset, std::int64_t count) {
+                    if (file.readAt(offset, into, count))
+                        return true;
                     failure = file.error();
+                    return false;
+                });
             }
         }
     }
     if (failure) {
         callbacks.fatal(state.productTitle, failureText(stage, *failure, RunRow{}, 0));
-        return std::nullopt;
+        return false;
     }
-    return bytes;
-}
-
-bool reportOutOfRange(const AppState &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
-{
-    const FileError e{QStringLiteral("生徒番号またはレベルが範囲外です"), 9};
-    callbacks.fatal(state.productTitle, failureText(kRecords, e, bad.row, bad.recordNo));
-    return false;
+    if (outOfRange)
+        return reportOutOfRange(state, *outOfRange, callbacks);
+    return true;
 }
 
 } // namespace
 
 bool LoadRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks)
 {
-    const std::optional<QByteArrayView> log = readRunLog(state, stats, callbacks);
-    if (!log)
-        return false;
-    if (const auto bad = stats.loadRecords(*log))
-        return reportOutOfRange(state, *bad, callbacks);
-    return true;
+    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
+        return stats.loadRecords(bytes, read);
+    });
 }
 
 bool ComputeStats(const AppState &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks)
 {
-    const std::optional<QByteArrayView> log = readRunLog(state, stats, callbacks);
-    if (!log)
-        return false;
-    if (const auto bad = stats.countRecords(*log, state.timingTable, now))
-        return reportOutOfRange(state, *bad, callbacks);
-    return true;
+    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
+        return stats.countRecords(bytes, read, state.timingTable, now);
+    });
 }
