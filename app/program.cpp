@@ -2,9 +2,7 @@
 
 #include "datafileerror.h"
 #include "messagepresenter.h"
-#include "namesel.h"
 #include "screenflow.h"
-#include "screenshow.h"
 #include "startup.h"
 
 #include <cstdlib>
@@ -15,11 +13,7 @@ Program::Program(QString programFolder, MessagePresenter &messages)
 {
 }
 
-Program::~Program()
-{
-    // Screens shown by the flow go before the start screen they return to.
-    m_flow.reset();
-}
+Program::~Program() = default;
 
 QString Program::secondCopyMessage()
 {
@@ -42,8 +36,12 @@ int Program::start()
         return 1;
     }
 
-    m_startScreen = std::make_unique<NameSel>(m_state);
-    m_flow = std::make_unique<ScreenFlow>(m_state, m_messages, *m_startScreen, [] { std::exit(EXIT_FAILURE); });
-    showMaximisedScreen(m_startScreen.get());
+    m_flow = std::make_unique<ScreenFlow>(m_state, m_messages, [] { std::exit(EXIT_FAILURE); });
+    m_flow->showStartScreen();
     return 0;
+}
+
+NameSel *Program::startScreen() const
+{
+    return m_flow ? m_flow->startScreen() : nullptr;
 }

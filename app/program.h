@@ -24,7 +24,7 @@ public:
     int start();
 
     AppState &state() { return m_state; }
-    NameSel *startScreen() const { return m_startScreen.get(); }
+    NameSel *startScreen() const;
     ScreenFlow *flow() const { return m_flow.get(); }
 
     static QString secondCopyMessage();
@@ -34,6 +34,5 @@ private:
     MessagePresenter &m_messages;
     AppState m_state;
     std::unique_ptr<InstanceLock> m_lock;
-    std::unique_ptr<NameSel> m_startScreen;
     std::unique_ptr<ScreenFlow> m_flow;
 };

@@ -2,22 +2,45 @@
 
 #include "appstate.h"
 #include "basefrm.h"
+#include "catalogue.h"
 #include "datafileerror.h"
-#include "mainfrm.h"
+#include "frmname2.h"
+#include "frmver.h"
 #include "messagepresenter.h"
 #include "namesel.h"
 #include "questionbank.h"
 #include "screenshow.h"
+#include "seisekitime1.h"
+#include "showroster.h"
 #include "statistics.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
 
-ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, NameSel &startScreen,
-                       std::function<void()> endProgram)
+namespace {
+
+// Takes a screen out of sight; it goes once control is back in the event loop, since the call
+// that ends it may still be running inside it.
+template <typename Screen>
+void retire(QPointer<Screen> &screen)
+{
+    if (!screen)
+        return;
+    screen->hide();
+    screen->deleteLater();
+    screen.clear();
+}
+
+} // namespace
+
+ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, std::function<void()> endProgram)
     : m_state(state)
     , m_messages(messages)
-    , m_startScreen(startScreen)
     , m_endProgram(std::move(endProgram))
     , m_sounds(state.soundTable, state.folders.soundFolder, m_player, m_random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
@@ -25,12 +48,15 @@ ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, NameSel &sta
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
+    m_startScreen = std::make_unique<NameSel>(m_state, m_roster, *this, m_messages);
 }
 
 ScreenFlow::~ScreenFlow()
 {
-    delete m_drill.data();
     delete m_result.data();
+    delete m_drill.data();
+    delete m_levels.data();
+    delete m_nameChange.data();
 }
 
 void ScreenFlow::fatal(const QString &title, const QString &text)
@@ -40,10 +66,150 @@ void ScreenFlow::fatal(const QString &title, const QString &text)
     m_endProgram();
 }
 
+void ScreenFlow::letEventsRun()
+{
+    QApplication::processEvents();
+}
+
 bool ScreenFlow::refreshStats()
 {
     return ComputeStats(m_state, m_stats, m_clock.now(), m_callbacks);
 }
+
+bool ScreenFlow::computeStats()
+{
+    return refreshStats();
+}
+
+// The start screen and the name change.
+
+void ScreenFlow::showStartScreen()
+{
+    m_state.gradeFilterText = QStringLiteral("全学年");
+    // The level screen is built afresh the next time it opens.
+    closeLevelScreen();
+    m_random.reseedFromClock();
+    showMaximisedScreen(m_startScreen.get());
+    m_startScreen->activateWindow();
+    m_startScreen->activate();
+    m_wait->closeCover();
+}
+
+bool ScreenFlow::showRoster(FigureMode mode)
+{
+    return ShowRoster(m_state, m_stats, m_roster, mode, m_clock.now(), m_callbacks);
+}
+
+void ScreenFlow::wrongAnswerSound()
+{
+    m_sounds.WrongAnswerSound();
+}
+
+void ScreenFlow::pupilConfirmed()
+{
+    m_state.pupilGrade = m_roster.pupilGrade();
+    catalogue::fillLevels(m_state);
+    showLevelScreen();
+    m_startScreen->hide();
+}
+
+void ScreenFlow::leaveProgram()
+{
+    // The launcher in the sibling folder 起動 takes over; if it cannot be started the program
+    // ends all the same.
+    const QString launcher = QDir::cleanPath(m_state.folders.appFolder + QStringLiteral("../起動/Velnor.exe"));
+    QProcess::startDetached(launcher, {QStringLiteral("001")}, QFileInfo(launcher).absolutePath());
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void ScreenFlow::showNameChange()
+{
+    if (!m_nameChange) {
+        m_nameChange = new FrmName2(m_state, *this, m_messages);
+        m_nameChange->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showMaximisedScreen(m_nameChange);
+    m_startScreen->hide();
+}
+
+void ScreenFlow::nameChangeDone()
+{
+    retire(m_nameChange);
+    showStartScreen();
+}
+
+void ScreenFlow::showPrintSelection()
+{
+    m_messages.show(MessagePresenter::Icon::Information, m_state.productTitle,
+                    QStringLiteral("問題用紙の印刷は、このバージョンではまだ使えません。"), m_startScreen.get());
+}
+
+void ScreenFlow::showHelp()
+{
+    // The installation's own help file when it has one, otherwise the help page that comes with
+    // the program; a page that cannot be opened is ignored.
+    const QString own = m_state.folders.appFolder + m_state.productTitle + QStringLiteral(".HLP");
+    const QString shipped = m_state.folders.appFolder + QStringLiteral("tavrel-help.html");
+    const QString page = QFileInfo::exists(own) ? own : shipped;
+    if (QFileInfo::exists(page))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+void ScreenFlow::showVersion(QWidget *over)
+{
+    FrmVer dialog(m_state.productTitle, over ? over : m_startScreen.get());
+    if (over)
+        dialog.move(over->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    dialog.exec();
+}
+
+// The level screen.
+
+const PupilDirectory &ScreenFlow::pupils()
+{
+    m_directory = PupilDirectory(m_roster.schoolYear());
+    for (int pupil = 1; pupil <= kMaxPupil; ++pupil) {
+        if (m_roster.knowsPupil(pupil))
+            m_directory.setPupil(pupil, m_roster.pupilName(pupil), m_roster.pupilBirthYear(pupil),
+                                 m_roster.pupilGradeLabel(pupil));
+    }
+    m_directory.setListed(m_roster.listedPupils());
+    return m_directory;
+}
+
+void ScreenFlow::showLevelScreen()
+{
+    if (!m_levels) {
+        m_levels = new Seisekitime1(m_state, m_stats, *this);
+        m_levels->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showMaximisedScreen(m_levels);
+    m_levels->raise();
+    m_levels->activateWindow();
+    m_levels->setFocus();
+    m_levels->activate();
+    m_wait->closeCover();
+}
+
+void ScreenFlow::closeLevelScreen()
+{
+    retire(m_levels);
+}
+
+void ScreenFlow::startLevel(bool closeLevels)
+{
+    if (closeLevels)
+        closeLevelScreen();
+    StartRun();
+}
+
+void ScreenFlow::backToStart()
+{
+    showStartScreen();
+}
+
+// The run.
 
 void ScreenFlow::StartRun()
 {
@@ -84,17 +250,12 @@ void ScreenFlow::StartRun()
         m_drill->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_random.reseedFromClock();
-    m_startScreen.hide();
     showMaximisedScreen(m_drill);
+    m_drill->raise();
     m_drill->activateWindow();
     m_drill->setFocus();
     m_drill->startRun(std::move(questions), history);
     m_wait->closeCover();
-}
-
-void ScreenFlow::letEventsRun()
-{
-    QApplication::processEvents();
 }
 
 void ScreenFlow::waitHandlingEvents(int milliseconds)
@@ -120,13 +281,9 @@ void ScreenFlow::showWaitScreen()
 
 void ScreenFlow::finishTestRun()
 {
-    // The drill screen is still on the call stack: it goes once control is back in the loop.
-    if (m_drill) {
-        m_drill->hide();
-        m_drill->deleteLater();
-        m_drill.clear();
-    }
-    m_result = new FrmSyuuryou(m_state, m_stats, m_flags, false, m_sounds, *this);
+    retire(m_drill);
+    closeLevelScreen();
+    m_result = new FrmSyuuryou(m_state, m_stats, m_flags, m_state.finalCleared == 1, m_sounds, *this);
     m_result->setAttribute(Qt::WA_DeleteOnClose);
     showMaximisedScreen(m_result);
     m_result->activate();
@@ -134,14 +291,8 @@ void ScreenFlow::finishTestRun()
 
 void ScreenFlow::finishPractice()
 {
-    if (m_drill)
-        m_drill->hide();
+    retire(m_drill);
     showLevelScreen();
-}
-
-bool ScreenFlow::computeStats()
-{
-    return refreshStats();
 }
 
 void ScreenFlow::closeWaitScreen()
@@ -152,21 +303,13 @@ void ScreenFlow::closeWaitScreen()
 void ScreenFlow::goToLevels()
 {
     showLevelScreen();
-    if (m_result)
-        m_result->close();
+    retire(m_result);
     QApplication::processEvents();
 }
 
 void ScreenFlow::runAgain()
 {
-    if (m_result)
-        m_result->close();
+    retire(m_result);
     QApplication::processEvents();
     StartRun();
-}
-
-void ScreenFlow::showLevelScreen()
-{
-    showMaximisedScreen(&m_startScreen);
-    m_wait->closeCover();
 }

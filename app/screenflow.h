@@ -2,14 +2,20 @@
 
 #include "clock.h"
 #include "drillhost.h"
+#include "frmname2.h"
 #include "frmsyuuryou.h"
+#include "levelhost.h"
 #include "mainfrm.h"
+#include "pupildirectory.h"
 #include "randomsource.h"
 #include "recordcallbacks.h"
 #include "recordrun.h"
+#include "roster.h"
 #include "runstats.h"
+#include "seisekitime1.h"
 #include "sdlwavplayer.h"
 #include "soundeffects.h"
+#include "starthost.h"
 
 #include <QPointer>
 
@@ -21,32 +27,57 @@ class BaseFrm;
 class MessagePresenter;
 class NameSel;
 
-// Which screen is in front and how one hands over to the next: start screen, drill, result
-// screen, and the wait cover between them. Owns the program's clock, random source, sound
-// output and run-log figures, and the screens while they are shown.
-class ScreenFlow : public DrillHost, public ResultHost
+// Which screen is in front and how one hands over to the next: the start screen, the name
+// change, the level screen, the drill, the result screen, and the wait cover between them. Owns
+// the program's clock, random source, sound output, roster and run-log figures, and the screens.
+class ScreenFlow : public StartHost, public LevelHost, public DrillHost, public ResultHost
 {
 public:
     // endProgram never returns in the program; it is called after a fatal message was shown.
-    ScreenFlow(AppState &state, MessagePresenter &messages, NameSel &startScreen,
-               std::function<void()> endProgram);
+    ScreenFlow(AppState &state, MessagePresenter &messages, std::function<void()> endProgram);
     ~ScreenFlow() override;
+
+    // Shows the start screen and runs its activation.
+    void showStartScreen();
 
     // Starts a run at state.runLevel for the current pupil: loads the level's questions and
     // shows the drill screen. A question file that cannot be used is reported and the pupil
-    // stays where they were; nothing is written.
+    // returns to level selection; nothing is written.
     void StartRun();
 
     // Rebuilds the figures from the run log; false (after the message) when that failed.
     bool refreshStats();
 
     RunStats &stats() { return m_stats; }
+    Roster &roster() { return m_roster; }
+    NameSel *startScreen() const { return m_startScreen.get(); }
+    Seisekitime1 *levelScreen() const { return m_levels.data(); }
+    FrmName2 *nameChangeScreen() const { return m_nameChange.data(); }
     MainFrm *drillScreen() const { return m_drill.data(); }
     FrmSyuuryou *resultScreen() const { return m_result.data(); }
     BaseFrm *waitScreen() const { return m_wait.get(); }
 
-    // DrillHost: the drill's own rendering is done by MainFrm; these are the hand-overs.
+    // Shared by the hosts.
     void letEventsRun() override;
+    bool computeStats() override;
+
+    // StartHost
+    bool showRoster(FigureMode mode) override;
+    void wrongAnswerSound() override;
+    void pupilConfirmed() override;
+    void leaveProgram() override;
+    void showNameChange() override;
+    void showPrintSelection() override;
+    void showHelp() override;
+    void showVersion(QWidget *over) override;
+    void nameChangeDone() override;
+
+    // LevelHost
+    const PupilDirectory &pupils() override;
+    void startLevel(bool closeLevels) override;
+    void backToStart() override;
+
+    // DrillHost
     void waitHandlingEvents(int milliseconds) override;
     void recordRun() override;
     void showWaitScreen() override;
@@ -54,20 +85,19 @@ public:
     void finishPractice() override;
 
     // ResultHost
-    bool computeStats() override;
     void closeWaitScreen() override;
     void goToLevels() override;
     void runAgain() override;
 
-    // Shown when the level screen is asked for.
+    // Shows the level screen (built anew when it is not open) and runs its activation.
     void showLevelScreen();
 
 private:
     void fatal(const QString &title, const QString &text);
+    void closeLevelScreen();
 
     AppState &m_state;
     MessagePresenter &m_messages;
-    NameSel &m_startScreen;
     std::function<void()> m_endProgram;
 
     SystemClock m_clock;
@@ -77,8 +107,13 @@ private:
     RecordCallbacks m_callbacks;
     RunStats m_stats;
     RunFlags m_flags;
+    Roster m_roster;
+    PupilDirectory m_directory;
 
     std::unique_ptr<BaseFrm> m_wait;
+    std::unique_ptr<NameSel> m_startScreen;
+    QPointer<FrmName2> m_nameChange;
+    QPointer<Seisekitime1> m_levels;
     QPointer<MainFrm> m_drill;
     QPointer<FrmSyuuryou> m_result;
 };

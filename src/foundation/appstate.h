@@ -73,6 +73,13 @@ struct AppState
     std::int16_t pupilNo = 0;
     QString pupilName;
     std::int32_t startClock = 0; // seconds since midnight when the pupil was confirmed
+    QString pupilGrade;          // full-width grade label of the pupil, such as "小６"
+
+    // Level selection
+    int finalCleared = 0;        // 1 when the pupil has cleared the final level
+    int todayTotalAttempts = 0;  // the pupil's runs today over all levels
+    int firstVisibleLevel = 0;   // level in the leftmost column; kept between visits
+    QString gradeFilterText;     // grade filter of the result lists
 
     // The run about to start or in progress.
     std::int16_t runLevel = 0;

@@ -1,0 +1,135 @@
+#include "chime.h"
+#include "drillrun.h"
+#include "fakes.h"
+#include "frmsyuuryou.h"
+#include "mainfrm.h"
+#include "namesel.h"
+#include "program.h"
+#include "questionfile.h"
+#include "screenflow.h"
+#include "seisekitime1.h"
+#include "tempinstall.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A folder-mode-1 installation with a roster, six questions in group 1 and short sounds.
+void layOut(TempInstall &install)
+{
+    install.writeValidMode1();
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"\r\n"
+                                     "2,2013,0,0,\"佐藤花子            \",0,\"                    \",\"                    \"\r\n"));
+    QString plain;
+    for (int i = 1; i <= 6; ++i)
+        plain += QStringLiteral("%1,1,%2,人物%1,よみ%1,説明%1,補足%1／ｅｎｄ／\n").arg(i).arg(600 + 50 * i);
+    const questionfile::Scrambled stored = questionfile::scramble(plain);
+    ASSERT_TRUE(stored.problems.isEmpty());
+    install.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), stored.stored);
+    const QByteArray blip = chime::wavFile(QList<qint16>(220, 0), 22050);
+    for (const char *name : {"ok1", "ok2", "ok3", "year", "wrong", "own", "fail", "最高1", "合格"})
+        install.writeBytes(QStringLiteral("files/") + QString::fromUtf8(name) + QStringLiteral(".wav"), blip);
+}
+
+int correctYearIndex(MainFrm &drill)
+{
+    const int year = drill.run().question(drill.run().currentQuestion()).year;
+    for (int k = 1; k <= 6; ++k) {
+        if (drill.run().view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt() == year)
+            return k;
+    }
+    return 0;
+}
+
+TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
+{
+    TempInstall install;
+    layOut(install);
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+
+    // The start screen lists both pupils under the header line.
+    NameSel &start = *flow.startScreen();
+    ASSERT_EQ(start.list()->count(), 3);
+    start.Command14_Click();
+    EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
+    EXPECT_EQ(flow.levelScreen(), nullptr);
+
+    int yamada = 0;
+    for (int row = 1; row < start.list()->count(); ++row) {
+        if (start.list()->item(row)->text().contains(QStringLiteral("山田太郎")))
+            yamada = row;
+    }
+    ASSERT_GT(yamada, 0);
+    start.List1_DblClick(yamada);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_EQ(program.state().pupilNo, 1);
+    EXPECT_TRUE(flow.levelScreen()->isVisible());
+    EXPECT_TRUE(flow.levelScreen()->pupilLine()->text().contains(QStringLiteral("山田太郎")));
+
+    // A test at level 2 through its start button.
+    flow.levelScreen()->Command4_Click(2);
+    MainFrm *drill = flow.drillScreen();
+    ASSERT_NE(drill, nullptr);
+    EXPECT_TRUE(drill->isVisible());
+    int guard = 0;
+    while (flow.resultScreen() == nullptr && guard++ < 50) {
+        drill->run().coverTimerFired();
+        drill->run().chooseSlot(drill->run().answerSlot());
+        drill->run().yearCoverTimerFired();
+        drill->run().chooseYear(correctYearIndex(*drill));
+    }
+    FrmSyuuryou *result = flow.resultScreen();
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(result->label(18)->text().startsWith(QStringLiteral("今の成績：")));
+    EXPECT_EQ(result->label(17)->text(), QStringLiteral("山田太郎"));
+
+    QFile log(install.programFolder() + QStringLiteral("成績累積データ.dat"));
+    EXPECT_EQ(log.size(), 44);
+    QFile home(install.filesFolder() + QStringLiteral("成績累積データ家庭用.dat"));
+    EXPECT_EQ(home.size(), 66);
+
+    // "メニューへ" brings the level screen back with the run counted.
+    result->showButtons();
+    result->menuButton()->click();
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_TRUE(flow.levelScreen()->isVisible());
+    EXPECT_EQ(flow.levelScreen()->todayTotal()->text(), QStringLiteral("本日総回数＝1回"));
+    EXPECT_TRUE(flow.levelScreen()->todayCounts(2)->text().startsWith(QStringLiteral("1回/")));
+
+    // Back to the start screen, which shows the choice cleared.
+    flow.levelScreen()->Command1_Click();
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
+{
+    TempInstall install;
+    layOut(install);
+    install.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), QByteArray("broken\r\n"));
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+    NameSel &start = *flow.startScreen();
+    start.List1_DblClick(1);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    flow.levelScreen()->Command4_Click(2);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Morvidかな0vv.ccc")));
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_TRUE(flow.levelScreen()->isVisible());
+    EXPECT_FALSE(QFile::exists(install.programFolder() + QStringLiteral("成績累積データ.dat")));
+}
+
+} // namespace

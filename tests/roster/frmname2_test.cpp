@@ -1,0 +1,71 @@
+#include "appstate.h"
+#include "fakes.h"
+#include "folderscheme.h"
+#include "frmname2.h"
+#include "sjis.h"
+#include "starthost.h"
+#include "tempinstall.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeStartHost : public StartHost
+{
+public:
+    void letEventsRun() override {}
+    bool showRoster(FigureMode) override { return true; }
+    void wrongAnswerSound() override {}
+    void pupilConfirmed() override {}
+    void leaveProgram() override {}
+    void showNameChange() override {}
+    void showPrintSelection() override {}
+    void showHelp() override {}
+    void showVersion(QWidget *) override {}
+    void nameChangeDone() override { ++done; }
+    int done = 0;
+};
+
+const QString kLine1 = QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"");
+const QString kLine2 = QStringLiteral("2,2013,5,6,\"佐藤花子            \",0,\"メモ                \",\"                    \"");
+
+TEST(FrmName2, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+{
+    TempInstall install;
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
+    AppState state;
+    state.folders = folderscheme::compute(install.programFolder(), 1);
+    FakeStartHost host;
+    FakeMessagePresenter messages;
+    FrmName2 screen(state, host, messages);
+    screen.show();
+
+    EXPECT_EQ(screen.nameBox(1)->text().trimmed(), QStringLiteral("山田太郎"));
+    EXPECT_EQ(screen.birthYearBox(2)->text(), QStringLiteral("2013"));
+    EXPECT_FALSE(screen.nameBox(3)->isEnabled());
+
+    screen.nameBox(2)->setText(QStringLiteral("  佐藤はな子 "));
+    screen.birthYearBox(2)->setText(QStringLiteral("2012"));
+    screen.saveButton()->click();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_FALSE(screen.statusLabel()->text().isEmpty());
+
+    QFile roster(install.filesFolder() + QStringLiteral("生徒用名簿.txt"));
+    ASSERT_TRUE(roster.open(QIODevice::ReadOnly));
+    const QString text = sjis::decode(roster.readAll());
+    EXPECT_EQ(text.toStdString(), (kLine1 + QStringLiteral("\r\n")
+                        + QStringLiteral("2,2012,5,6,\"%1\",0,\"%2\",\"%3\"\r\n")
+                              .arg(QStringLiteral("佐藤はな子").leftJustified(20), QStringLiteral("メモ").leftJustified(20),
+                                   QString(20, u' ')))
+                           .toStdString());
+
+    screen.backButton()->click();
+    EXPECT_EQ(host.done, 1);
+}
+
+} // namespace
