@@ -1,0 +1,168 @@
+// The level screen for a large school: 2,000 listed pupils and a run log of 100,000 records.
+// Activation writes all 18 columns and fills each with its default list (the points ranking
+// until now); each display-mode and list-choice switch rebuilds every column's list.
+#include "appstate.h"
+#include "catalogue.h"
+#include "levelactivation.h"
+#include "levelcolumns.h"
+#include "oadate.h"
+#include "pupildirectory.h"
+#include "resultlists.h"
+#include "runrecord.h"
+#include "runstats.h"
+
+#include <QByteArray>
+#include <QDateTime>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr int kPupils = 2000;
+constexpr int kRecords = 100000;
+
+QDateTime benchNow()
+{
+    return QDateTime(QDate(2024, 3, 8), QTime(15, 0));
+}
+
+AppState schoolState()
+{
+    AppState state;
+    catalogue::fillLevels(state);
+    state.levelCount = catalogue::kLevelCount;
+    state.finalLevel = catalogue::kFinalLevel;
+    state.productTitle = QStringLiteral("Tavrel");
+    for (int level = 1; level < kLevelSlots; ++level) {
+        LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
+        t.passTime = 120;
+        t.limitTime = 300;
+        t.requiredPoints = 100;
+        t.requiredCount = 3;
+        t.levelWeight = 1.5F;
+        t.window1Days = 7;
+        t.window2Days = 30;
+        state.levelTimed[static_cast<std::size_t>(level)] = 1;
+    }
+    state.pupilNo = 17;
+    state.pupilName = QStringLiteral("山田太郎");
+    return state;
+}
+
+PupilDirectory school()
+{
+    PupilDirectory pupils(2023);
+    std::vector<int> listed;
+    for (int p = 1; p <= kPupils; ++p) {
+        pupils.setPupil(p, QStringLiteral("生徒%1").arg(p).leftJustified(20, u' '), 2008 + p % 12);
+        listed.push_back(p);
+    }
+    pupils.setListed(std::move(listed));
+    return pupils;
+}
+
+// Runs spread over two years, a tenth of them today, some timed out.
+QByteArray runLog()
+{
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> pupil(1, kPupils);
+    std::uniform_int_distribution<int> level(1, catalogue::kLevelCount);
+    std::uniform_int_distribution<int> time(20, 700);
+    std::uniform_int_distribution<int> daysAgo(1, 730);
+    std::uniform_int_distribution<int> clock(8 * 3600, 18 * 3600);
+    const double today = oadate::fromDate(benchNow().date());
+    QByteArray log;
+    log.reserve(kRecords * RunRecord::kSize);
+    for (int i = 0; i < kRecords; ++i) {
+        const double date = i % 10 == 0 ? today : today - daysAgo(random);
+        const int result = i % 50 == 0 ? 99999 : time(random);
+        log += RunRecord::forRun(date, clock(random) / oadate::kSecondsPerDay, static_cast<std::int16_t>(pupil(random)),
+                                 static_cast<std::int16_t>(level(random)), result, QStringLiteral("01234"))
+                   .encode();
+    }
+    return log;
+}
+
+// The school, its log and the statistics of that log, built once.
+struct School
+{
+    AppState state = schoolState();
+    PupilDirectory pupils = school();
+    QByteArray log = runLog();
+    RunStats stats;
+
+    School()
+    {
+        setPracticeTimes(state);
+        const auto outOfRange = stats.countRecords(log, state.timingTable, benchNow());
+        (void)outOfRange;
+    }
+
+    ListSources sources() const { return ListSources{state, stats, pupils, QStringLiteral("全学年"), benchNow()}; }
+};
+
+School &theSchool()
+{
+    static const auto instance = std::make_unique<School>();
+    return *instance;
+}
+
+void activate(AppState &state, const RunStats &stats, const School &s, benchmark::State &bench)
+{
+    setPracticeTimes(state);
+    const int total = todayTotalAttempts(stats, state.pupilNo);
+    const LevelScreenHeader header = levelScreenHeader(state, QStringLiteral("小６"), total, 10 * 3600.0);
+    const std::vector<LevelColumnTexts> columns = levelColumns(state, stats);
+    const ResultListsView lists = buildResultLists(
+        ListSources{state, stats, s.pupils, QStringLiteral("全学年"), benchNow()}, DisplayMode::Points, ListChoice::First);
+    const bool cleared = finalCleared(state, stats);
+    benchmark::DoNotOptimize(header);
+    benchmark::DoNotOptimize(columns);
+    benchmark::DoNotOptimize(lists);
+    benchmark::DoNotOptimize(cleared);
+    if (lists.lists[2].lines.size() != kPupils)
+        bench.SkipWithError("the default ranking does not list every pupil");
+}
+
+void BM_Activation(benchmark::State &bench)
+{
+    School &s = theSchool();
+    for (auto _ : bench)
+        activate(s.state, s.stats, s, bench);
+}
+BENCHMARK(BM_Activation)->Unit(benchmark::kMillisecond);
+
+// The same with the statistics rebuilt from the log first, as every activation does.
+void BM_ActivationWithStatistics(benchmark::State &bench)
+{
+    School &s = theSchool();
+    RunStats stats;
+    for (auto _ : bench) {
+        const auto outOfRange = stats.countRecords(s.log, s.state.timingTable, benchNow());
+        benchmark::DoNotOptimize(outOfRange);
+        activate(s.state, stats, s, bench);
+    }
+}
+BENCHMARK(BM_ActivationWithStatistics)->Unit(benchmark::kMillisecond);
+
+void BM_Switch(benchmark::State &bench, DisplayMode mode, ListChoice choice)
+{
+    const School &s = theSchool();
+    for (auto _ : bench) {
+        const ResultListsView view = buildResultLists(s.sources(), mode, choice);
+        benchmark::DoNotOptimize(view);
+    }
+}
+BENCHMARK_CAPTURE(BM_Switch, time_best, DisplayMode::Time, ListChoice::First)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Switch, time_today_runs, DisplayMode::Time, ListChoice::Second)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Switch, time_all_runs, DisplayMode::Time, ListChoice::All)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Switch, points_until_now, DisplayMode::Points, ListChoice::First)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Switch, points_today, DisplayMode::Points, ListChoice::Second)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Switch, points_all_runs, DisplayMode::Points, ListChoice::All)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
