@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "runstats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 

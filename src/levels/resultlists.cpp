@@ -4,6 +4,8 @@
 #include "catalogue.h"
 #include "rankinglist.h"
 
+#include <algorithm>
+
 namespace {
 
 int lastLevel(const AppState &state)
