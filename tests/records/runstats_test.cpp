@@ -134,6 +134,32 @@ TEST_F(StatsTest, RecordsThatAreNotRowsStillLowerBestTimes)
     EXPECT_EQ(stats.at(8, 2).attemptsAll, 1);
 }
 
+TEST_F(StatsTest, TheRowTableHoldsTheValidRecordsInFileOrder)
+{
+    RunRecord undated = runOn(kToday, 6, 2, 20);
+    undated.runDate = -2.0;
+    // Records 1, 2, 4, 5 and 8 are no rows.
+    fx.writeRunLog({runOn(kToday, 0, 2, 10), runOn(kToday, 6, 0, 10), runOn(kToday, 6, 2, 31), undated,
+                    runOn(kToday, 0, 0, 0), runOn(kToday, 6, 4, 32), runOn(kToday.addDays(-1), 7, 2, 33),
+                    RunRecord{}, runOn(kToday, 8, 6, 34)});
+    ASSERT_TRUE(compute());
+    ASSERT_EQ(stats.rowCount(), 4);
+    const std::vector<std::int64_t> recordNumbers = {3, 6, 7, 9};
+    const std::vector<std::int32_t> times = {31, 32, 33, 34};
+    std::vector<std::int32_t> iterated;
+    for (const RunRow &row : stats.rows())
+        iterated.push_back(row.time);
+    EXPECT_EQ(iterated, times);
+    for (std::int64_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(stats.rows().recordNumber(i), recordNumbers[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(stats.rows()[i].time, times[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(stats.rows()[2].pupil, 7);
+    EXPECT_EQ(stats.rows()[2].date, static_cast<double>(QDate(1899, 12, 30).daysTo(kToday.addDays(-1))));
+    EXPECT_EQ(stats.rows()[1].level, 4);
+    EXPECT_EQ(stats.rows()[0].clock, 0.5);
+}
+
 TEST_F(StatsTest, ATrailingPartialRecordIsNotRead)
 {
     QByteArray bytes = runOn(kToday, 1, 2, 50).encode();
