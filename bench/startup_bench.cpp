@@ -1,4 +1,5 @@
-// Start-up to the first painted start screen, on a complete folder-mode-1 installation.
+// Start-up to the first painted start screen, on a complete folder-mode-1 installation with a
+// roster of 40 pupils.
 #include "messagepresenter.h"
 #include "namesel.h"
 #include "program.h"
@@ -21,6 +22,7 @@ public:
     QString last;
 };
 
+// Notices the first paint of the start screen or anything on it.
 class PaintWatch : public QObject
 {
 public:
@@ -29,7 +31,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && dynamic_cast<NameSel *>(static_cast<QWidget *>(watched)->window()))
             painted = true;
         return QObject::eventFilter(watched, event);
     }
@@ -58,18 +61,26 @@ void BM_StartupToFirstPaint(benchmark::State &state)
     writeSjis(dir.path() + QStringLiteral("/files/新音ファイル.txt"),
               QStringLiteral("正解音2,a,b,*\r\n間違い音1,c,*\r\n間違い音2,d,*\r\n自己最高音2,e,*\r\n不合格音1,f,*\r\n"));
 
+    QString roster;
+    for (int pupil = 1; pupil <= 40; ++pupil)
+        roster += QStringLiteral("%1,%2,0,0,\"%3\",0,\"%4\",\"%4\"\r\n")
+                      .arg(pupil)
+                      .arg(2011 + pupil % 6)
+                      .arg(QStringLiteral("生徒%1").arg(pupil).leftJustified(20), QString(20, u' '));
+    writeSjis(dir.path() + QStringLiteral("/files/生徒用名簿.txt"), roster);
+
     for (auto _ : state) {
         SilentPresenter messages;
+        PaintWatch watch;
+        qApp->installEventFilter(&watch);
         Program p(program, messages);
         if (p.start() != 0) {
             state.SkipWithError(messages.last.toStdString().c_str());
             break;
         }
-        PaintWatch watch;
-        p.startScreen()->installEventFilter(&watch);
         while (!watch.painted)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
-        p.startScreen()->removeEventFilter(&watch);
+        qApp->removeEventFilter(&watch);
     }
 }
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(20);

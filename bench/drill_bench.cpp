@@ -1,0 +1,104 @@
+// From a click on the correct year to the next question's cover painted, sounds excluded: the
+// judging, the next question's draws, the render of the whole drill screen and its paint.
+#include "appstate.h"
+#include "catalogue.h"
+#include "clock.h"
+#include "drillhost.h"
+#include "mainfrm.h"
+#include "randomsource.h"
+#include "soundeffects.h"
+#include "soundtable.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentPlayer : public SoundPlayer
+{
+public:
+    PlayResult play(const QString &) override { return {}; }
+};
+
+class NoHandOver : public DrillHost
+{
+public:
+    void letEventsRun() override {}
+    void waitHandlingEvents(int) override {}
+    void recordRun() override {}
+    void showWaitScreen() override {}
+    void finishTestRun() override {}
+    void finishPractice() override {}
+};
+
+void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
+{
+    AppState app;
+    catalogue::start(app);
+    catalogue::fillLevels(app);
+    app.timingTable[2].passTime = 150;
+    app.timingTable[2].limitTime = 240;
+    app.runLevel = 2;
+    app.pupilName = QStringLiteral("山田太郎");
+    ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    SeededRandom random(1);
+    SoundTable table;
+    SilentPlayer player;
+    SoundEffects sounds(table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {});
+    NoHandOver handOver;
+    MainFrm screen(app, clock, random, sounds, handOver);
+    screen.resize(1024, 768);
+    screen.show();
+
+    QList<Question> questions;
+    for (int i = 1; i <= 20; ++i)
+        questions.append({1, static_cast<std::int16_t>(500 + 60 * i), QStringLiteral("人物%1").arg(i),
+                          QStringLiteral("じんぶつ%1").arg(i), QStringLiteral("国ごとに寺を建てさせた%1").arg(i),
+                          QStringLiteral("奈良時代%1").arg(i)});
+    screen.startRun(questions, RunHistory{});
+    QApplication::processEvents();
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A fresh question answered correctly, its timeline uncovered: the year stage is open.
+        DrillRun &run = screen.run();
+        // The last question of a run is followed by the end of the run, not by a next question.
+        if (run.view().remaining == QStringLiteral("1")) {
+            app.recordingDone = 0;
+            app.endFlag = 0;
+            screen.startRun(questions, RunHistory{});
+        }
+        run.coverTimerFired();
+        run.chooseSlot(run.answerSlot());
+        run.yearCoverTimerFired();
+        screen.render();
+        QApplication::processEvents();
+        int k = 1;
+        for (; k <= 6; ++k) {
+            if (run.view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt()
+                == run.question(run.currentQuestion()).year)
+                break;
+        }
+        state.ResumeTiming();
+
+        run.chooseYear(k);
+        screen.render();
+        screen.repaint();
+        benchmark::DoNotOptimize(screen.cover()->isVisible());
+    }
+}
+BENCHMARK(BM_CorrectYearToNextCoverPainted)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
