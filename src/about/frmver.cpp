@@ -1,5 +1,6 @@
 #include "frmver.h"
 
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
 
@@ -11,7 +12,7 @@
 namespace {
 QLabel *centredLabel(QWidget *parent)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new FitLabel(parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

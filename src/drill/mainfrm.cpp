@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "clicklabel.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "timelinewidget.h"
 #include "twiplayout.h"
@@ -131,14 +132,14 @@ void MainFrm::buildStatusStrip()
 
     const auto label = [&](const QRect &r, double points, const QString &text = QString(),
                            Qt::Alignment align = Qt::AlignCenter, bool bold = true) {
-        auto *l = new QLabel(text, m_sPicture1);
+        auto *l = new FitLabel(text, m_sPicture1);
         l->setAlignment(align);
         l->setStyleSheet(QStringLiteral("color: white;"));
         m_layout->place(l, r, pGothic(points, bold));
         return l;
     };
     const auto valueBox = [&](const QRect &r, double points) {
-        auto *l = new QLabel(m_sPicture1);
+        auto *l = new FitLabel(m_sPicture1);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(boxStyle(Qt::white, true));
         m_layout->place(l, r, pGothic(points, true));

@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "clicklabel.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "levelactivation.h"
 #include "levelcolumns.h"
@@ -50,7 +51,7 @@ QString framed(const QColor &back)
 
 QLabel *framedLabel(QWidget *parent, const QColor &back)
 {
-    auto *l = new QLabel(parent);
+    auto *l = new FitLabel(parent);
     l->setAlignment(Qt::AlignCenter);
     l->setStyleSheet(framed(back));
     return l;

@@ -1,6 +1,7 @@
 #include "frmsyuuryou.h"
 
 #include "appstate.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "resultrules.h"
 #include "runscore.h"
@@ -48,7 +49,7 @@ FrmSyuuryou::FrmSyuuryou(AppState &state, const RunStats &stats, RunFlags &flags
     m_layout->place(image1, QRect(0, 0, 15360, 11520));
 
     const auto box = [&](const QRect &r, const QColor &back, double points) {
-        auto *l = new QLabel(canvas);
+        auto *l = new FitLabel(canvas);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(boxStyle(back));
         m_layout->place(l, r, pGothic(points));
@@ -63,7 +64,7 @@ FrmSyuuryou::FrmSyuuryou(AppState &state, const RunStats &stats, RunFlags &flags
     m_label20->hide();
 
     const auto plain = [&](const QRect &r) {
-        auto *l = new QLabel(canvas);
+        auto *l = new FitLabel(canvas);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
         m_layout->place(l, r, pGothic(14.25, true, true));

@@ -2,6 +2,7 @@
 
 #include "appstate.h"
 #include "clicklabel.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
 #include "roster.h"
@@ -72,7 +73,7 @@ NameSel::NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresen
     connect(m_command1, &QPushButton::clicked, this, [this] { m_host.showPrintSelection(); });
 
     // The chosen name and its confirmation.
-    m_label1 = new QLabel(NameChoice::prompt(), canvas);
+    m_label1 = new FitLabel(NameChoice::prompt(), canvas);
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->setStyleSheet(QStringLiteral("background: rgb(0,255,255); border: 1px solid black; color: black;"));
     m_layout->place(m_label1, QRect(90, 1410, 13830, 990), fontfaces::make(fontfaces::mincho(), 39.75));

@@ -1,4 +1,5 @@
 #include "chime.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "sdlwavplayer.h"
 #include "twiplayout.h"
@@ -32,6 +33,20 @@ TEST(TwipLayout, ScalesUniformlyAndLetterboxes)
     EXPECT_EQ(layout.canvas()->geometry(), QRect(256, 0, 1536, 1152));
     EXPECT_EQ(label->geometry(), QRect(150, 300, 150, 75));
     EXPECT_NEAR(QFontInfo(label->font()).pixelSize(), 12 * 96 / 72 * 1.5, 1.0);
+}
+
+TEST(FitLabel, ShrinksOnlyTextThatWouldBeCutOff)
+{
+    FitLabel label;
+    label.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 36));
+    label.resize(300, 60);
+    label.setText(QStringLiteral("山田"));
+    EXPECT_EQ(label.fittedFont(), label.font());
+
+    label.setText(QStringLiteral("獲得ポイント：55点×1.5→82点"));
+    const QFont fitted = label.fittedFont();
+    EXPECT_LT(fitted.pointSizeF(), label.font().pointSizeF());
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(label.text()), label.contentsRect().width());
 }
 
 TEST(FontFaces, WindowsFacesMapToInstalledJapaneseFaces)
