@@ -1,4 +1,4 @@
-#include "admin.h"
+#include "adminrun.h"
 #include "questionline.h"
 #include "storedfile.h"
 
@@ -9,24 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct AdminRun
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-AdminRun admin(const QStringList &args)
-{
-    AdminRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = runAdmin(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

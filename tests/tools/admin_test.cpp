@@ -1,26 +1,8 @@
-#include "admin.h"
+#include "adminrun.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct AdminRun
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-AdminRun admin(const QStringList &args)
-{
-    AdminRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = runAdmin(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 TEST(Admin, HelpAndUnknownCommands)
 {

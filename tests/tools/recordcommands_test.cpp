@@ -1,4 +1,4 @@
-#include "admin.h"
+#include "adminrun.h"
 
 #include "runrecord.h"
 #include "tempinstall.h"
@@ -8,24 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ToolRun
-{
-    int status = 0;
-    QString out;
-    QString err;
-};
-
-ToolRun admin(const QStringList &args)
-{
-    ToolRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.status = runAdmin(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 QByteArray runAt(QDate date, int pupil, int level, std::int32_t time)
 {
@@ -57,7 +39,7 @@ protected:
 
 TEST_F(RecordCommands, StatsPrintsEveryPupilAndLevelWithRunsAsOfTheGivenDate)
 {
-    const ToolRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
+    const AdminRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
                          QStringLiteral("2024-06-10")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.toStdString(),
@@ -68,7 +50,7 @@ TEST_F(RecordCommands, StatsPrintsEveryPupilAndLevelWithRunsAsOfTheGivenDate)
               "7\t2\t6000\t0\t0\t0\t0\t0\t0\t0\t0\n");
 
     // A week later the first window has moved past pupil 3's run.
-    const ToolRun later = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
+    const AdminRun later = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
                              QStringLiteral("2024-06-17")});
     ASSERT_EQ(later.status, 0);
     EXPECT_TRUE(later.out.contains(QStringLiteral("\n3\t2\t51\t1\t16\t0\t0\t1\t16\t0\t0\n"))) << later.out.toStdString();
@@ -80,7 +62,7 @@ TEST_F(RecordCommands, ExportWritesTheRowsAsSpreadsheetReadyCsv)
                       QStringLiteral("3,2013,0,0,\"山田　花子          \",0,\"\",\"\"\r\n"
                                      "1,2012,0,0,\"=SUM(A1)\",0,\"\",\"\"\r\n"));
     const QString csv = install.root() + QStringLiteral("/runs.csv");
-    const ToolRun r = admin({QStringLiteral("export"), install.programFolder(), csv});
+    const AdminRun r = admin({QStringLiteral("export"), install.programFolder(), csv});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QFile f(csv);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -122,7 +104,7 @@ TEST_P(RecordCommandFailures, AreReportedWithoutOutput)
         a.replace(u'@', install.programFolder());
         a.replace(u'#', install.root());
     }
-    const ToolRun r = admin(args);
+    const AdminRun r = admin(args);
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(GetParam().errorMentions))) << r.err.toStdString();
@@ -144,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RecordCommands, ABrokenRunLogIsReportedWithTheRecord)
 {
     install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"), runAt(QDate(2024, 6, 10), 6000, 2, 51));
-    const ToolRun r = admin({QStringLiteral("stats"), install.programFolder()});
+    const AdminRun r = admin({QStringLiteral("stats"), install.programFolder()});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("/Bangou=6000"))) << r.err.toStdString();
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "admin.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// Runs the teachers' tool in-process and keeps its exit status and what it printed.
+struct AdminRun
+{
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+inline AdminRun admin(const QStringList &args)
+{
+    AdminRun r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.status = runAdmin(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
