@@ -132,4 +132,20 @@ TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
     EXPECT_FALSE(QFile::exists(install.programFolder() + QStringLiteral("成績累積データ.dat")));
 }
 
+TEST(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), messages);
+    ASSERT_EQ(program.start(), 0);
+    NameSel &start = *program.flow()->startScreen();
+    EXPECT_TRUE(start.isVisible());
+    EXPECT_TRUE(start.rosterMessage()->isVisible());
+    EXPECT_TRUE(start.rosterMessage()->text().contains(QStringLiteral("生徒用名簿.txt")));
+    EXPECT_FALSE(start.list()->isVisible());
+    start.Command14_Click();
+    EXPECT_EQ(program.flow()->levelScreen(), nullptr);
+}
+
 } // namespace
