@@ -4,21 +4,10 @@
 #include "tempinstall.h"
 
 #include <QDir>
-#include <QDirIterator>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList listing(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    return files;
-}
 
 TEST(Program, OpensTheStartScreenOnAValidInstallation)
 {
@@ -39,7 +28,7 @@ TEST(Program, AMissingCommonDataFileGivesItsMessageAndNothingElse)
     TempInstall install;
     install.writeValidMode1();
     install.remove(QStringLiteral("files/共通データ.txt"));
-    const QStringList before = listing(install.root());
+    const QStringList before = install.listing();
     FakeMessagePresenter messages;
     Program program(install.programFolder(), messages);
     EXPECT_NE(program.start(), 0);
@@ -47,7 +36,7 @@ TEST(Program, AMissingCommonDataFileGivesItsMessageAndNothingElse)
     EXPECT_EQ(messages.shown[0].icon, MessagePresenter::Icon::Critical);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("共通データ.txt")));
     EXPECT_EQ(program.startScreen(), nullptr);
-    EXPECT_EQ(listing(install.root()), before);
+    EXPECT_EQ(install.listing(), before);
 }
 
 TEST(Program, ASecondCopyShowsTheCautionAndEnds)

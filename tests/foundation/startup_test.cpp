@@ -7,21 +7,10 @@
 #include "tempinstall.h"
 
 #include <QDir>
-#include <QDirIterator>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList listing(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    return files;
-}
 
 TEST(FolderScheme, ModeOneUsesTheSiblingFilesFolderForDataAndSounds)
 {
@@ -136,7 +125,7 @@ TEST_P(StartupRejects, NamesTheFileAndWritesNothing)
         install.remove(c.relativePath);
     else
         install.writeText(c.relativePath, c.content);
-    const QStringList before = listing(install.root());
+    const QStringList before = install.listing();
 
     AppState state;
     try {
@@ -147,7 +136,7 @@ TEST_P(StartupRejects, NamesTheFileAndWritesNothing)
         EXPECT_TRUE(e.text().contains(fileName)) << e.text().toStdString();
         EXPECT_TRUE(e.text().contains(c.expectedInMessage)) << e.text().toStdString();
     }
-    EXPECT_EQ(listing(install.root()), before);
+    EXPECT_EQ(install.listing(), before);
 }
 
 const QString kSettings = QStringLiteral("drill2/設定.txt");

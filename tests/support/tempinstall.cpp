@@ -3,6 +3,7 @@
 #include "sjis.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -30,6 +31,16 @@ QString TempInstall::programFolder() const
 QString TempInstall::filesFolder() const
 {
     return m_dir.path() + QStringLiteral("/files/");
+}
+
+QStringList TempInstall::listing() const
+{
+    QStringList files;
+    QDirIterator it(root(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
 }
 
 void TempInstall::writeBytes(const QString &relativePath, const QByteArray &bytes) const

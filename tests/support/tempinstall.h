@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A throw-away installation in a temporary folder, laid out as a school installs the program:
@@ -25,6 +26,10 @@ public:
     // A complete, valid folder-mode-1 installation: settings, common data, 18 timed levels and
     // a sound table (without .wav files).
     void writeValidMode1() const;
+
+    // Every file and folder below root(), sorted: compared before and after an operation to show
+    // that nothing was written.
+    QStringList listing() const;
 
     static QString validTimingTable();
     static QString validSoundTable();
