@@ -41,7 +41,7 @@ int Program::start()
     return 0;
 }
 
-NameSel *Program::startScreen() const
+StartScreen *Program::startScreen() const
 {
     return m_flow ? m_flow->startScreen() : nullptr;
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 class MessagePresenter;
-class NameSel;
+class StartScreen;
 class ScreenFlow;
 
 // The program from start-up to the first screen: reads the data files, refuses a second copy on
@@ -24,7 +24,7 @@ public:
     int start();
 
     AppState &state() { return m_state; }
-    NameSel *startScreen() const;
+    StartScreen *startScreen() const;
     ScreenFlow *flow() const { return m_flow.get(); }
 
     static QString secondCopyMessage();

@@ -1,18 +1,18 @@
 #include "screenflow.h"
 
 #include "appstate.h"
-#include "basefrm.h"
+#include "waitcover.h"
 #include "catalogue.h"
 #include "datafileerror.h"
-#include "frmname2.h"
-#include "frmver.h"
+#include "namechangescreen.h"
+#include "aboutdialog.h"
 #include "messagepresenter.h"
-#include "namesel.h"
+#include "startscreen.h"
 #include "questionbank.h"
 #include "screenshow.h"
-#include "seisekitime1.h"
+#include "levelscreen.h"
 #include "showroster.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -44,11 +44,11 @@ ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, std::functio
     , m_endProgram(std::move(endProgram))
     , m_sounds(state.soundTable, state.folders.soundFolder, m_player, m_random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
-    , m_wait(std::make_unique<BaseFrm>())
+    , m_wait(std::make_unique<WaitCover>())
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
-    m_startScreen = std::make_unique<NameSel>(m_state, m_roster, *this, m_messages);
+    m_startScreen = std::make_unique<StartScreen>(m_state, m_roster, *this, m_messages);
 }
 
 ScreenFlow::~ScreenFlow()
@@ -126,7 +126,7 @@ void ScreenFlow::leaveProgram()
 void ScreenFlow::showNameChange()
 {
     if (!m_nameChange) {
-        m_nameChange = new FrmName2(m_state, *this, m_messages);
+        m_nameChange = new NameChangeScreen(m_state, *this, m_messages);
         m_nameChange->setAttribute(Qt::WA_DeleteOnClose);
     }
     showMaximisedScreen(m_nameChange);
@@ -158,7 +158,7 @@ void ScreenFlow::showHelp()
 
 void ScreenFlow::showVersion(QWidget *over)
 {
-    FrmVer dialog(m_state.productTitle, over ? over : m_startScreen.get());
+    AboutDialog dialog(m_state.productTitle, over ? over : m_startScreen.get());
     if (over)
         dialog.move(over->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
     dialog.exec();
@@ -181,7 +181,7 @@ const PupilDirectory &ScreenFlow::pupils()
 void ScreenFlow::showLevelScreen()
 {
     if (!m_levels) {
-        m_levels = new Seisekitime1(m_state, m_stats, *this);
+        m_levels = new LevelScreen(m_state, m_stats, *this);
         m_levels->setAttribute(Qt::WA_DeleteOnClose);
     }
     showMaximisedScreen(m_levels);
@@ -246,7 +246,7 @@ void ScreenFlow::StartRun()
     history.ownBestTime = ownBest == RunStats::kNoTime ? 0 : ownBest;
 
     if (!m_drill) {
-        m_drill = new MainFrm(m_state, m_clock, m_random, m_sounds, *this);
+        m_drill = new DrillScreen(m_state, m_clock, m_random, m_sounds, *this);
         m_drill->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_random.reseedFromClock();
@@ -283,7 +283,7 @@ void ScreenFlow::finishTestRun()
 {
     retire(m_drill);
     closeLevelScreen();
-    m_result = new FrmSyuuryou(m_state, m_stats, m_flags, m_state.finalCleared == 1, m_sounds, *this);
+    m_result = new ResultScreen(m_state, m_stats, m_flags, m_state.finalCleared == 1, m_sounds, *this);
     m_result->setAttribute(Qt::WA_DeleteOnClose);
     showMaximisedScreen(m_result);
     m_result->activate();

@@ -2,17 +2,17 @@
 
 #include "clock.h"
 #include "drillhost.h"
-#include "frmname2.h"
-#include "frmsyuuryou.h"
+#include "namechangescreen.h"
+#include "resultscreen.h"
 #include "levelhost.h"
-#include "mainfrm.h"
+#include "drillscreen.h"
 #include "pupildirectory.h"
 #include "randomsource.h"
 #include "recordcallbacks.h"
-#include "recordrun.h"
+#include "runrecording.h"
 #include "roster.h"
 #include "runstats.h"
-#include "seisekitime1.h"
+#include "levelscreen.h"
 #include "sdlwavplayer.h"
 #include "soundeffects.h"
 #include "starthost.h"
@@ -23,9 +23,9 @@
 #include <memory>
 
 struct AppState;
-class BaseFrm;
+class WaitCover;
 class MessagePresenter;
-class NameSel;
+class StartScreen;
 
 // Which screen is in front and how one hands over to the next: the start screen, the name
 // change, the level screen, the drill, the result screen, and the wait cover between them. Owns
@@ -50,12 +50,12 @@ public:
 
     RunStats &stats() { return m_stats; }
     Roster &roster() { return m_roster; }
-    NameSel *startScreen() const { return m_startScreen.get(); }
-    Seisekitime1 *levelScreen() const { return m_levels.data(); }
-    FrmName2 *nameChangeScreen() const { return m_nameChange.data(); }
-    MainFrm *drillScreen() const { return m_drill.data(); }
-    FrmSyuuryou *resultScreen() const { return m_result.data(); }
-    BaseFrm *waitScreen() const { return m_wait.get(); }
+    StartScreen *startScreen() const { return m_startScreen.get(); }
+    LevelScreen *levelScreen() const { return m_levels.data(); }
+    NameChangeScreen *nameChangeScreen() const { return m_nameChange.data(); }
+    DrillScreen *drillScreen() const { return m_drill.data(); }
+    ResultScreen *resultScreen() const { return m_result.data(); }
+    WaitCover *waitScreen() const { return m_wait.get(); }
 
     // Shared by the hosts.
     void letEventsRun() override;
@@ -110,10 +110,10 @@ private:
     Roster m_roster;
     PupilDirectory m_directory;
 
-    std::unique_ptr<BaseFrm> m_wait;
-    std::unique_ptr<NameSel> m_startScreen;
-    QPointer<FrmName2> m_nameChange;
-    QPointer<Seisekitime1> m_levels;
-    QPointer<MainFrm> m_drill;
-    QPointer<FrmSyuuryou> m_result;
+    std::unique_ptr<WaitCover> m_wait;
+    std::unique_ptr<StartScreen> m_startScreen;
+    QPointer<NameChangeScreen> m_nameChange;
+    QPointer<LevelScreen> m_levels;
+    QPointer<DrillScreen> m_drill;
+    QPointer<ResultScreen> m_result;
 };

@@ -4,7 +4,7 @@
 #include "catalogue.h"
 #include "clock.h"
 #include "drillhost.h"
-#include "mainfrm.h"
+#include "drillscreen.h"
 #include "randomsource.h"
 #include "soundeffects.h"
 #include "soundtable.h"
@@ -47,7 +47,7 @@ void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
     SilentPlayer player;
     SoundEffects sounds(table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {});
     NoHandOver handOver;
-    MainFrm screen(app, clock, random, sounds, handOver);
+    DrillScreen screen(app, clock, random, sounds, handOver);
     screen.resize(1024, 768);
     screen.show();
 

@@ -8,7 +8,7 @@
 #include "oadate.h"
 #include "pupildirectory.h"
 #include "resultlists.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
 
 #include <QByteArray>

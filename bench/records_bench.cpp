@@ -3,9 +3,9 @@
 #include "appstate.h"
 #include "recordcallbacks.h"
 #include "recordfile.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "recordcallbacks.h"
 #include "roster.h"
 #include "rosterfile.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
 #include "showroster.h"
 #include "sjis.h"

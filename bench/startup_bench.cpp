@@ -1,7 +1,7 @@
 // Start-up to the first painted start screen, on a complete folder-mode-1 installation with a
 // roster of 40 pupils.
 #include "messagepresenter.h"
-#include "namesel.h"
+#include "startscreen.h"
 #include "program.h"
 #include "sjis.h"
 
@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && dynamic_cast<NameSel *>(static_cast<QWidget *>(watched)->window()))
+            && dynamic_cast<StartScreen *>(static_cast<QWidget *>(watched)->window()))
             painted = true;
         return QObject::eventFilter(watched, event);
     }

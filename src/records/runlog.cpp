@@ -6,7 +6,7 @@
 #include "homerunrecord.h"
 #include "oadate.h"
 #include "recordcallbacks.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 #include <cstdint>
 #include <iterator>

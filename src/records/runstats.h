@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appstate.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runrows.h"
 
 #include <QByteArrayView>

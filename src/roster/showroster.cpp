@@ -3,7 +3,7 @@
 #include "appstate.h"
 #include "roster.h"
 #include "rosterfile.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QDir>
 #include <QFile>

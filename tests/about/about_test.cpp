@@ -1,5 +1,5 @@
-#include "basefrm.h"
-#include "frmver.h"
+#include "waitcover.h"
+#include "aboutdialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,16 +10,16 @@
 
 namespace {
 
-TEST(FrmVer, ShowsTheSameTextsEachTimeItOpens)
+TEST(AboutDialog, ShowsTheSameTextsEachTimeItOpens)
 {
     for (int round = 0; round < 2; ++round) {
-        FrmVer dialog(QStringLiteral("Tavrel"));
+        AboutDialog dialog(QStringLiteral("Tavrel"));
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
         EXPECT_EQ(dialog.titleLabel()->text(), QStringLiteral("Tavrel"));
         EXPECT_EQ(dialog.versionLabel()->text(), QStringLiteral("Version1.0.5"));
-        EXPECT_EQ(dialog.makerLabel()->text(), FrmVer::makerName());
-        EXPECT_EQ(dialog.rightsLabel()->text(), FrmVer::rightsNotice());
+        EXPECT_EQ(dialog.makerLabel()->text(), AboutDialog::makerName());
+        EXPECT_EQ(dialog.rightsLabel()->text(), AboutDialog::rightsNotice());
         EXPECT_FALSE(dialog.makerLabel()->text().isEmpty());
 
         QTest::mouseClick(dialog.contactLabel(), Qt::LeftButton);
@@ -29,16 +29,16 @@ TEST(FrmVer, ShowsTheSameTextsEachTimeItOpens)
     }
 }
 
-TEST(FrmVer, KeepsItsDesignedProportions)
+TEST(AboutDialog, KeepsItsDesignedProportions)
 {
-    FrmVer dialog(QStringLiteral("Tavrel"));
+    AboutDialog dialog(QStringLiteral("Tavrel"));
     const double ratio = double(dialog.width()) / dialog.height();
     EXPECT_NEAR(ratio, 4605.0 / 6075.0, 0.01);
 }
 
-TEST(BaseFrm, ShowingTwiceLeavesOneCover)
+TEST(WaitCover, ShowingTwiceLeavesOneCover)
 {
-    BaseFrm cover;
+    WaitCover cover;
     cover.showCover();
     cover.showCover();
     int visible = 0;

@@ -1,13 +1,13 @@
 #include "chime.h"
 #include "drillrun.h"
 #include "fakes.h"
-#include "frmsyuuryou.h"
-#include "mainfrm.h"
-#include "namesel.h"
+#include "resultscreen.h"
+#include "drillscreen.h"
+#include "startscreen.h"
 #include "program.h"
 #include "questionfile.h"
 #include "screenflow.h"
-#include "seisekitime1.h"
+#include "levelscreen.h"
 #include "tempinstall.h"
 
 #include <QFile>
@@ -37,7 +37,7 @@ void layOut(TempInstall &install)
         install.writeBytes(QStringLiteral("files/") + QString::fromUtf8(name) + QStringLiteral(".wav"), blip);
 }
 
-int correctYearIndex(MainFrm &drill)
+int correctYearIndex(DrillScreen &drill)
 {
     const int year = drill.run().question(drill.run().currentQuestion()).year;
     for (int k = 1; k <= 6; ++k) {
@@ -57,7 +57,7 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
     ScreenFlow &flow = *program.flow();
 
     // The start screen lists both pupils under the header line.
-    NameSel &start = *flow.startScreen();
+    StartScreen &start = *flow.startScreen();
     ASSERT_EQ(start.list()->count(), 3);
     start.Command14_Click();
     EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
@@ -77,7 +77,7 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
 
     // A test at level 2 through its start button.
     flow.levelScreen()->Command4_Click(2);
-    MainFrm *drill = flow.drillScreen();
+    DrillScreen *drill = flow.drillScreen();
     ASSERT_NE(drill, nullptr);
     EXPECT_TRUE(drill->isVisible());
     int guard = 0;
@@ -87,7 +87,7 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
         drill->run().yearCoverTimerFired();
         drill->run().chooseYear(correctYearIndex(*drill));
     }
-    FrmSyuuryou *result = flow.resultScreen();
+    ResultScreen *result = flow.resultScreen();
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(result->label(18)->text().startsWith(QStringLiteral("今の成績：")));
     EXPECT_EQ(result->label(17)->text(), QStringLiteral("山田太郎"));
@@ -121,7 +121,7 @@ TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
     Program program(install.programFolder(), messages);
     ASSERT_EQ(program.start(), 0);
     ScreenFlow &flow = *program.flow();
-    NameSel &start = *flow.startScreen();
+    StartScreen &start = *flow.startScreen();
     start.List1_DblClick(1);
     ASSERT_NE(flow.levelScreen(), nullptr);
     flow.levelScreen()->Command4_Click(2);
@@ -139,7 +139,7 @@ TEST(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
     FakeMessagePresenter messages;
     Program program(install.programFolder(), messages);
     ASSERT_EQ(program.start(), 0);
-    NameSel &start = *program.flow()->startScreen();
+    StartScreen &start = *program.flow()->startScreen();
     EXPECT_TRUE(start.isVisible());
     EXPECT_TRUE(start.rosterMessage()->isVisible());
     EXPECT_TRUE(start.rosterMessage()->text().contains(QStringLiteral("生徒用名簿.txt")));

@@ -1,5 +1,5 @@
 #include "fakes.h"
-#include "namesel.h"
+#include "startscreen.h"
 #include "program.h"
 #include "tempinstall.h"
 

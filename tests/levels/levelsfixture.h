@@ -7,7 +7,7 @@
 #include "listsources.h"
 #include "oadate.h"
 #include "pupildirectory.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
 
 #include <QByteArray>

@@ -9,10 +9,10 @@
 #include "clock.h"
 #include "datafileerror.h"
 #include "recordcallbacks.h"
-#include "recordrun.h"
+#include "runrecording.h"
 #include "runstats.h"
 #include "startup.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QCoreApplication>
 #include <QThread>

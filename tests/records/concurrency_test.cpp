@@ -1,7 +1,7 @@
 // Several copies of the program appending to the same run logs at the same moment: every record
 // of every copy must arrive whole, once, in the copy's own order.
 #include "homerunrecord.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 #include "tempinstall.h"
 

@@ -1,6 +1,6 @@
 #include "homerunrecord.h"
 #include "oadate.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 #include <QByteArray>
 

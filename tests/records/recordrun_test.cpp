@@ -1,4 +1,4 @@
-#include "recordrun.h"
+#include "runrecording.h"
 
 #include "clock.h"
 #include "homerunrecord.h"
@@ -6,7 +6,7 @@
 #include "recordsfixture.h"
 #include "runlog.h"
 #include "runstats.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 
 #include "appstate.h"
 #include "recordcallbacks.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "lockholder.h"
 #include "recordsfixture.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QFileInfo>
 

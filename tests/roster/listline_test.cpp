@@ -1,7 +1,7 @@
 #include "listline.h"
 
 #include "oadate.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
 
 #include <gtest/gtest.h>

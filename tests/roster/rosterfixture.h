@@ -2,7 +2,7 @@
 
 #include "appstate.h"
 #include "oadate.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "sjis.h"
 #include "tempinstall.h"
 

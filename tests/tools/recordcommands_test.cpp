@@ -1,6 +1,6 @@
 #include "adminrun.h"
 
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "tempinstall.h"
 
 #include <QFile>

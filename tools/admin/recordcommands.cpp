@@ -10,7 +10,7 @@
 #include "runscore.h"
 #include "runstats.h"
 #include "startup.h"
-#include "statistics.h"
+#include "computestats.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -21,10 +21,10 @@ class TwipLayout;
 
 // The level screen: one column per level with its start button, the pupil's counts, the target
 // and a result list; rankings and run lists by display mode; the way back to the start screen.
-class Seisekitime1 : public QWidget
+class LevelScreen : public QWidget
 {
 public:
-    Seisekitime1(AppState &state, const RunStats &stats, LevelHost &host, QWidget *parent = nullptr);
+    LevelScreen(AppState &state, const RunStats &stats, LevelHost &host, QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front.
     void activate();

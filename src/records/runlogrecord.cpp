@@ -1,4 +1,4 @@
-#include "runrecord.h"
+#include "runlogrecord.h"
 
 RunRecord RunRecord::forRun(double runDate, double runClock, std::int16_t pupilNo, std::int16_t level,
                             std::int32_t resultTime, const QString &siteCode)

@@ -19,10 +19,10 @@ class TwipLayout;
 // The start screen "quenda", on which a pupil picks their name from the roster list. Every
 // activation restores a missing roster from its backup, rebuilds the list with today's and
 // overall points and clears the choice.
-class NameSel : public QMainWindow
+class StartScreen : public QMainWindow
 {
 public:
-    NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresenter &messages,
+    StartScreen(AppState &state, Roster &roster, StartHost &host, MessagePresenter &messages,
             QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front: at start, back from level selection and

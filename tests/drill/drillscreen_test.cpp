@@ -3,7 +3,7 @@
 #include "clicklabel.h"
 #include "clock.h"
 #include "fakes.h"
-#include "mainfrm.h"
+#include "drillscreen.h"
 #include "soundeffects.h"
 #include "soundtable.h"
 
@@ -69,13 +69,13 @@ struct ScreenRig
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
     RecordingHandOver handOver;
-    MainFrm screen{state, clock, random, sounds, handOver};
+    DrillScreen screen{state, clock, random, sounds, handOver};
 };
 
-TEST(MainFrm, AWholeRunPlayedByClicksIsRecordedOnce)
+TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
 {
     ScreenRig rig(8, 60, 100, 7);
-    MainFrm &screen = rig.screen;
+    DrillScreen &screen = rig.screen;
     FakeSoundPlayer &player = rig.player;
     ManualClock &clock = rig.clock;
     RecordingHandOver &handOver = rig.handOver;
@@ -117,10 +117,10 @@ TEST(MainFrm, AWholeRunPlayedByClicksIsRecordedOnce)
     EXPECT_EQ(handOver.waitScreens, 1);
 }
 
-TEST(MainFrm, NumberKeysAnswerLikeClicks)
+TEST(DrillScreen, NumberKeysAnswerLikeClicks)
 {
     ScreenRig rig(2, 60, 100, 11);
-    MainFrm &screen = rig.screen;
+    DrillScreen &screen = rig.screen;
     screen.startRun(questions(12), RunHistory{});
     screen.run().coverTimerFired();
     QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()));
@@ -128,10 +128,10 @@ TEST(MainFrm, NumberKeysAnswerLikeClicks)
     EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
 }
 
-TEST(MainFrm, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
+TEST(DrillScreen, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
 {
     ScreenRig rig(7, 600, 600, 3);
-    MainFrm &screen = rig.screen;
+    DrillScreen &screen = rig.screen;
     RecordingHandOver &handOver = rig.handOver;
     screen.startRun(questions(3), RunHistory{});
     ASSERT_TRUE(screen.practicePanel()->isVisible());

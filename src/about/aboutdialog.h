@@ -8,14 +8,14 @@ class TwipLayout;
 
 // The version screen: the program title, its version, the maker, the rights notice and a
 // contact address. Shown modally from the start screen.
-class FrmVer : public QDialog
+class AboutDialog : public QDialog
 {
 public:
     static constexpr int kMajor = 1;
     static constexpr int kMinor = 0;
     static constexpr int kRevision = 5;
 
-    explicit FrmVer(const QString &productTitle, QWidget *parent = nullptr);
+    explicit AboutDialog(const QString &productTitle, QWidget *parent = nullptr);
 
     static QString versionText();
     static QString makerName();

@@ -1,4 +1,4 @@
-#include "recordrun.h"
+#include "runrecording.h"
 
 #include "appstate.h"
 #include "recordcallbacks.h"

@@ -6,10 +6,10 @@ class QLabel;
 
 // The full-screen cover "Just a moment, please." that screens put up while they hand over to
 // the next one. It never closes itself; whoever hands over closes it.
-class BaseFrm : public QWidget
+class WaitCover : public QWidget
 {
 public:
-    explicit BaseFrm(QWidget *parent = nullptr);
+    explicit WaitCover(QWidget *parent = nullptr);
 
     // Shows the cover (once, however often it is called) and paints its text at once.
     void showCover();

@@ -1,4 +1,4 @@
-#include "seisekitime1.h"
+#include "levelscreen.h"
 
 #include "appstate.h"
 #include "clicklabel.h"
@@ -59,7 +59,7 @@ QLabel *framedLabel(QWidget *parent, const QColor &back)
 
 } // namespace
 
-Seisekitime1::Seisekitime1(AppState &state, const RunStats &stats, LevelHost &host, QWidget *parent)
+LevelScreen::LevelScreen(AppState &state, const RunStats &stats, LevelHost &host, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_stats(stats)
@@ -103,7 +103,7 @@ Seisekitime1::Seisekitime1(AppState &state, const RunStats &stats, LevelHost &ho
     m_picture2->hide();
 }
 
-void Seisekitime1::buildHeader()
+void LevelScreen::buildHeader()
 {
     QWidget *canvas = m_layout->canvas();
     auto *label2 = framedLabel(canvas, QColor(0, 192, 0));
@@ -153,7 +153,7 @@ void Seisekitime1::buildHeader()
     m_command1 = new QPushButton(QStringLiteral("戻る(&0)"), canvas);
     m_command1->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_command1, QRect(150, kHeadingTop, 1950, kHeadingHeight), pGothic(14.25, true));
-    connect(m_command1, &QPushButton::clicked, this, &Seisekitime1::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &LevelScreen::Command1_Click);
 
     m_label5 = framedLabel(canvas, QColor(255, 255, 192));
     m_label5->setText(QStringLiteral("ベスト成績"));
@@ -162,10 +162,10 @@ void Seisekitime1::buildHeader()
     m_hScroll1 = new QScrollBar(Qt::Horizontal, canvas);
     m_hScroll1->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_hScroll1, QRect(kMargin, kScrollTop, kFormWidth - 2 * kMargin, 330));
-    connect(m_hScroll1, &QScrollBar::valueChanged, this, &Seisekitime1::scrollTo);
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 }
 
-void Seisekitime1::buildColumns()
+void LevelScreen::buildColumns()
 {
     const int levels = m_state.levelCount;
     m_columnWidth = levelscroll::columnWidth(levels);
@@ -198,12 +198,12 @@ void Seisekitime1::buildColumns()
     placeColumns();
 }
 
-int Seisekitime1::columnLeft(int level) const
+int LevelScreen::columnLeft(int level) const
 {
     return levelscroll::columnLeft(level, std::max(1, m_state.firstVisibleLevel), m_columnWidth, kMargin, kFormWidth);
 }
 
-void Seisekitime1::placeColumns()
+void LevelScreen::placeColumns()
 {
     const int w = m_columnWidth;
     const int numberWidth = w / 5;
@@ -227,12 +227,12 @@ void Seisekitime1::placeColumns()
     }
 }
 
-QLabel *Seisekitime1::caption(int level) const
+QLabel *LevelScreen::caption(int level) const
 {
     return m_columns.at(static_cast<std::size_t>(level)).label3;
 }
 
-void Seisekitime1::activate()
+void LevelScreen::activate()
 {
     m_keysActive = false;
     m_picture2->show();
@@ -298,14 +298,14 @@ void Seisekitime1::activate()
     m_keysActive = true;
 }
 
-void Seisekitime1::setListChoiceCaptions(const QString &first, const QString &second, const QString &third)
+void LevelScreen::setListChoiceCaptions(const QString &first, const QString &second, const QString &third)
 {
     m_option1->button(1)->setText(first);
     m_option1->button(2)->setText(second);
     m_option1->button(3)->setText(third);
 }
 
-void Seisekitime1::beginListWork()
+void LevelScreen::beginListWork()
 {
     m_command1->setEnabled(false);
     for (std::size_t level = 1; level < m_columns.size(); ++level)
@@ -316,7 +316,7 @@ void Seisekitime1::beginListWork()
     m_host.letEventsRun();
 }
 
-void Seisekitime1::endListWork()
+void LevelScreen::endListWork()
 {
     m_picture1->setEnabled(true);
     m_command1->setEnabled(true);
@@ -326,7 +326,7 @@ void Seisekitime1::endListWork()
     m_picture6->hide();
 }
 
-void Seisekitime1::showLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
+void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
 {
     const ResultListsView view = buildResultLists(sources, mode, choice);
     m_label5->setText(view.heading);
@@ -341,7 +341,7 @@ void Seisekitime1::showLists(const ListSources &sources, DisplayMode mode, ListC
     }
 }
 
-void Seisekitime1::chooseDisplayMode(DisplayMode mode)
+void LevelScreen::chooseDisplayMode(DisplayMode mode)
 {
     beginListWork();
     m_displayMode = mode;
@@ -353,7 +353,7 @@ void Seisekitime1::chooseDisplayMode(DisplayMode mode)
     endListWork();
 }
 
-void Seisekitime1::chooseList(ListChoice choice)
+void LevelScreen::chooseList(ListChoice choice)
 {
     beginListWork();
     const ListSources sources{m_state, m_stats, m_host.pupils(), m_state.gradeFilterText, QDateTime::currentDateTime()};
@@ -361,13 +361,13 @@ void Seisekitime1::chooseList(ListChoice choice)
     endListWork();
 }
 
-void Seisekitime1::scrollTo(int value)
+void LevelScreen::scrollTo(int value)
 {
     m_state.firstVisibleLevel = levelscroll::scrolledFirstVisible(value, m_state.levelCount);
     placeColumns();
 }
 
-void Seisekitime1::Command4_Click(int level)
+void LevelScreen::Command4_Click(int level)
 {
     if (!m_columns.at(static_cast<std::size_t>(level)).command4->isEnabled())
         return;
@@ -379,13 +379,13 @@ void Seisekitime1::Command4_Click(int level)
     m_host.startLevel(true);
 }
 
-void Seisekitime1::Label3_Click(int level)
+void LevelScreen::Label3_Click(int level)
 {
     m_state.runLevel = static_cast<std::int16_t>(level);
     m_host.startLevel(false);
 }
 
-void Seisekitime1::Command1_Click()
+void LevelScreen::Command1_Click()
 {
     if (!m_command1->isEnabled())
         return;
@@ -395,7 +395,7 @@ void Seisekitime1::Command1_Click()
     m_host.backToStart();
 }
 
-void Seisekitime1::keyPressEvent(QKeyEvent *event)
+void LevelScreen::keyPressEvent(QKeyEvent *event)
 {
     const LevelKeyAction action = levelKeyAction(event->text(), m_state.levelCount, m_keysActive, m_command1->isEnabled());
     switch (action.kind) {

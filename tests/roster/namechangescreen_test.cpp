@@ -1,7 +1,7 @@
 #include "appstate.h"
 #include "fakes.h"
 #include "folderscheme.h"
-#include "frmname2.h"
+#include "namechangescreen.h"
 #include "sjis.h"
 #include "starthost.h"
 #include "tempinstall.h"
@@ -34,7 +34,7 @@ public:
 const QString kLine1 = QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"");
 const QString kLine2 = QStringLiteral("2,2013,5,6,\"佐藤花子            \",0,\"メモ                \",\"                    \"");
 
-TEST(FrmName2, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
 {
     TempInstall install;
     install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
@@ -42,7 +42,7 @@ TEST(FrmName2, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
     state.folders = folderscheme::compute(install.programFolder(), 1);
     FakeStartHost host;
     FakeMessagePresenter messages;
-    FrmName2 screen(state, host, messages);
+    NameChangeScreen screen(state, host, messages);
     screen.show();
 
     EXPECT_EQ(screen.nameBox(1)->text().trimmed(), QStringLiteral("山田太郎"));

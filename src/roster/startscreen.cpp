@@ -1,4 +1,4 @@
-#include "namesel.h"
+#include "startscreen.h"
 
 #include "appstate.h"
 #include "clicklabel.h"
@@ -27,7 +27,7 @@ QFont gothic(double points, bool bold = false)
 
 } // namespace
 
-NameSel::NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresenter &messages, QWidget *parent)
+StartScreen::StartScreen(AppState &state, Roster &roster, StartHost &host, MessagePresenter &messages, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_roster(roster)
@@ -65,7 +65,7 @@ NameSel::NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresen
 
     m_command7 = new QPushButton(QStringLiteral("終了"), canvas);
     m_layout->place(m_command7, QRect(13320, 90, 1860, 1200), gothic(20.25, true));
-    connect(m_command7, &QPushButton::clicked, this, &NameSel::Command7_Click);
+    connect(m_command7, &QPushButton::clicked, this, &StartScreen::Command7_Click);
 
     m_command1 = new QPushButton(QStringLiteral("印刷"), canvas);
     m_layout->place(m_command1, QRect(11610, 180, 1545, 420), gothic(11.25, true));
@@ -79,7 +79,7 @@ NameSel::NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresen
     m_layout->place(m_label1, QRect(90, 1410, 13830, 990), fontfaces::make(fontfaces::mincho(), 39.75));
     m_command14 = new QPushButton(QStringLiteral("O.K."), canvas);
     m_layout->place(m_command14, QRect(13950, 1395, 1185, 1005), gothic(18, true));
-    connect(m_command14, &QPushButton::clicked, this, &NameSel::Command14_Click);
+    connect(m_command14, &QPushButton::clicked, this, &StartScreen::Command14_Click);
 
     // The figures the list shows.
     auto *picture7 = new QWidget(canvas);
@@ -131,17 +131,17 @@ NameSel::NameSel(AppState &state, Roster &roster, StartHost &host, MessagePresen
     m_picture5->hide();
 }
 
-void NameSel::buildMenus()
+void StartScreen::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("file"));
     file->addAction(QStringLiteral("名前の変更"), this, [this] { m_host.showNameChange(); });
-    file->addAction(QStringLiteral("終了"), this, &NameSel::Command7_Click);
+    file->addAction(QStringLiteral("終了"), this, &StartScreen::Command7_Click);
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->addAction(QStringLiteral("目次"), this, [this] { m_host.showHelp(); });
     help->addAction(QStringLiteral("バージョン情報"), this, [this] { m_host.showVersion(nullptr); });
 }
 
-void NameSel::activate()
+void StartScreen::activate()
 {
     const RosterRestore restore = RestoreRoster(m_state.folders);
     m_list1->clearSelection();
@@ -165,7 +165,7 @@ void NameSel::activate()
     m_list1->setFocus();
 }
 
-void NameSel::rebuildList(FigureMode mode)
+void StartScreen::rebuildList(FigureMode mode)
 {
     if (!m_host.showRoster(mode))
         return;
@@ -183,20 +183,20 @@ void NameSel::rebuildList(FigureMode mode)
                         QStringLiteral("名簿の次の行は読めなかったため、表示していません。\n\n") + problems.join(u'\n'), this);
 }
 
-void NameSel::List1_Click(int row)
+void StartScreen::List1_Click(int row)
 {
     m_choice = m_roster.click(row);
     m_label1->setText(m_choice.caption);
 }
 
-void NameSel::List1_DblClick(int row)
+void StartScreen::List1_DblClick(int row)
 {
     m_choice = m_roster.doubleClick(row);
     m_label1->setText(m_choice.caption);
     Command14_Click();
 }
 
-void NameSel::Command14_Click()
+void StartScreen::Command14_Click()
 {
     if (!m_command14->isVisible())
         return;
@@ -211,12 +211,12 @@ void NameSel::Command14_Click()
     m_host.pupilConfirmed();
 }
 
-void NameSel::Command7_Click()
+void StartScreen::Command7_Click()
 {
     m_host.leaveProgram();
 }
 
-bool NameSel::handleKey(QKeyEvent *event, bool fromList)
+bool StartScreen::handleKey(QKeyEvent *event, bool fromList)
 {
     const QString text = event->text();
     QChar key = text.isEmpty() ? QChar() : text.front();
@@ -235,7 +235,7 @@ bool NameSel::handleKey(QKeyEvent *event, bool fromList)
     return false;
 }
 
-bool NameSel::eventFilter(QObject *watched, QEvent *event)
+bool StartScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // The screen sees keys before the list does.
     if (watched == m_list1 && event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event), true))
@@ -243,7 +243,7 @@ bool NameSel::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void NameSel::keyPressEvent(QKeyEvent *event)
+void StartScreen::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKey(event, false))
         QMainWindow::keyPressEvent(event);

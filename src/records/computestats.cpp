@@ -1,4 +1,4 @@
-#include "statistics.h"
+#include "computestats.h"
 
 #include "appstate.h"
 #include "oadate.h"

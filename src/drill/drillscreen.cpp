@@ -1,4 +1,4 @@
-#include "mainfrm.h"
+#include "drillscreen.h"
 
 #include "appstate.h"
 #include "clicklabel.h"
@@ -50,10 +50,10 @@ QFont pGothic(double points, bool bold = false)
 } // namespace
 
 // Lets the run render and yield, and passes recording and hand-overs on.
-class MainFrm::Host : public DrillHost
+class DrillScreen::Host : public DrillHost
 {
 public:
-    Host(MainFrm &screen, DrillHost &handOver) : m_screen(screen), m_handOver(handOver) {}
+    Host(DrillScreen &screen, DrillHost &handOver) : m_screen(screen), m_handOver(handOver) {}
 
     void letEventsRun() override
     {
@@ -73,11 +73,11 @@ public:
     void finishPractice() override { m_handOver.finishPractice(); }
 
 private:
-    MainFrm &m_screen;
+    DrillScreen &m_screen;
     DrillHost &m_handOver;
 };
 
-MainFrm::MainFrm(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
+DrillScreen::DrillScreen(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
                  DrillHost &handOver, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
@@ -121,9 +121,9 @@ MainFrm::MainFrm(AppState &state, const Clock &clock, RandomSource &random, Soun
     });
 }
 
-MainFrm::~MainFrm() = default;
+DrillScreen::~DrillScreen() = default;
 
-void MainFrm::buildStatusStrip()
+void DrillScreen::buildStatusStrip()
 {
     QWidget *canvas = m_layout->canvas();
     m_sPicture1 = new QWidget(canvas);
@@ -201,7 +201,7 @@ void MainFrm::buildStatusStrip()
         m_layout->place(f, QRect(180, 1140, 0, 390));
 }
 
-void MainFrm::buildTestPanel()
+void DrillScreen::buildTestPanel()
 {
     QWidget *canvas = m_layout->canvas();
     m_picture2 = new QWidget(canvas);
@@ -259,7 +259,7 @@ void MainFrm::buildTestPanel()
     m_layout->place(question, QRect(6900, 420, 1545, 1575), pGothic(72, true));
 }
 
-void MainFrm::buildYearPanel()
+void DrillScreen::buildYearPanel()
 {
     m_picture14 = new QWidget(m_picture2);
     fill(m_picture14, QColor(0, 128, 0));
@@ -339,7 +339,7 @@ void MainFrm::buildYearPanel()
     }
 }
 
-void MainFrm::buildPracticePanel()
+void DrillScreen::buildPracticePanel()
 {
     m_picture3 = new QWidget(m_layout->canvas());
     fill(m_picture3, QColor(0, 48, 48));
@@ -454,7 +454,7 @@ void MainFrm::buildPracticePanel()
     m_layout->place(fast, QRect(13935, 9000, 900, 330), pGothic(10.5, true));
 }
 
-void MainFrm::buildNotice()
+void DrillScreen::buildNotice()
 {
     m_sPicture2 = new QWidget(m_layout->canvas());
     fill(m_sPicture2, QColor(255, 255, 192));
@@ -469,20 +469,20 @@ void MainFrm::buildNotice()
     m_sPicture2->hide();
 }
 
-void MainFrm::startRun(QList<Question> questions, const RunHistory &history)
+void DrillScreen::startRun(QList<Question> questions, const RunHistory &history)
 {
     m_run.activate(std::move(questions), history);
     m_sTimer2.start();
     afterEvent();
 }
 
-void MainFrm::afterEvent()
+void DrillScreen::afterEvent()
 {
     render();
     syncTimers();
 }
 
-void MainFrm::syncTimers()
+void DrillScreen::syncTimers()
 {
     const auto sync = [](QTimer &timer, bool running, int starts, int &seen) {
         if (!running) {
@@ -507,7 +507,7 @@ void MainFrm::syncTimers()
          m_practiceStartsSeen);
 }
 
-void MainFrm::renderPractice()
+void DrillScreen::renderPractice()
 {
     const DrillView &v = m_run.view();
     for (std::size_t i = 0; i < 3; ++i) {
@@ -528,7 +528,7 @@ void MainFrm::renderPractice()
     }
 }
 
-void MainFrm::renderSlot(int slot)
+void DrillScreen::renderSlot(int slot)
 {
     const ChoiceSlot &s = m_run.view().choices[static_cast<std::size_t>(slot)];
     ClickLabel *large = m_label2[static_cast<std::size_t>(slot)];
@@ -550,7 +550,7 @@ void MainFrm::renderSlot(int slot)
     small->setVisible(s.visible && s.subVisible);
 }
 
-void MainFrm::render()
+void DrillScreen::render()
 {
     const DrillView &v = m_run.view();
     if (v.titlePoints != m_titlePoints) {
@@ -608,7 +608,7 @@ void MainFrm::render()
     m_sPicture2->raise();
 }
 
-void MainFrm::keyPressEvent(QKeyEvent *event)
+void DrillScreen::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (m_run.view().practice && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {

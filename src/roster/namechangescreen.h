@@ -13,10 +13,10 @@ class StartHost;
 
 // The name-change screen: the names and birth years of the first three pupils of the roster.
 // "変更" writes them back to the roster file; "もどる" returns to the start screen.
-class FrmName2 : public QWidget
+class NameChangeScreen : public QWidget
 {
 public:
-    FrmName2(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
+    NameChangeScreen(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
 
     void Command1_Click();
     void Command2_Click();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordrun.h"
+#include "runrecording.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -30,10 +30,10 @@ public:
 
 // The result screen after a recorded test run: the time, the points, today's counts, a record or
 // time-out message with its sound, whether the level is cleared, and the way on.
-class FrmSyuuryou : public QWidget
+class ResultScreen : public QWidget
 {
 public:
-    FrmSyuuryou(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
+    ResultScreen(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
                 SoundEffects &sounds, ResultHost &host, QWidget *parent = nullptr);
 
     // Fills the screen for the run just recorded, plays its sound and starts the button timer.

@@ -1,9 +1,9 @@
 #include "appstate.h"
 #include "catalogue.h"
 #include "fakes.h"
-#include "frmsyuuryou.h"
+#include "resultscreen.h"
 #include "oadate.h"
-#include "runrecord.h"
+#include "runlogrecord.h"
 #include "runstats.h"
 #include "soundeffects.h"
 #include "soundtable.h"
@@ -78,12 +78,12 @@ protected:
     }
 
     // Records the run as the end of a run does, then shows the screen.
-    FrmSyuuryou &show(int runTime)
+    ResultScreen &show(int runTime)
     {
         state.runTime = runTime;
         state.endFlag = runTime == 99999 ? 1 : 0;
         addRun(state.runLevel, runTime);
-        screen = std::make_unique<FrmSyuuryou>(state, stats, flags, finalCleared, sounds, host);
+        screen = std::make_unique<ResultScreen>(state, stats, flags, finalCleared, sounds, host);
         screen->show();
         screen->activate();
         return *screen;
@@ -105,7 +105,7 @@ protected:
     ScriptedRandom random{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {}};
     FakeResultHost host;
-    std::unique_ptr<FrmSyuuryou> screen;
+    std::unique_ptr<ResultScreen> screen;
 };
 
 TEST_F(ResultScreenTest, ATimeOutShowsNoRecordNoPointsAndNoSound)

@@ -1,4 +1,4 @@
-#include "frmname2.h"
+#include "namechangescreen.h"
 
 #include "appstate.h"
 #include "fontfaces.h"
@@ -21,7 +21,7 @@ QFont gothic(double points, bool bold = false)
 
 } // namespace
 
-FrmName2::FrmName2(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent)
+NameChangeScreen::NameChangeScreen(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_host(host)
@@ -59,16 +59,16 @@ FrmName2::FrmName2(AppState &state, StartHost &host, MessagePresenter &messages,
 
     m_command1 = new QPushButton(QStringLiteral("変更"), canvas);
     layout->place(m_command1, QRect(3600, 7500, 3600, 1050), gothic(24, true));
-    connect(m_command1, &QPushButton::clicked, this, &FrmName2::Command1_Click);
+    connect(m_command1, &QPushButton::clicked, this, &NameChangeScreen::Command1_Click);
     m_command2 = new QPushButton(QStringLiteral("もどる"), canvas);
     layout->place(m_command2, QRect(8160, 7500, 3600, 1050), gothic(24, true));
-    connect(m_command2, &QPushButton::clicked, this, &FrmName2::Command2_Click);
+    connect(m_command2, &QPushButton::clicked, this, &NameChangeScreen::Command2_Click);
 
     m_status = label(QString(), QRect(600, 8850, 14160, 600), 15, true, Qt::AlignCenter);
     Form_Load();
 }
 
-void FrmName2::Form_Load()
+void NameChangeScreen::Form_Load()
 {
     const std::vector<namechange::Boxes> boxes = namechange::load(RosterFile::path(m_state.folders));
     m_rows = static_cast<int>(boxes.size());
@@ -81,7 +81,7 @@ void FrmName2::Form_Load()
     }
 }
 
-void FrmName2::Command1_Click()
+void NameChangeScreen::Command1_Click()
 {
     std::vector<namechange::Boxes> boxes;
     for (std::size_t i = 0; i < static_cast<std::size_t>(m_rows); ++i)
@@ -96,7 +96,7 @@ void FrmName2::Command1_Click()
     Form_Load();
 }
 
-void FrmName2::Command2_Click()
+void NameChangeScreen::Command2_Click()
 {
     m_host.nameChangeDone();
 }

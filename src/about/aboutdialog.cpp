@@ -1,4 +1,4 @@
-#include "frmver.h"
+#include "aboutdialog.h"
 
 #include "fitlabel.h"
 #include "fontfaces.h"
@@ -18,7 +18,7 @@ QLabel *centredLabel(QWidget *parent)
 }
 } // namespace
 
-FrmVer::FrmVer(const QString &productTitle, QWidget *parent)
+AboutDialog::AboutDialog(const QString &productTitle, QWidget *parent)
     : QDialog(parent)
     , m_productTitle(productTitle)
 {
@@ -47,7 +47,7 @@ FrmVer::FrmVer(const QString &productTitle, QWidget *parent)
 
     m_command1 = new QPushButton(QStringLiteral("O.K."), canvas);
     m_layout->place(m_command1, QRect(1260, 3375, 2085, 555), fontfaces::make(gothic, 20.25, true));
-    connect(m_command1, &QPushButton::clicked, this, &FrmVer::accept);
+    connect(m_command1, &QPushButton::clicked, this, &AboutDialog::accept);
 
     m_label6 = centredLabel(canvas);
     m_label6->setText(QStringLiteral("お問い合わせは下記まで"));
@@ -62,33 +62,33 @@ FrmVer::FrmVer(const QString &productTitle, QWidget *parent)
     m_layout->fixHostSize(TwipLayout::screenScale(screen()));
 }
 
-QString FrmVer::versionText()
+QString AboutDialog::versionText()
 {
     return QStringLiteral("Version%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
 }
 
-QString FrmVer::makerName()
+QString AboutDialog::makerName()
 {
     return QStringLiteral("タヴレル工房");
 }
 
-QString FrmVer::rightsNotice()
+QString AboutDialog::rightsNotice()
 {
     return QStringLiteral("© 2026 タヴレル工房");
 }
 
-QString FrmVer::contactAddress()
+QString AboutDialog::contactAddress()
 {
     return QStringLiteral("info@tavrel.example");
 }
 
-void FrmVer::showEvent(QShowEvent *event)
+void AboutDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     Form_Activate();
 }
 
-void FrmVer::Form_Activate()
+void AboutDialog::Form_Activate()
 {
     QApplication::processEvents();
     QApplication::processEvents();

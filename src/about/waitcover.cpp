@@ -1,4 +1,4 @@
-#include "basefrm.h"
+#include "waitcover.h"
 
 #include "fontfaces.h"
 #include "twiplayout.h"
@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 
-BaseFrm::BaseFrm(QWidget *parent)
+WaitCover::WaitCover(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setWindowTitle(QStringLiteral("Just a moment, please."));
@@ -19,7 +19,7 @@ BaseFrm::BaseFrm(QWidget *parent)
     layout->place(m_label19, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
 }
 
-void BaseFrm::showCover()
+void WaitCover::showCover()
 {
     if (!isVisible()) {
         if (const QScreen *s = screen())
@@ -30,7 +30,7 @@ void BaseFrm::showCover()
     QApplication::processEvents();
 }
 
-void BaseFrm::closeCover()
+void WaitCover::closeCover()
 {
     hide();
 }

@@ -1,4 +1,4 @@
-#include "frmsyuuryou.h"
+#include "resultscreen.h"
 
 #include "appstate.h"
 #include "fitlabel.h"
@@ -26,7 +26,7 @@ QString boxStyle(const QColor &back)
 
 } // namespace
 
-FrmSyuuryou::FrmSyuuryou(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
+ResultScreen::ResultScreen(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
                          SoundEffects &sounds, ResultHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_state(state)
@@ -98,12 +98,12 @@ FrmSyuuryou::FrmSyuuryou(AppState &state, const RunStats &stats, RunFlags &flags
 
     m_timer1.setInterval(500);
     m_timer1.setSingleShot(true);
-    connect(&m_timer1, &QTimer::timeout, this, &FrmSyuuryou::showButtons);
-    connect(m_command4, &QPushButton::clicked, this, &FrmSyuuryou::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, &FrmSyuuryou::Command5_Click);
+    connect(&m_timer1, &QTimer::timeout, this, &ResultScreen::showButtons);
+    connect(m_command4, &QPushButton::clicked, this, &ResultScreen::Command4_Click);
+    connect(m_command5, &QPushButton::clicked, this, &ResultScreen::Command5_Click);
 }
 
-QLabel *FrmSyuuryou::label(int number) const
+QLabel *ResultScreen::label(int number) const
 {
     switch (number) {
     case 2: return m_label2;
@@ -119,7 +119,7 @@ QLabel *FrmSyuuryou::label(int number) const
     }
 }
 
-void FrmSyuuryou::activate()
+void ResultScreen::activate()
 {
     const int p = m_state.pupilNo;
     const int lv = m_state.runLevel;
@@ -185,7 +185,7 @@ void FrmSyuuryou::activate()
     m_host.closeWaitScreen();
 }
 
-void FrmSyuuryou::showButtons()
+void ResultScreen::showButtons()
 {
     m_timer1.stop();
     m_picture1->hide();
@@ -208,13 +208,13 @@ void FrmSyuuryou::showButtons()
     }
 }
 
-void FrmSyuuryou::Command4_Click()
+void ResultScreen::Command4_Click()
 {
     m_command4->setEnabled(false);
     m_host.goToLevels();
 }
 
-void FrmSyuuryou::Command5_Click()
+void ResultScreen::Command5_Click()
 {
     m_command4->setEnabled(false);
     m_host.showWaitScreen();

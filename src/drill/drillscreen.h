@@ -21,12 +21,12 @@ class TwipLayout;
 // test panel with its clue, nine choices and cover, and the year panel with the timeline. It
 // forwards clicks, keys and timer ticks to a DrillRun and renders what the run shows. Recording
 // and the hand-over to the next screen go to the host given to it.
-class MainFrm : public QWidget
+class DrillScreen : public QWidget
 {
 public:
-    MainFrm(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
+    DrillScreen(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
             DrillHost &handOver, QWidget *parent = nullptr);
-    ~MainFrm() override;
+    ~DrillScreen() override;
 
     // Activates the screen for state.runLevel with the level's questions.
     void startRun(QList<Question> questions, const RunHistory &history);
