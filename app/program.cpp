@@ -7,9 +7,10 @@
 
 #include <cstdlib>
 
-Program::Program(QString programFolder, MessagePresenter &messages)
+Program::Program(QString programFolder, Services services, MessagePresenter &messages)
     : m_programFolder(std::move(programFolder))
     , m_messages(messages)
+    , m_services(services)
 {
 }
 
@@ -24,7 +25,7 @@ QString Program::secondCopyMessage()
 int Program::start()
 {
     try {
-        runStartup(m_state, m_programFolder);
+        runStartup(m_install, m_programFolder);
     } catch (const DataFileError &e) {
         m_messages.show(MessagePresenter::Icon::Critical, QStringLiteral("Tavrel"), e.text());
         return 1;
@@ -36,7 +37,7 @@ int Program::start()
         return 1;
     }
 
-    m_flow = std::make_unique<ScreenFlow>(m_state, m_messages, [] { std::exit(EXIT_FAILURE); });
+    m_flow = std::make_unique<ScreenFlow>(m_install, m_services, m_messages, [] { std::exit(EXIT_FAILURE); });
     m_flow->showStartScreen();
     return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "appstate.h"
+#include "installation.h"
 #include "instancelock.h"
+#include "services.h"
 
 #include <QString>
 
@@ -17,13 +18,14 @@ class ScreenFlow;
 class Program
 {
 public:
-    Program(QString programFolder, MessagePresenter &messages);
+    // The services must outlive the program object.
+    Program(QString programFolder, Services services, MessagePresenter &messages);
     ~Program();
 
     // Returns 0 when the start screen is up; otherwise the exit status, after the message.
     int start();
 
-    AppState &state() { return m_state; }
+    const Installation &installation() const { return m_install; }
     StartScreen *startScreen() const;
     ScreenFlow *flow() const { return m_flow.get(); }
 
@@ -32,7 +34,8 @@ public:
 private:
     QString m_programFolder;
     MessagePresenter &m_messages;
-    AppState m_state;
+    Services m_services;
+    Installation m_install;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<ScreenFlow> m_flow;
 };

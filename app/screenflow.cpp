@@ -1,14 +1,16 @@
 #include "screenflow.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "waitcover.h"
-#include "catalogue.h"
+#include "clock.h"
 #include "datafileerror.h"
+#include "eventwait.h"
 #include "namechangescreen.h"
 #include "aboutdialog.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
 #include "questionbank.h"
+#include "randomsource.h"
 #include "screenshow.h"
 #include "levelscreen.h"
 #include "showroster.h"
@@ -17,7 +19,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -38,17 +39,19 @@ void retire(QPointer<Screen> &screen)
 
 } // namespace
 
-ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, std::function<void()> endProgram)
-    : m_state(state)
+ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePresenter &messages,
+                       std::function<void()> endProgram)
+    : m_install(install)
+    , m_services(services)
     , m_messages(messages)
     , m_endProgram(std::move(endProgram))
-    , m_sounds(state.soundTable, state.folders.soundFolder, m_player, m_random,
+    , m_sounds(install.soundTable, install.folders.soundFolder, services.player, services.random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
     , m_wait(std::make_unique<WaitCover>())
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
-    m_startScreen = std::make_unique<StartScreen>(m_state, m_roster, *this, m_messages);
+    m_startScreen = std::make_unique<StartScreen>(m_install, m_session, m_services.clock, m_roster, *this, m_messages);
 }
 
 ScreenFlow::~ScreenFlow()
@@ -68,12 +71,12 @@ void ScreenFlow::fatal(const QString &title, const QString &text)
 
 void ScreenFlow::letEventsRun()
 {
-    QApplication::processEvents();
+    eventwait::letEventsRun();
 }
 
 bool ScreenFlow::refreshStats()
 {
-    return ComputeStats(m_state, m_stats, m_clock.now(), m_callbacks);
+    return ComputeStats(m_install, m_stats, m_services.clock.now(), m_callbacks);
 }
 
 bool ScreenFlow::computeStats()
@@ -85,10 +88,10 @@ bool ScreenFlow::computeStats()
 
 void ScreenFlow::showStartScreen()
 {
-    m_state.gradeFilterText = QStringLiteral("全学年");
+    m_session.gradeFilterText = QStringLiteral("全学年");
     // The level screen is built afresh the next time it opens.
     closeLevelScreen();
-    m_random.reseedFromClock();
+    m_services.random.reseedFromClock();
     showMaximisedScreen(m_startScreen.get());
     m_startScreen->activateWindow();
     m_startScreen->activate();
@@ -97,7 +100,7 @@ void ScreenFlow::showStartScreen()
 
 bool ScreenFlow::showRoster(FigureMode mode)
 {
-    return ShowRoster(m_state, m_stats, m_roster, mode, m_clock.now(), m_callbacks);
+    return ShowRoster(m_install, m_stats, m_roster, mode, m_services.clock.now(), m_callbacks);
 }
 
 void ScreenFlow::wrongAnswerSound()
@@ -107,8 +110,6 @@ void ScreenFlow::wrongAnswerSound()
 
 void ScreenFlow::pupilConfirmed()
 {
-    m_state.pupilGrade = m_roster.pupilGrade();
-    catalogue::fillLevels(m_state);
     showLevelScreen();
     m_startScreen->hide();
 }
@@ -117,7 +118,7 @@ void ScreenFlow::leaveProgram()
 {
     // The launcher in the sibling folder 起動 takes over; if it cannot be started the program
     // ends all the same.
-    const QString launcher = QDir::cleanPath(m_state.folders.appFolder + QStringLiteral("../起動/Velnor.exe"));
+    const QString launcher = QDir::cleanPath(m_install.folders.appFolder + QStringLiteral("../起動/Velnor.exe"));
     QProcess::startDetached(launcher, {QStringLiteral("001")}, QFileInfo(launcher).absolutePath());
     QApplication::closeAllWindows();
     QApplication::quit();
@@ -126,7 +127,7 @@ void ScreenFlow::leaveProgram()
 void ScreenFlow::showNameChange()
 {
     if (!m_nameChange) {
-        m_nameChange = new NameChangeScreen(m_state, *this, m_messages);
+        m_nameChange = new NameChangeScreen(m_install, *this, m_messages);
         m_nameChange->setAttribute(Qt::WA_DeleteOnClose);
     }
     showMaximisedScreen(m_nameChange);
@@ -141,7 +142,7 @@ void ScreenFlow::nameChangeDone()
 
 void ScreenFlow::showPrintSelection()
 {
-    m_messages.show(MessagePresenter::Icon::Information, m_state.productTitle,
+    m_messages.show(MessagePresenter::Icon::Information, m_install.productTitle,
                     QStringLiteral("問題用紙の印刷は、このバージョンではまだ使えません。"), m_startScreen.get());
 }
 
@@ -149,8 +150,8 @@ void ScreenFlow::showHelp()
 {
     // The installation's own help file when it has one, otherwise the help page that comes with
     // the program; a page that cannot be opened is ignored.
-    const QString own = m_state.folders.appFolder + m_state.productTitle + QStringLiteral(".HLP");
-    const QString shipped = m_state.folders.appFolder + QStringLiteral("tavrel-help.html");
+    const QString own = m_install.folders.appFolder + m_install.productTitle + QStringLiteral(".HLP");
+    const QString shipped = m_install.folders.appFolder + QStringLiteral("tavrel-help.html");
     const QString page = QFileInfo::exists(own) ? own : shipped;
     if (QFileInfo::exists(page))
         QDesktopServices::openUrl(QUrl::fromLocalFile(page));
@@ -158,7 +159,7 @@ void ScreenFlow::showHelp()
 
 void ScreenFlow::showVersion(QWidget *over)
 {
-    AboutDialog dialog(m_state.productTitle, over ? over : m_startScreen.get());
+    AboutDialog dialog(m_install.productTitle, over ? over : m_startScreen.get());
     if (over)
         dialog.move(over->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
     dialog.exec();
@@ -181,7 +182,7 @@ const PupilDirectory &ScreenFlow::pupils()
 void ScreenFlow::showLevelScreen()
 {
     if (!m_levels) {
-        m_levels = new LevelScreen(m_state, m_stats, *this);
+        m_levels = new LevelScreen(m_install, m_session, m_services.clock, m_stats, *this);
         m_levels->setAttribute(Qt::WA_DeleteOnClose);
     }
     showMaximisedScreen(m_levels);
@@ -201,7 +202,7 @@ void ScreenFlow::startLevel(bool closeLevels)
 {
     if (closeLevels)
         closeLevelScreen();
-    StartRun();
+    startRun();
 }
 
 void ScreenFlow::backToStart()
@@ -211,26 +212,24 @@ void ScreenFlow::backToStart()
 
 // The run.
 
-void ScreenFlow::StartRun()
+void ScreenFlow::startRun()
 {
-    m_state.recordingDone = 0;
-    m_state.endFlag = 0;
-    QApplication::processEvents();
+    eventwait::letEventsRun();
 
     QList<Question> questions;
     try {
-        questions = loadLevelQuestions(m_state.folders.appFolder, m_state.runLevel);
+        questions = loadLevelQuestions(m_install.folders.appFolder, m_session.runLevel);
     } catch (const DataFileError &e) {
         m_wait->closeCover();
-        m_messages.show(MessagePresenter::Icon::Critical, m_state.productTitle, e.text());
+        m_messages.show(MessagePresenter::Icon::Critical, m_install.productTitle, e.text());
         showLevelScreen();
         return;
     }
     if (questions.isEmpty()) {
         m_wait->closeCover();
-        m_messages.show(MessagePresenter::Icon::Warning, m_state.productTitle,
+        m_messages.show(MessagePresenter::Icon::Warning, m_install.productTitle,
                         QStringLiteral("%1 には問題がありません。先生に知らせてください。")
-                            .arg(m_state.levelName[static_cast<std::size_t>(m_state.runLevel)]));
+                            .arg(m_install.levelName[static_cast<std::size_t>(m_session.runLevel)]));
         showLevelScreen();
         return;
     }
@@ -239,17 +238,17 @@ void ScreenFlow::StartRun()
 
     RunHistory history;
     for (int level = 1; level < kLevelSlots; ++level)
-        history.attemptsToday[static_cast<std::size_t>(level)] = m_stats.at(m_state.pupilNo, level).attemptsToday;
-    const std::int32_t levelBest = m_stats.levelBestTime(m_state.runLevel);
-    const std::int32_t ownBest = m_stats.bestTime(m_state.pupilNo, m_state.runLevel);
+        history.attemptsToday[static_cast<std::size_t>(level)] = m_stats.at(m_session.pupilNo, level).attemptsToday;
+    const std::int32_t levelBest = m_stats.levelBestTime(m_session.runLevel);
+    const std::int32_t ownBest = m_stats.bestTime(m_session.pupilNo, m_session.runLevel);
     history.levelBestTime = levelBest == RunStats::kNoTime ? 0 : levelBest;
     history.ownBestTime = ownBest == RunStats::kNoTime ? 0 : ownBest;
 
     if (!m_drill) {
-        m_drill = new DrillScreen(m_state, m_clock, m_random, m_sounds, *this);
+        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this);
         m_drill->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_random.reseedFromClock();
+    m_services.random.reseedFromClock();
     showMaximisedScreen(m_drill);
     m_drill->raise();
     m_drill->activateWindow();
@@ -258,19 +257,12 @@ void ScreenFlow::StartRun()
     m_wait->closeCover();
 }
 
-void ScreenFlow::waitHandlingEvents(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void ScreenFlow::recordRun()
+void ScreenFlow::recordRun(const RunOutcome &outcome)
 {
     m_flags = {};
-    if (const auto flags = RecordRun(m_state, m_stats, m_state.pupilNo, m_state.runLevel, m_state.runTime,
-                                     m_clock, m_callbacks))
+    m_outcome = outcome;
+    if (const auto flags = RecordRun(m_install, m_stats, m_session.pupilNo, outcome.level, outcome.seconds,
+                                     m_services.clock, m_callbacks))
         m_flags = *flags;
 }
 
@@ -283,7 +275,7 @@ void ScreenFlow::finishTestRun()
 {
     retire(m_drill);
     closeLevelScreen();
-    m_result = new ResultScreen(m_state, m_stats, m_flags, m_state.finalCleared == 1, m_sounds, *this);
+    m_result = new ResultScreen(m_install, m_session, m_outcome, m_stats, m_flags, m_sounds, *this);
     m_result->setAttribute(Qt::WA_DeleteOnClose);
     showMaximisedScreen(m_result);
     m_result->activate();
@@ -304,12 +296,12 @@ void ScreenFlow::goToLevels()
 {
     showLevelScreen();
     retire(m_result);
-    QApplication::processEvents();
+    eventwait::letEventsRun();
 }
 
 void ScreenFlow::runAgain()
 {
     retire(m_result);
-    QApplication::processEvents();
-    StartRun();
+    eventwait::letEventsRun();
+    startRun();
 }

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "clock.h"
 #include "drillhost.h"
 #include "namechangescreen.h"
 #include "resultscreen.h"
 #include "levelhost.h"
 #include "drillscreen.h"
 #include "pupildirectory.h"
-#include "randomsource.h"
+#include "pupilsession.h"
 #include "recordcallbacks.h"
 #include "runrecording.h"
 #include "roster.h"
+#include "runoutcome.h"
 #include "runstats.h"
 #include "levelscreen.h"
-#include "sdlwavplayer.h"
+#include "services.h"
 #include "soundeffects.h"
 #include "starthost.h"
 
@@ -22,34 +22,37 @@
 #include <functional>
 #include <memory>
 
-struct AppState;
+struct Installation;
 class WaitCover;
 class MessagePresenter;
 class StartScreen;
 
 // Which screen is in front and how one hands over to the next: the start screen, the name
 // change, the level screen, the drill, the result screen, and the wait cover between them. Owns
-// the program's clock, random source, sound output, roster and run-log figures, and the screens.
+// the pupil's session, the roster and run-log figures, and the screens; the installation and the
+// services (clock, random source, sound output) are lent to it by the program.
 class ScreenFlow : public StartHost, public LevelHost, public DrillHost, public ResultHost
 {
 public:
     // endProgram never returns in the program; it is called after a fatal message was shown.
-    ScreenFlow(AppState &state, MessagePresenter &messages, std::function<void()> endProgram);
+    ScreenFlow(const Installation &install, Services services, MessagePresenter &messages,
+               std::function<void()> endProgram);
     ~ScreenFlow() override;
 
     // Shows the start screen and runs its activation.
     void showStartScreen();
 
-    // Starts a run at state.runLevel for the current pupil: loads the level's questions and
+    // Starts a run at the session's level for the current pupil: loads the level's questions and
     // shows the drill screen. A question file that cannot be used is reported and the pupil
     // returns to level selection; nothing is written.
-    void StartRun();
+    void startRun();
 
     // Rebuilds the figures from the run log; false (after the message) when that failed.
     bool refreshStats();
 
     RunStats &stats() { return m_stats; }
     Roster &roster() { return m_roster; }
+    const PupilSession &session() const { return m_session; }
     StartScreen *startScreen() const { return m_startScreen.get(); }
     LevelScreen *levelScreen() const { return m_levels.data(); }
     NameChangeScreen *nameChangeScreen() const { return m_nameChange.data(); }
@@ -78,8 +81,7 @@ public:
     void backToStart() override;
 
     // DrillHost
-    void waitHandlingEvents(int milliseconds) override;
-    void recordRun() override;
+    void recordRun(const RunOutcome &outcome) override;
     void showWaitScreen() override;
     void finishTestRun() override;
     void finishPractice() override;
@@ -96,13 +98,13 @@ private:
     void fatal(const QString &title, const QString &text);
     void closeLevelScreen();
 
-    AppState &m_state;
+    const Installation &m_install;
+    Services m_services;
     MessagePresenter &m_messages;
     std::function<void()> m_endProgram;
 
-    SystemClock m_clock;
-    SeededRandom m_random;
-    SdlWavPlayer m_player;
+    PupilSession m_session;
+    RunOutcome m_outcome;
     SoundEffects m_sounds;
     RecordCallbacks m_callbacks;
     RunStats m_stats;

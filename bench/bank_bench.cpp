@@ -24,10 +24,10 @@ QString thousandLines()
     return lines.join(u'\n');
 }
 
-class Installation
+class ScratchFolder
 {
 public:
-    Installation()
+    ScratchFolder()
     {
         QFile file(programFolder() + QStringLiteral("Morvidかな0vv.ccc"));
         if (file.open(QIODevice::WriteOnly))
@@ -41,7 +41,7 @@ private:
 
 void BM_LoadThousandLines(benchmark::State &state)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     const QString caller = inst.programFolder() + QStringLiteral("Morvidかな0.csv");
     for (auto _ : state) {
         const QuestionBank bank = QuestionBank::load(caller);
@@ -56,7 +56,7 @@ BENCHMARK(BM_LoadThousandLines)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLevelQuestions(benchmark::State &state)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     for (auto _ : state) {
         const QList<Question> questions = loadLevelQuestions(inst.programFolder(), 12);
         benchmark::DoNotOptimize(questions.size());

@@ -1,9 +1,10 @@
 // From a click on the correct year to the next question's cover painted, sounds excluded: the
 // judging, the next question's draws, the render of the whole drill screen and its paint.
-#include "appstate.h"
-#include "catalogue.h"
 #include "clock.h"
-#include "drillhost.h"
+#include "fakedrillhost.h"
+#include "fakes.h"
+#include "pupilsession.h"
+#include "testinstallation.h"
 #include "drillscreen.h"
 #include "randomsource.h"
 #include "soundeffects.h"
@@ -15,39 +16,19 @@
 
 namespace {
 
-class SilentPlayer : public SoundPlayer
-{
-public:
-    PlayResult play(const QString &) override { return {}; }
-};
-
-class NoHandOver : public DrillHost
-{
-public:
-    void letEventsRun() override {}
-    void waitHandlingEvents(int) override {}
-    void recordRun() override {}
-    void showWaitScreen() override {}
-    void finishTestRun() override {}
-    void finishPractice() override {}
-};
-
 void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
 {
-    AppState app;
-    catalogue::start(app);
-    catalogue::fillLevels(app);
-    app.timingTable[2].passTime = 150;
-    app.timingTable[2].limitTime = 240;
-    app.runLevel = 2;
-    app.pupilName = QStringLiteral("山田太郎");
+    const Installation app = catalogueInstallation(150, 240);
+    PupilSession session;
+    session.runLevel = 2;
+    session.pupilName = QStringLiteral("山田太郎");
     ManualClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
     SeededRandom random(1);
     SoundTable table;
-    SilentPlayer player;
+    FakeSoundPlayer player;
     SoundEffects sounds(table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {});
-    NoHandOver handOver;
-    DrillScreen screen(app, clock, random, sounds, handOver);
+    FakeDrillHost handOver;
+    DrillScreen screen(app, session, clock, random, sounds, handOver);
     screen.resize(1024, 768);
     screen.show();
 
@@ -65,8 +46,6 @@ void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
         DrillRun &run = screen.run();
         // The last question of a run is followed by the end of the run, not by a next question.
         if (run.view().remaining == QStringLiteral("1")) {
-            app.recordingDone = 0;
-            app.endFlag = 0;
             screen.startRun(questions, RunHistory{});
         }
         run.coverTimerFired();

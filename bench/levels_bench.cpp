@@ -1,7 +1,9 @@
 // The level screen for a large school: 2,000 listed pupils and a run log of 100,000 records.
 // Activation writes all 18 columns and fills each with its default list (the points ranking
 // until now); each display-mode and list-choice switch rebuilds every column's list.
-#include "appstate.h"
+#include "installation.h"
+#include "pupilsession.h"
+#include "testinstallation.h"
 #include "catalogue.h"
 #include "levelactivation.h"
 #include "levelcolumns.h"
@@ -29,27 +31,26 @@ QDateTime benchNow()
     return QDateTime(QDate(2024, 3, 8), QTime(15, 0));
 }
 
-AppState schoolState()
+Installation schoolState()
 {
-    AppState state;
-    catalogue::fillLevels(state);
-    state.levelCount = catalogue::kLevelCount;
-    state.finalLevel = catalogue::kFinalLevel;
-    state.productTitle = QStringLiteral("Tavrel");
-    for (int level = 1; level < kLevelSlots; ++level) {
+    Installation state = catalogueInstallation(120, 300);
+    for (int level = 1; level <= catalogue::kLevelCount; ++level) {
         LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
-        t.passTime = 120;
-        t.limitTime = 300;
         t.requiredPoints = 100;
         t.requiredCount = 3;
         t.levelWeight = 1.5F;
         t.window1Days = 7;
         t.window2Days = 30;
-        state.levelTimed[static_cast<std::size_t>(level)] = 1;
     }
-    state.pupilNo = 17;
-    state.pupilName = QStringLiteral("山田太郎");
     return state;
+}
+
+PupilSession pupilSession()
+{
+    PupilSession session;
+    session.pupilNo = 17;
+    session.pupilName = QStringLiteral("山田太郎");
+    return session;
 }
 
 PupilDirectory school()
@@ -89,19 +90,19 @@ QByteArray runLog()
 // The school, its log and the statistics of that log, built once.
 struct School
 {
-    AppState state = schoolState();
+    Installation state = schoolState();
+    PupilSession session = pupilSession();
     PupilDirectory pupils = school();
     QByteArray log = runLog();
     RunStats stats;
 
     School()
     {
-        setPracticeTimes(state);
         const auto outOfRange = stats.countRecords(log, state.timingTable, benchNow());
         (void)outOfRange;
     }
 
-    ListSources sources() const { return ListSources{state, stats, pupils, QStringLiteral("全学年"), benchNow()}; }
+    ListSources sources() const { return ListSources{state, session.pupilNo, stats, pupils, QStringLiteral("全学年"), benchNow()}; }
 };
 
 School &theSchool()
@@ -110,15 +111,17 @@ School &theSchool()
     return *instance;
 }
 
-void activate(AppState &state, const RunStats &stats, const School &s, benchmark::State &bench)
+void activate(const RunStats &stats, const School &s, benchmark::State &bench)
 {
-    setPracticeTimes(state);
-    const int total = todayTotalAttempts(stats, state.pupilNo);
-    const LevelScreenHeader header = levelScreenHeader(state, QStringLiteral("小６"), total, 10 * 3600.0);
-    const std::vector<LevelColumnTexts> columns = levelColumns(state, stats);
+    const Installation &state = s.state;
+    const int pupil = s.session.pupilNo;
+    const int total = todayTotalAttempts(stats, pupil);
+    const LevelScreenHeader header = levelScreenHeader(state, s.session, QStringLiteral("小６"), total, 10 * 3600.0);
+    const std::vector<LevelColumnTexts> columns = levelColumns(state, stats, pupil);
     const ResultListsView lists = buildResultLists(
-        ListSources{state, stats, s.pupils, QStringLiteral("全学年"), benchNow()}, DisplayMode::Points, ListChoice::First);
-    const bool cleared = finalCleared(state, stats);
+        ListSources{state, pupil, stats, s.pupils, QStringLiteral("全学年"), benchNow()}, DisplayMode::Points,
+        ListChoice::First);
+    const bool cleared = finalCleared(state, stats, pupil);
     benchmark::DoNotOptimize(header);
     benchmark::DoNotOptimize(columns);
     benchmark::DoNotOptimize(lists);
@@ -131,7 +134,7 @@ void BM_Activation(benchmark::State &bench)
 {
     School &s = theSchool();
     for (auto _ : bench)
-        activate(s.state, s.stats, s, bench);
+        activate(s.stats, s, bench);
 }
 BENCHMARK(BM_Activation)->Unit(benchmark::kMillisecond);
 
@@ -143,7 +146,7 @@ void BM_ActivationWithStatistics(benchmark::State &bench)
     for (auto _ : bench) {
         const auto outOfRange = stats.countRecords(s.log, s.state.timingTable, benchNow());
         benchmark::DoNotOptimize(outOfRange);
-        activate(s.state, stats, s, bench);
+        activate(stats, s, bench);
     }
 }
 BENCHMARK(BM_ActivationWithStatistics)->Unit(benchmark::kMillisecond);

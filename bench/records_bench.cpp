@@ -1,6 +1,6 @@
 // Rebuilding the run-log statistics, beside merely reading the same log into memory, for a
 // school-sized log and a very long one.
-#include "appstate.h"
+#include "installation.h"
 #include "recordcallbacks.h"
 #include "recordfile.h"
 #include "runlogrecord.h"
@@ -48,7 +48,7 @@ struct BenchLog
     }
 
     QTemporaryDir dir;
-    AppState state;
+    Installation state;
 };
 
 BenchLog &logOf(std::int64_t records)

@@ -2,7 +2,7 @@
 // records. Building the list reads the run log and the roster and formats every line; switching
 // the figure mode either rebuilds everything (as each activation does) or only lays the lines out
 // again from the figures already taken.
-#include "appstate.h"
+#include "installation.h"
 #include "oadate.h"
 #include "recordcallbacks.h"
 #include "roster.h"
@@ -26,10 +26,10 @@ constexpr int kPupils = 2000;
 constexpr int kRuns = 100000;
 const QDateTime kNow(QDate(2026, 6, 15), QTime(14, 0));
 
-class Installation
+class ScratchFolder
 {
 public:
-    Installation()
+    ScratchFolder()
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("drill2"));
         QDir(m_dir.path()).mkpath(QStringLiteral("files"));
@@ -45,7 +45,7 @@ public:
         write(state.folders.dataFolder + QStringLiteral("成績累積データ.dat"), runLog());
     }
 
-    AppState state;
+    Installation state;
 
 private:
     static QByteArray roster()
@@ -102,7 +102,7 @@ bool listComplete(const Roster &roster)
 
 void BM_StartScreenList(benchmark::State &bench)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     RunStats stats;
     Roster roster;
     for (auto _ : bench) {
@@ -118,7 +118,7 @@ BENCHMARK(BM_StartScreenList)->Unit(benchmark::kMillisecond);
 // A mode switch as the screen's option buttons do it: a full rebuild in the new mode.
 void BM_ModeSwitchRebuild(benchmark::State &bench)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     RunStats stats;
     Roster roster;
     const auto mode = static_cast<FigureMode>(bench.range(0));
@@ -136,7 +136,7 @@ BENCHMARK(BM_ModeSwitchRebuild)->DenseRange(0, kFigureModeCount - 1)->Unit(bench
 // A mode switch that lays the list out again from the figures of the last build.
 void BM_ModeSwitchRelayout(benchmark::State &bench)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     RunStats stats;
     Roster roster;
     ShowRoster(inst.state, stats, roster, kStartFigureMode, kNow, kCallbacks);

@@ -1,8 +1,11 @@
 // Start-up to the first painted start screen, on a complete folder-mode-1 installation with a
 // roster of 40 pupils.
+#include "clock.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
 #include "program.h"
+#include "randomsource.h"
+#include "sdlwavplayer.h"
 #include "sjis.h"
 
 #include <QApplication>
@@ -69,11 +72,14 @@ void BM_StartupToFirstPaint(benchmark::State &state)
                       .arg(QStringLiteral("生徒%1").arg(pupil).leftJustified(20), QString(20, u' '));
     writeSjis(dir.path() + QStringLiteral("/files/生徒用名簿.txt"), roster);
 
+    SystemClock clock;
+    SeededRandom random;
+    SdlWavPlayer player;
     for (auto _ : state) {
         SilentPresenter messages;
         PaintWatch watch;
         qApp->installEventFilter(&watch);
-        Program p(program, messages);
+        Program p(program, Services{clock, random, player}, messages);
         if (p.start() != 0) {
             state.SkipWithError(messages.last.toStdString().c_str());
             break;

@@ -22,26 +22,26 @@ public:
     static QString rightsNotice();
     static QString contactAddress();
 
-    QLabel *titleLabel() const { return m_label1; }
-    QLabel *versionLabel() const { return m_label2; }
-    QLabel *makerLabel() const { return m_label4; }
-    QLabel *rightsLabel() const { return m_label5; }
-    QLabel *contactLabel() const { return m_label3; }
-    QPushButton *okButton() const { return m_command1; }
+    QLabel *titleLabel() const { return m_titleLabel; }
+    QLabel *versionLabel() const { return m_versionLabel; }
+    QLabel *makerLabel() const { return m_makerLabel; }
+    QLabel *rightsLabel() const { return m_rightsLabel; }
+    QLabel *contactLabel() const { return m_contactLabel; }
+    QPushButton *okButton() const { return m_okButton; }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Form_Activate();
+    void fillTexts();
 
     QString m_productTitle;
     TwipLayout *m_layout = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
-    QLabel *m_label3 = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label5 = nullptr;
-    QLabel *m_label6 = nullptr;
-    QPushButton *m_command1 = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_versionLabel = nullptr;
+    QLabel *m_contactLabel = nullptr;
+    QLabel *m_makerLabel = nullptr;
+    QLabel *m_rightsLabel = nullptr;
+    QLabel *m_contactHeading = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

@@ -13,10 +13,10 @@ WaitCover::WaitCover(QWidget *parent)
     setWindowTitle(QStringLiteral("Just a moment, please."));
     auto *layout = new TwipLayout(this);
     layout->setBackground(QColor(0, 128, 128));
-    m_label19 = new QLabel(QStringLiteral("Just a moment, please."), layout->canvas());
-    m_label19->setAlignment(Qt::AlignCenter);
-    m_label19->setStyleSheet(QStringLiteral("color: white;"));
-    layout->place(m_label19, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
+    m_textLabel = new QLabel(QStringLiteral("Just a moment, please."), layout->canvas());
+    m_textLabel->setAlignment(Qt::AlignCenter);
+    m_textLabel->setStyleSheet(QStringLiteral("color: white;"));
+    layout->place(m_textLabel, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
 }
 
 void WaitCover::showCover()

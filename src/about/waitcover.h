@@ -15,8 +15,8 @@ public:
     void showCover();
     void closeCover();
 
-    QLabel *label() const { return m_label19; }
+    QLabel *label() const { return m_textLabel; }
 
 private:
-    QLabel *m_label19 = nullptr;
+    QLabel *m_textLabel = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+struct RunOutcome;
+
 // What the run logic asks of the program around it: the screen that renders it, the recording
 // of a finished run and the hand-over to the next screen.
 class DrillHost
@@ -10,14 +12,12 @@ public:
     // Renders the current view and lets pending screen events run. Clicks and ticks may be
     // handled inside this call.
     virtual void letEventsRun() = 0;
-    // Waits while still handling screen events.
-    virtual void waitHandlingEvents(int milliseconds) = 0;
 
-    // Appends the finished test run (level, pupil and runTime in the shared state) to the logs.
-    virtual void recordRun() = 0;
+    // Appends the finished test run of the session's pupil to the logs.
+    virtual void recordRun(const RunOutcome &outcome) = 0;
     virtual void showWaitScreen() = 0;
     // The drill screen goes; the result screen (after a test) or the level screen (after a
-    // practice) comes.
+    // practice) comes. After a test the screen first leaves the end notice up for a moment.
     virtual void finishTestRun() = 0;
     virtual void finishPractice() = 0;
 };

@@ -1,6 +1,7 @@
 #include "drillrun.h"
 
-#include "appstate.h"
+#include "installation.h"
+#include "pupilsession.h"
 #include "catalogue.h"
 #include "clock.h"
 #include "drillhost.h"
@@ -16,9 +17,10 @@ namespace {
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 }
 
-DrillRun::DrillRun(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
-                   DrillHost &host)
-    : m_state(state)
+DrillRun::DrillRun(const Installation &install, const PupilSession &session, const Clock &clock,
+                   RandomSource &random, SoundEffects &sounds, DrillHost &host)
+    : m_install(install)
+    , m_session(session)
     , m_clock(clock)
     , m_random(random)
     , m_sounds(sounds)
@@ -32,7 +34,7 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
     m_questions = std::move(questions);
     m_clearCounter = QList<int>(m_questions.size() + 1, 0);
     m_current = 0;
-    m_practice = catalogue::isPracticeCaption(m_state.levelName[m_state.runLevel]);
+    m_practice = catalogue::isPracticeCaption(m_install.levelName[m_session.runLevel]);
 
     initialSettings(history);
     m_view.remaining = QString::number(questionCount());
@@ -42,28 +44,29 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
     if (m_practice)
         practice();
     else
-        MakeQuestion();
+        makeQuestion();
 }
 
 void DrillRun::initialSettings(const RunHistory &history)
 {
-    m_state.recordingDone = 0;
-    m_state.answerVerdict = 0;
-    const int level = m_state.runLevel;
-    const LevelTiming &timing = m_state.timingTable[static_cast<std::size_t>(level)];
+    m_recordingDone = false;
+    m_timedOut = false;
+    m_verdict = AnswerVerdict::None;
+    const int level = m_session.runLevel;
+    const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(level)];
 
-    m_state.barSeconds = 5 * timing.limitTime;
+    m_barSeconds = 5 * timing.limitTime;
     m_view.time = QStringLiteral("0");
-    m_state.barScale = m_state.barSeconds > 0 ? m_view.barFrameWidth / m_state.barSeconds : 0.0;
+    m_barScale = m_barSeconds > 0 ? m_view.barFrameWidth / m_barSeconds : 0.0;
     m_view.barElapsedWidth = 0.0;
-    m_view.barPassWidth = timing.passTime * m_state.barScale;
-    m_view.barLimitWidth = timing.limitTime * m_state.barScale;
+    m_view.barPassWidth = timing.passTime * m_barScale;
+    m_view.barLimitWidth = timing.limitTime * m_barScale;
 
-    m_view.titlePoints = m_state.productTitle.size() > 9 ? 14.0 : 16.8;
-    m_view.title = m_state.productTitle;
-    m_view.pupilName = m_state.pupilName.trimmed();
-    m_view.levelName = m_state.levelName[level];
-    m_view.siteName = m_state.siteName;
+    m_view.titlePoints = m_install.productTitle.size() > 9 ? 14.0 : 16.8;
+    m_view.title = m_install.productTitle;
+    m_view.pupilName = m_session.pupilName.trimmed();
+    m_view.levelName = m_install.levelName[level];
+    m_view.siteName = m_install.siteName;
     updateMinutes();
 
     if (m_practice) {
@@ -82,15 +85,15 @@ void DrillRun::initialSettings(const RunHistory &history)
 
 void DrillRun::start()
 {
-    m_state.runStart = m_clock.monotonicSeconds();
-    m_state.rawTime = 0;
+    m_runStart = m_clock.monotonicSeconds();
+    m_rawTime = 0;
     m_clockOn = true;
 }
 
 void DrillRun::updateMinutes()
 {
     const double now = m_clock.now().time().msecsSinceStartOfDay() / 1000.0;
-    auto seconds = static_cast<long long>(std::floor(now - m_state.startClock));
+    auto seconds = static_cast<long long>(std::floor(now - m_session.startClock));
     // Past midnight the clock starts again from 0; the minutes since start go on.
     if (seconds < 0)
         seconds += kSecondsPerDay;
@@ -102,15 +105,15 @@ QString DrillRun::progressText(int counter) const
     return QStringLiteral("あと%1回でクリア").arg(1 - counter);
 }
 
-void DrillRun::MakeQuestion()
+void DrillRun::makeQuestion()
 {
-    if (m_state.endFlag == 1)
+    if (m_timedOut)
         return;
     const int n = questionCount();
     const int cleared = static_cast<int>(std::count(m_clearCounter.cbegin() + 1, m_clearCounter.cend(), 1));
     m_view.remaining = QString::number(n - cleared);
     if (cleared == n) {
-        EndRun();
+        endRun();
         return;
     }
 
@@ -184,7 +187,7 @@ void DrillRun::yearCoverTimerFired()
 
 void DrillRun::chooseSlot(int slot)
 {
-    if (m_state.endFlag == 1 || m_practice || slot < 0 || slot > 10)
+    if (m_timedOut || m_practice || slot < 0 || slot > 10)
         return;
     ChoiceSlot &s = m_view.choices[static_cast<std::size_t>(slot)];
     // Only what the pupil can see and reach can be chosen: the prompt and the grid lie under
@@ -195,12 +198,12 @@ void DrillRun::chooseSlot(int slot)
     if (!reachable || !s.visible || !s.enabled || s.main.isEmpty())
         return;
     if (slot == m_answerSlot) {
-        m_state.answerVerdict = 1;
+        m_verdict = AnswerVerdict::Right;
     } else {
-        m_state.answerVerdict = 2;
+        m_verdict = AnswerVerdict::Wrong;
         s.enabled = false;
     }
-    AfterJudging();
+    afterJudging();
 }
 
 void DrillRun::showAnswer(ChoiceSlot &large)
@@ -214,15 +217,15 @@ void DrillRun::showAnswer(ChoiceSlot &large)
     large.enabled = true;
 }
 
-void DrillRun::AfterJudging()
+void DrillRun::afterJudging()
 {
-    if (m_state.endFlag == 1)
+    if (m_timedOut)
         return;
     int &counter = m_clearCounter[m_current];
-    if (m_state.answerVerdict == 1) {
-        m_state.answerVerdict = 0;
+    if (m_verdict == AnswerVerdict::Right) {
+        m_verdict = AnswerVerdict::None;
         m_sounds.CorrectSound();
-        if (m_state.endFlag == 1)
+        if (m_timedOut)
             return;
         ++counter;
         m_view.progress = counter == 1 ? QStringLiteral("この問題クリア！") : progressText(counter);
@@ -247,13 +250,13 @@ void DrillRun::AfterJudging()
 
 void DrillRun::chooseYear(int index)
 {
-    if (m_state.endFlag == 1 || m_state.recordingDone == 1 || index < 1 || index > DrillView::kYears)
+    if (m_timedOut || m_recordingDone || index < 1 || index > DrillView::kYears)
         return;
     if (!m_view.yearPanelVisible || !m_view.yearsVisible || m_view.yearCoverVisible)
         return;
     const QString &text = m_view.yearTexts[static_cast<std::size_t>(index)];
     if (text.trimmed().toInt() != question(m_current).year) {
-        m_state.runStart -= kPenaltySeconds;
+        m_runStart -= kPenaltySeconds;
         m_sounds.WrongYearSound();
         return;
     }
@@ -261,7 +264,7 @@ void DrillRun::chooseYear(int index)
     m_sounds.CorrectSound();
     m_view.yearPanelVisible = false;
     m_view.yearsVisible = false;
-    MakeQuestion();
+    makeQuestion();
 }
 
 void DrillRun::pressDigit(int digit)
@@ -281,8 +284,9 @@ void DrillRun::pressDigit(int digit)
 
 int DrillRun::rawTimeNow() const
 {
-    // Halves go to the even second, as the clock has always rounded.
-    return static_cast<int>(std::nearbyint(m_clock.monotonicSeconds() - m_state.runStart));
+    // Halves go to the even second (banker's rounding), so recorded times match those of the
+    // other copies of the program that share the run log.
+    return static_cast<int>(std::nearbyint(m_clock.monotonicSeconds() - m_runStart));
 }
 
 void DrillRun::hideCountdown(int firstBlock, int reference, int rawTime)
@@ -299,7 +303,7 @@ void DrillRun::hideCountdown(int firstBlock, int reference, int rawTime)
 
 void DrillRun::updateBlocks(int rawTime)
 {
-    const LevelTiming &timing = m_state.timingTable[static_cast<std::size_t>(m_state.runLevel)];
+    const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(m_session.runLevel)];
     hideCountdown(10, m_levelBestTime, rawTime);
     hideCountdown(20, m_ownBestTime, rawTime);
     hideCountdown(30, timing.passTime, rawTime);
@@ -316,20 +320,29 @@ void DrillRun::clockTick()
     if (!m_clockOn)
         return;
     const int rawTime = rawTimeNow();
-    m_state.rawTime = rawTime;
+    m_rawTime = rawTime;
     updateBlocks(rawTime);
     m_view.time = QString::number(rawTime);
-    if (rawTime < m_state.barSeconds) {
-        m_view.barElapsedWidth = rawTime * m_state.barScale;
+    if (rawTime < m_barSeconds) {
+        m_view.barElapsedWidth = rawTime * m_barScale;
         m_host.letEventsRun();
         return;
     }
     m_view.barElapsedWidth = m_view.barFrameWidth;
-    if (m_state.recordingDone == 0) {
-        m_state.endFlag = 1;
+    if (!m_recordingDone) {
+        m_timedOut = true;
         m_clockOn = false;
-        EndRun();
+        endRun();
     }
+}
+
+RunOutcome DrillRun::outcome() const
+{
+    RunOutcome result;
+    result.level = m_session.runLevel;
+    result.timedOut = m_timedOut;
+    result.seconds = m_timedOut ? RunOutcome::kTimedOutSeconds : m_rawTime;
+    return result;
 }
 
 void DrillRun::minutesTick()
@@ -337,15 +350,15 @@ void DrillRun::minutesTick()
     updateMinutes();
 }
 
-void DrillRun::EndRun()
+void DrillRun::endRun()
 {
     m_host.letEventsRun();
-    if (m_state.recordingDone == 1)
+    if (m_recordingDone)
         return;
-    m_state.recordingDone = 1;
+    m_recordingDone = true;
     m_view.noticeVisible = true;
-    m_view.noticeTimeUp = m_state.endFlag == 1;
-    m_view.noticeRecording = m_state.endFlag != 1;
+    m_view.noticeTimeUp = m_timedOut;
+    m_view.noticeRecording = !m_timedOut;
     m_host.letEventsRun();
 
     if (m_practice) {
@@ -357,11 +370,9 @@ void DrillRun::EndRun()
         return;
     }
     m_clockOn = false;
-    m_state.runTime = m_state.endFlag == 1 ? 99999 : m_state.rawTime;
-    m_host.recordRun();
+    m_host.recordRun(outcome());
     m_host.showWaitScreen();
     m_host.letEventsRun();
-    m_host.waitHandlingEvents(1000);
     m_host.finishTestRun();
 }
 
@@ -487,7 +498,7 @@ void DrillRun::practiceStep3()
 
 void DrillRun::chooseDisplayOrder(int order)
 {
-    if (!m_practice || m_state.recordingDone == 1 || order < 1 || order > 6)
+    if (!m_practice || m_recordingDone || order < 1 || order > 6)
         return;
     switchPracticeTimer(PracticeStep::None);
     clearSections();
@@ -497,7 +508,7 @@ void DrillRun::chooseDisplayOrder(int order)
 
 void DrillRun::markMemorised()
 {
-    if (!m_practice || m_state.recordingDone == 1 || m_cursor < 1)
+    if (!m_practice || m_recordingDone || m_cursor < 1)
         return;
     m_memorized[m_cursor] = true;
 }
@@ -509,12 +520,12 @@ void DrillRun::setSpeed(int value)
 
 void DrillRun::endPractice()
 {
-    if (!m_practice || m_state.recordingDone == 1)
+    if (!m_practice || m_recordingDone)
         return;
     // The practice stops here: nothing keeps running behind the level screen, so no forgotten
     // practice can end later on top of whatever screen is then in front.
     switchPracticeTimer(PracticeStep::None);
     m_clockOn = false;
-    m_state.recordingDone = 1;
+    m_recordingDone = true;
     m_host.finishPractice();
 }

@@ -2,12 +2,14 @@
 
 #include "drillview.h"
 #include "question.h"
+#include "runoutcome.h"
 
 #include <QList>
 
 #include <array>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
 class Clock;
 class DrillHost;
 class RandomSource;
@@ -36,10 +38,11 @@ public:
     static constexpr double kTimelineHeight = 7950.0; // twips: year 0 at the top, 2000 at the bottom
     static constexpr double kMarkerHeight = 120.0;
 
-    DrillRun(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
-             DrillHost &host);
+    DrillRun(const Installation &install, const PupilSession &session, const Clock &clock, RandomSource &random,
+             SoundEffects &sounds, DrillHost &host);
 
-    // Sets the screen up for state.runLevel with the level's questions and starts the clock.
+    // Sets the screen up for session.runLevel with the level's questions and starts the clock.
+    // Every flag of an earlier run is cleared here, so the object serves run after run.
     // A test level shows its first question. The caller has checked that there are questions.
     void activate(QList<Question> questions, const RunHistory &history);
 
@@ -47,13 +50,13 @@ public:
     void chooseSlot(int slot);  // 0-10; a click on either label of a slot
     void chooseYear(int index); // 1-6
     void pressDigit(int digit); // keyboard: 1-9 a slot, 1-6 a year in the year stage or a practice order
-    void coverTimerFired();     // Timer1: the clue cover goes
-    void yearCoverTimerFired(); // Timer6: the timeline cover goes
-    void clockTick();           // sTimer1, every second
-    void minutesTick();         // sTimer2, every ten seconds
+    void coverTimerFired();     // the clue cover goes
+    void yearCoverTimerFired(); // the timeline cover goes
+    void clockTick();           // every second
+    void minutesTick();         // every ten seconds
 
     // Practice intents.
-    void practiceTimerFired();           // the step timer that is running (Timer5, Timer2 or Timer3)
+    void practiceTimerFired();           // the step timer that is running
     void chooseDisplayOrder(int order);  // 1-6
     void markMemorised();                // "この問題を覚えたら押しなさい"
     void setSpeed(int value);            // the speed bar, 1000 to 3000
@@ -69,8 +72,8 @@ public:
     int coverTimerStarts() const { return m_coverTimerStarts; }
     int yearCoverTimerStarts() const { return m_yearCoverTimerStarts; }
 
-    // The practice's three step timers run one after another: step 1 (Timer5), step 2 (Timer2),
-    // step 3 (Timer3). nextPracticeStep() is the step the running timer leads to, 0 when none.
+    // The practice's three step timers run one after another: step 1, step 2
+    // and step 3. nextPracticeStep() is the step the running timer leads to, 0 when none.
     enum class PracticeStep { None, Step1, Step2, Step3 };
     PracticeStep nextPracticeStep() const { return m_nextStep; }
     int practiceTimerStarts() const { return m_practiceTimerStarts; }
@@ -85,13 +88,21 @@ public:
     int answerSlot() const { return m_answerSlot; }
     int clearCounter(int question) const { return m_clearCounter.at(question); }
     const Question &question(int number) const { return m_questions.at(number - 1); }
+    // Monotonic seconds at which the run counts as started; each wrong year moves it back.
+    double runStartSeconds() const { return m_runStart; }
+    int elapsedSeconds() const { return m_rawTime; }
+    int barSeconds() const { return m_barSeconds; }
+    bool timedOut() const { return m_timedOut; }
+    bool ended() const { return m_recordingDone; }
+    // The run as it ended (or would end now): level, time, and whether it hit its limit.
+    RunOutcome outcome() const;
 
 private:
     void initialSettings(const RunHistory &history);
     void start();
-    void MakeQuestion();
-    void AfterJudging();
-    void EndRun();
+    void makeQuestion();
+    void afterJudging();
+    void endRun();
     void practice();
     void practiceStep1();
     void practiceStep2();
@@ -106,7 +117,10 @@ private:
     int rawTimeNow() const;
     QString progressText(int counter) const;
 
-    AppState &m_state;
+    enum class AnswerVerdict { None, Right, Wrong };
+
+    const Installation &m_install;
+    const PupilSession &m_session;
     const Clock &m_clock;
     RandomSource &m_random;
     SoundEffects &m_sounds;
@@ -130,6 +144,14 @@ private:
     bool m_yearCoverTimerOn = false;
     int m_coverTimerStarts = 0;
     int m_yearCoverTimerStarts = 0;
+
+    double m_runStart = 0.0; // monotonic seconds
+    int m_rawTime = 0;       // whole seconds at the last clock tick
+    int m_barSeconds = 0;    // the time bar's full length: five limit times
+    double m_barScale = 0.0; // bar width per second
+    bool m_timedOut = false;
+    bool m_recordingDone = false; // the run has ended; nothing may answer or end it again
+    AnswerVerdict m_verdict = AnswerVerdict::None;
 
     DrillView m_view;
 };

@@ -1,7 +1,8 @@
 #include "drillscreen.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "clicklabel.h"
+#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "timelinewidget.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,18 +58,12 @@ public:
     void letEventsRun() override
     {
         m_screen.render();
-        QApplication::processEvents();
+        eventwait::letEventsRun();
     }
-    void waitHandlingEvents(int milliseconds) override
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < milliseconds)
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    void recordRun() override { m_handOver.recordRun(); }
+    void recordRun(const RunOutcome &outcome) override { m_handOver.recordRun(outcome); }
     void showWaitScreen() override { m_handOver.showWaitScreen(); }
-    void finishTestRun() override { m_handOver.finishTestRun(); }
+    // The end notice stays up for a moment before the result screen replaces it.
+    void finishTestRun() override { m_screen.m_handOverTimer.start(); }
     void finishPractice() override { m_handOver.finishPractice(); }
 
 private:
@@ -77,12 +71,12 @@ private:
     DrillHost &m_handOver;
 };
 
-DrillScreen::DrillScreen(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
-                 DrillHost &handOver, QWidget *parent)
+DrillScreen::DrillScreen(const Installation &install, const PupilSession &session, const Clock &clock,
+                         RandomSource &random, SoundEffects &sounds, DrillHost &handOver, QWidget *parent)
     : QWidget(parent)
-    , m_state(state)
+    , m_handOver(handOver)
     , m_host(std::make_unique<Host>(*this, handOver))
-    , m_run(state, clock, random, sounds, *m_host)
+    , m_run(install, session, clock, random, sounds, *m_host)
 {
     setWindowTitle(QStringLiteral("Quenda"));
     setFocusPolicy(Qt::StrongFocus);
@@ -95,23 +89,23 @@ DrillScreen::DrillScreen(AppState &state, const Clock &clock, RandomSource &rand
     buildPracticePanel();
     buildNotice();
 
-    m_sTimer1.setInterval(DrillRun::kClockMs);
-    m_sTimer2.setInterval(DrillRun::kMinutesMs);
-    m_timer1.setInterval(DrillRun::kCoverMs);
-    m_timer6.setInterval(DrillRun::kYearCoverMs);
-    connect(&m_sTimer1, &QTimer::timeout, this, [this] {
+    m_clockTimer.setInterval(DrillRun::kClockMs);
+    m_minutesTimer.setInterval(DrillRun::kMinutesMs);
+    m_coverTimer.setInterval(DrillRun::kCoverMs);
+    m_yearCoverTimer.setInterval(DrillRun::kYearCoverMs);
+    connect(&m_clockTimer, &QTimer::timeout, this, [this] {
         m_run.clockTick();
         afterEvent();
     });
-    connect(&m_sTimer2, &QTimer::timeout, this, [this] {
+    connect(&m_minutesTimer, &QTimer::timeout, this, [this] {
         m_run.minutesTick();
         afterEvent();
     });
-    connect(&m_timer1, &QTimer::timeout, this, [this] {
+    connect(&m_coverTimer, &QTimer::timeout, this, [this] {
         m_run.coverTimerFired();
         afterEvent();
     });
-    connect(&m_timer6, &QTimer::timeout, this, [this] {
+    connect(&m_yearCoverTimer, &QTimer::timeout, this, [this] {
         m_run.yearCoverTimerFired();
         afterEvent();
     });
@@ -119,6 +113,15 @@ DrillScreen::DrillScreen(AppState &state, const Clock &clock, RandomSource &rand
         m_run.practiceTimerFired();
         afterEvent();
     });
+    m_handOverTimer.setSingleShot(true);
+    m_handOverTimer.setInterval(kNoticeMs);
+    connect(&m_handOverTimer, &QTimer::timeout, this, &DrillScreen::handOverNow);
+}
+
+void DrillScreen::handOverNow()
+{
+    m_handOverTimer.stop();
+    m_handOver.finishTestRun();
 }
 
 DrillScreen::~DrillScreen() = default;
@@ -126,20 +129,20 @@ DrillScreen::~DrillScreen() = default;
 void DrillScreen::buildStatusStrip()
 {
     QWidget *canvas = m_layout->canvas();
-    m_sPicture1 = new QWidget(canvas);
-    fill(m_sPicture1, QColor(0, 128, 128));
-    m_layout->place(m_sPicture1, QRect(0, 0, 15360, kStripHeight));
+    m_statusStrip = new QWidget(canvas);
+    fill(m_statusStrip, QColor(0, 128, 128));
+    m_layout->place(m_statusStrip, QRect(0, 0, 15360, kStripHeight));
 
     const auto label = [&](const QRect &r, double points, const QString &text = QString(),
                            Qt::Alignment align = Qt::AlignCenter, bool bold = true) {
-        auto *l = new FitLabel(text, m_sPicture1);
+        auto *l = new FitLabel(text, m_statusStrip);
         l->setAlignment(align);
         l->setStyleSheet(QStringLiteral("color: white;"));
         m_layout->place(l, r, pGothic(points, bold));
         return l;
     };
     const auto valueBox = [&](const QRect &r, double points) {
-        auto *l = new FitLabel(m_sPicture1);
+        auto *l = new FitLabel(m_statusStrip);
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(boxStyle(Qt::white, true));
         m_layout->place(l, r, pGothic(points, true));
@@ -147,27 +150,27 @@ void DrillScreen::buildStatusStrip()
     };
 
     // First line: who, what and where, then the minutes and the run counters.
-    m_sLabel2 = label(QRect(60, 60, 2100, 480), 16.8);
-    m_sLabel2->setStyleSheet(QStringLiteral("color: rgb(255,255,128);"));
-    m_sLabel7 = valueBox(QRect(2220, 60, 2700, 480), 14.25);
-    m_sLabel8 = valueBox(QRect(4980, 60, 2100, 480), 14.25);
-    m_sLabel14 = label(QRect(7140, 60, 2760, 480), 10.5, QString(), Qt::AlignCenter, false);
+    m_titleLabel = label(QRect(60, 60, 2100, 480), 16.8);
+    m_titleLabel->setStyleSheet(QStringLiteral("color: rgb(255,255,128);"));
+    m_pupilNameLabel = valueBox(QRect(2220, 60, 2700, 480), 14.25);
+    m_levelNameLabel = valueBox(QRect(4980, 60, 2100, 480), 14.25);
+    m_siteLabel = label(QRect(7140, 60, 2760, 480), 10.5, QString(), Qt::AlignCenter, false);
     label(QRect(9960, 120, 690, 360), 10.5, QStringLiteral("起動後"));
-    m_sLabel13 = valueBox(QRect(10650, 120, 540, 360), 10.5);
+    m_minutesLabel = valueBox(QRect(10650, 120, 540, 360), 10.5);
     label(QRect(11190, 120, 300, 360), 10.5, QStringLiteral("分"));
     label(QRect(11520, 120, 510, 360), 10.5, QStringLiteral("本日"));
-    m_sLabel12 = valueBox(QRect(12030, 120, 480, 360), 10.5);
+    m_todayRunLabel = valueBox(QRect(12030, 120, 480, 360), 10.5);
     label(QRect(12510, 120, 480, 360), 10.5, QStringLiteral("回目"));
     label(QRect(13050, 120, 1140, 360), 10.5, QStringLiteral("このレベル"));
-    m_sLabel11 = valueBox(QRect(14190, 120, 480, 360), 10.5);
+    m_levelRunLabel = valueBox(QRect(14190, 120, 480, 360), 10.5);
     label(QRect(14670, 120, 480, 360), 10.5, QStringLiteral("回目"));
 
     // Second line: remaining questions, elapsed time and the three countdown rows.
     label(QRect(60, 630, 600, 390), 12, QStringLiteral("残り"));
-    m_sLabel9 = valueBox(QRect(660, 630, 660, 390), 12);
+    m_remainingLabel = valueBox(QRect(660, 630, 660, 390), 12);
     label(QRect(1320, 630, 360, 390), 12, QStringLiteral("問"));
     label(QRect(1800, 630, 900, 390), 12, QStringLiteral("タイム"));
-    m_sLabel10 = valueBox(QRect(2700, 630, 900, 390), 12);
+    m_timeLabel = valueBox(QRect(2700, 630, 900, 390), 12);
 
     const std::array<std::pair<int, QString>, 3> rows{{{10, QStringLiteral("Best")},
                                                        {20, QStringLiteral("YourBest")},
@@ -177,35 +180,35 @@ void DrillScreen::buildStatusStrip()
         label(QRect(left, 630, 1080, 390), 9.75, caption, Qt::AlignRight | Qt::AlignVCenter);
         left += 1140;
         for (int i = 0; i < 10; ++i) {
-            auto *block = new QFrame(m_sPicture1);
+            auto *block = new QFrame(m_statusStrip);
             block->setFrameShape(QFrame::Box);
             fill(block, first == 30 ? QColor(255, 255, 0) : (first == 20 ? QColor(255, 160, 64) : QColor(255, 96, 96)));
             m_layout->place(block, QRect(left + i * 195, 660, 165, 330));
-            m_sPicture3[static_cast<std::size_t>(first + i)] = block;
+            m_countdownBlocks[static_cast<std::size_t>(first + i)] = block;
         }
         left += 10 * 195 + 90;
     }
 
     // Third line: the time bar. Back to front: frame, limit mark, pass mark, elapsed time.
     const auto bar = [&](const QColor &colour) {
-        auto *f = new QFrame(m_sPicture1);
+        auto *f = new QFrame(m_statusStrip);
         fill(f, colour);
         return f;
     };
-    m_sShape5 = bar(Qt::white);
-    m_sShape4 = bar(QColor(128, 255, 128));
-    m_sShape3 = bar(QColor(0, 255, 0));
-    m_sShape2 = bar(QColor(0, 0, 255));
-    m_layout->place(m_sShape5, QRect(180, 1140, 14985, 390));
-    for (QFrame *f : {m_sShape4, m_sShape3, m_sShape2})
+    m_barTrack = bar(Qt::white);
+    m_limitBar = bar(QColor(128, 255, 128));
+    m_passBar = bar(QColor(0, 255, 0));
+    m_elapsedBar = bar(QColor(0, 0, 255));
+    m_layout->place(m_barTrack, QRect(180, 1140, 14985, 390));
+    for (QFrame *f : {m_limitBar, m_passBar, m_elapsedBar})
         m_layout->place(f, QRect(180, 1140, 0, 390));
 }
 
 void DrillScreen::buildTestPanel()
 {
     QWidget *canvas = m_layout->canvas();
-    m_picture2 = new QWidget(canvas);
-    m_layout->place(m_picture2, QRect(0, kStripHeight, 15360, kPanelHeight));
+    m_testPanel = new QWidget(canvas);
+    m_layout->place(m_testPanel, QRect(0, kStripHeight, 15360, kPanelHeight));
 
     const auto box = [&](QLabel *l, const QRect &r, const QColor &back, double points, bool bold) {
         l->setAlignment(Qt::AlignCenter);
@@ -213,20 +216,20 @@ void DrillScreen::buildTestPanel()
         l->setStyleSheet(boxStyle(back, true));
         m_layout->place(l, r, pGothic(points, bold));
     };
-    m_label4 = new QLabel(m_picture2);
-    box(m_label4, QRect(360, 90, 14715, 405), kLightYellow, 18, false);
-    m_label1 = new QLabel(m_picture2);
-    box(m_label1, QRect(360, 480, 14715, 885), kLightYellow, 24, true);
-    m_label5 = new QLabel(m_picture2);
-    box(m_label5, QRect(13350, 1080, 1725, 315), Qt::white, 9, true);
+    m_clueSubLabel = new QLabel(m_testPanel);
+    box(m_clueSubLabel, QRect(360, 90, 14715, 405), kLightYellow, 18, false);
+    m_clueLabel = new QLabel(m_testPanel);
+    box(m_clueLabel, QRect(360, 480, 14715, 885), kLightYellow, 24, true);
+    m_progressLabel = new QLabel(m_testPanel);
+    box(m_progressLabel, QRect(13350, 1080, 1725, 315), Qt::white, 9, true);
 
     // The prompt slot above the grid, then the nine slots: a small label above a large one.
     const std::array<int, 3> columns{360, 5370, 10410};
     const std::array<int, 3> smallTops{3270, 5340, 7470};
     const std::array<int, 3> largeTops{3690, 5760, 7890};
     for (int slot = 0; slot <= 9; ++slot) {
-        auto *large = new ClickLabel(m_picture2);
-        auto *small = new ClickLabel(m_picture2);
+        auto *large = new ClickLabel(m_testPanel);
+        auto *small = new ClickLabel(m_testPanel);
         const QColor back = slot == 0 ? kOrange : kLightOrange;
         QRect smallRect(5370, 1500, 4755, 420);
         QRect largeRect(5370, 1905, 4755, 1125);
@@ -238,22 +241,22 @@ void DrillScreen::buildTestPanel()
         }
         box(small, smallRect, back, 18, false);
         box(large, largeRect, back, 36, true);
-        m_label2[static_cast<std::size_t>(slot)] = large;
-        m_label3[static_cast<std::size_t>(slot)] = small;
+        m_choiceLabels[static_cast<std::size_t>(slot)] = large;
+        m_choiceSubLabels[static_cast<std::size_t>(slot)] = small;
     }
-    m_label12 = new QLabel(QStringLiteral("年代"), m_picture2);
-    box(m_label12, QRect(5370, 3285, 4755, 420), kOrange, 18, true);
-    m_label12->hide();
+    m_yearTag = new QLabel(QStringLiteral("年代"), m_testPanel);
+    box(m_yearTag, QRect(5370, 3285, 4755, 420), kOrange, 18, true);
+    m_yearTag->hide();
 
     // The cover over everything below the clue while the pupil reads it.
-    m_picture1 = new QWidget(m_picture2);
-    fill(m_picture1, QColor(192, 64, 0));
-    m_layout->place(m_picture1, QRect(0, kLabel1Bottom, 15360, kPanelHeight - kLabel1Bottom));
-    auto *think = new QLabel(QStringLiteral("考えなさい"), m_picture1);
+    m_cover = new QWidget(m_testPanel);
+    fill(m_cover, QColor(192, 64, 0));
+    m_layout->place(m_cover, QRect(0, kLabel1Bottom, 15360, kPanelHeight - kLabel1Bottom));
+    auto *think = new QLabel(QStringLiteral("考えなさい"), m_cover);
     think->setAlignment(Qt::AlignCenter);
     think->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(think, QRect(4950, 1860, 5445, 645), pGothic(27.75, true));
-    auto *question = new QLabel(QStringLiteral("?"), m_picture1);
+    auto *question = new QLabel(QStringLiteral("?"), m_cover);
     question->setAlignment(Qt::AlignCenter);
     question->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(question, QRect(6900, 420, 1545, 1575), pGothic(72, true));
@@ -261,23 +264,23 @@ void DrillScreen::buildTestPanel()
 
 void DrillScreen::buildYearPanel()
 {
-    m_picture14 = new QWidget(m_picture2);
-    fill(m_picture14, QColor(0, 128, 0));
-    m_layout->place(m_picture14, QRect(360, kLabel1Bottom, 14715, kPanelHeight - kLabel1Bottom));
-    m_picture14->hide();
+    m_yearPanel = new QWidget(m_testPanel);
+    fill(m_yearPanel, QColor(0, 128, 0));
+    m_layout->place(m_yearPanel, QRect(360, kLabel1Bottom, 14715, kPanelHeight - kLabel1Bottom));
+    m_yearPanel->hide();
 
-    auto *heading = new QLabel(QStringLiteral("年代を選びなさい"), m_picture14);
+    auto *heading = new QLabel(QStringLiteral("年代を選びなさい"), m_yearPanel);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(boxStyle(QColor(192, 255, 192), true));
     // At the designed 36 points the heading does not fit the installed faces, which are wider.
     m_layout->place(heading, QRect(585, 135, 5505, 915), pGothic(30));
-    m_label15 = new QLabel(QStringLiteral("年代間違いは１０秒追加のみ"), m_picture14);
-    m_label15->setAlignment(Qt::AlignCenter);
-    m_label15->setStyleSheet(boxStyle(Qt::white, true));
-    m_layout->place(m_label15, QRect(585, 1080, 5505, 300), pGothic(12, true));
+    m_penaltyNote = new QLabel(QStringLiteral("年代間違いは１０秒追加のみ"), m_yearPanel);
+    m_penaltyNote->setAlignment(Qt::AlignCenter);
+    m_penaltyNote->setStyleSheet(boxStyle(Qt::white, true));
+    m_layout->place(m_penaltyNote, QRect(585, 1080, 5505, 300), pGothic(12, true));
 
-    auto *small = new ClickLabel(m_picture14);
-    auto *large = new ClickLabel(m_picture14);
+    auto *small = new ClickLabel(m_yearPanel);
+    auto *large = new ClickLabel(m_yearPanel);
     for (QLabel *l : {static_cast<QLabel *>(small), static_cast<QLabel *>(large)}) {
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
@@ -285,11 +288,11 @@ void DrillScreen::buildYearPanel()
     }
     m_layout->place(small, QRect(1035, 1530, 4755, 420), pGothic(18));
     m_layout->place(large, QRect(1035, 1935, 4755, 1125), pGothic(36, true));
-    m_label3[10] = small;
-    m_label2[10] = large;
+    m_choiceSubLabels[10] = small;
+    m_choiceLabels[10] = large;
 
-    m_picture17 = new TimelineWidget(m_picture14);
-    m_layout->place(m_picture17, QRect(7290, 135, 7080, 7950));
+    m_timeline = new TimelineWidget(m_yearPanel);
+    m_layout->place(m_timeline, QRect(7290, 135, 7080, 7950));
 
     // Era captions on the timeline picture, at the height of their era.
     const std::array<std::pair<int, QString>, 9> eras{{{1035, QStringLiteral("弥生")},
@@ -302,7 +305,7 @@ void DrillScreen::buildYearPanel()
                                                        {6705, QStringLiteral("江戸")},
                                                        {7515, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
-        auto *caption = new QLabel(name, m_picture17);
+        auto *caption = new QLabel(name, m_timeline);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
@@ -310,27 +313,27 @@ void DrillScreen::buildYearPanel()
     }
 
     for (int k = 1; k <= DrillView::kYears; ++k) {
-        auto *year = new ClickLabel(m_picture17);
+        auto *year = new ClickLabel(m_timeline);
         year->setAlignment(Qt::AlignCenter);
         year->setStyleSheet(boxStyle(kOrange, true));
         m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops[static_cast<std::size_t>(k - 1)], 2955, 585),
                         fontfaces::make(fontfaces::gothic(), 24, true));
-        m_label14[static_cast<std::size_t>(k)] = year;
+        m_yearLabels[static_cast<std::size_t>(k)] = year;
         connect(year, &ClickLabel::clicked, this, [this, k] {
             m_run.chooseYear(k);
             afterEvent();
         });
     }
 
-    m_picture9 = new QWidget(m_picture17);
-    fill(m_picture9, QColor(192, 255, 192));
-    m_layout->place(m_picture9, QRect(2025, -90, 5055, 8025));
-    auto *think = new QLabel(QStringLiteral("考えなさい"), m_picture9);
+    m_yearCover = new QWidget(m_timeline);
+    fill(m_yearCover, QColor(192, 255, 192));
+    m_layout->place(m_yearCover, QRect(2025, -90, 5055, 8025));
+    auto *think = new QLabel(QStringLiteral("考えなさい"), m_yearCover);
     think->setAlignment(Qt::AlignCenter);
     m_layout->place(think, QRect(1395, 4275, 2445, 420), pGothic(18, true));
 
     for (int slot = 0; slot <= 10; ++slot) {
-        for (ClickLabel *l : {m_label2[static_cast<std::size_t>(slot)], m_label3[static_cast<std::size_t>(slot)]}) {
+        for (ClickLabel *l : {m_choiceLabels[static_cast<std::size_t>(slot)], m_choiceSubLabels[static_cast<std::size_t>(slot)]}) {
             connect(l, &ClickLabel::clicked, this, [this, slot] {
                 m_run.chooseSlot(slot);
                 afterEvent();
@@ -341,17 +344,17 @@ void DrillScreen::buildYearPanel()
 
 void DrillScreen::buildPracticePanel()
 {
-    m_picture3 = new QWidget(m_layout->canvas());
-    fill(m_picture3, QColor(0, 48, 48));
-    m_layout->place(m_picture3, QRect(0, kStripHeight, 15360, kPanelHeight));
-    m_picture3->hide();
+    m_practicePanel = new QWidget(m_layout->canvas());
+    fill(m_practicePanel, QColor(0, 48, 48));
+    m_layout->place(m_practicePanel, QRect(0, kStripHeight, 15360, kPanelHeight));
+    m_practicePanel->hide();
 
     // The timeline column with the red bar of the item's year.
-    m_picture5 = new QWidget(m_picture3);
-    fill(m_picture5, QColor(0, 128, 0));
-    m_layout->place(m_picture5, QRect(120, 240, 2535, 9135));
-    auto *picture6 = new TimelineWidget(QSizeF(2175, 8535), m_picture5);
-    m_layout->place(picture6, QRect(135, 240, 2175, 8535));
+    m_practiceTimelinePanel = new QWidget(m_practicePanel);
+    fill(m_practiceTimelinePanel, QColor(0, 128, 0));
+    m_layout->place(m_practiceTimelinePanel, QRect(120, 240, 2535, 9135));
+    auto *practiceTimeline = new TimelineWidget(QSizeF(2175, 8535), m_practiceTimelinePanel);
+    m_layout->place(practiceTimeline, QRect(135, 240, 2175, 8535));
     const std::array<std::pair<int, QString>, 9> eras{{{630, QStringLiteral("弥生")},
                                                        {2880, QStringLiteral("飛鳥")},
                                                        {3060, QStringLiteral("奈良")},
@@ -362,7 +365,7 @@ void DrillScreen::buildPracticePanel()
                                                        {7245, QStringLiteral("江戸")},
                                                        {8070, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
-        auto *caption = new QLabel(name, picture6);
+        auto *caption = new QLabel(name, practiceTimeline);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
@@ -370,35 +373,35 @@ void DrillScreen::buildPracticePanel()
         const int shifted = name == u"飛鳥" ? top - 180 : top;
         m_layout->place(caption, QRect(15, shifted, 660, name.size() > 2 ? 420 : 210), pGothic(8.25, true));
     }
-    m_picture7 = new QFrame(m_picture5);
-    fill(m_picture7, Qt::red);
-    m_layout->place(m_picture7, QRect(1005, 2400, 1290, 120));
-    m_picture7->hide();
+    m_practiceMarker = new QFrame(m_practiceTimelinePanel);
+    fill(m_practiceMarker, Qt::red);
+    m_layout->place(m_practiceMarker, QRect(1005, 2400, 1290, 120));
+    m_practiceMarker->hide();
 
     // Display order.
-    auto *picture4 = new QWidget(m_picture3);
-    fill(picture4, QColor(0, 192, 192));
-    m_layout->place(picture4, QRect(7200, 120, 5535, 495));
-    auto *label22 = new QLabel(QStringLiteral("表示順"), picture4);
-    m_layout->place(label22, QRect(240, 80, 900, 375), pGothic(11.25, true));
-    m_option1 = new QButtonGroup(this);
+    auto *orderStrip = new QWidget(m_practicePanel);
+    fill(orderStrip, QColor(0, 192, 192));
+    m_layout->place(orderStrip, QRect(7200, 120, 5535, 495));
+    auto *orderCaption = new QLabel(QStringLiteral("表示順"), orderStrip);
+    m_layout->place(orderCaption, QRect(240, 80, 900, 375), pGothic(11.25, true));
+    m_orderButtons = new QButtonGroup(this);
     for (int k = 0; k < 6; ++k) {
-        auto *option = new QRadioButton(QString::number(k + 1), picture4);
+        auto *option = new QRadioButton(QString::number(k + 1), orderStrip);
         option->setFocusPolicy(Qt::NoFocus);
         m_layout->place(option, QRect(1200 + 720 * k, 60, 735, 375), pGothic(11.25, true));
-        m_option1->addButton(option, k + 1);
+        m_orderButtons->addButton(option, k + 1);
     }
-    m_option1->button(1)->setChecked(true);
-    connect(m_option1, &QButtonGroup::idClicked, this, [this](int order) {
+    m_orderButtons->button(1)->setChecked(true);
+    connect(m_orderButtons, &QButtonGroup::idClicked, this, [this](int order) {
         m_run.chooseDisplayOrder(order);
         afterEvent();
     });
 
-    m_command6 = new QPushButton(QStringLiteral("練習終わり"), m_picture3);
+    m_endPracticeButton = new QPushButton(QStringLiteral("練習終わり"), m_practicePanel);
     // Only the memorised button takes the keyboard, so Space never ends the practice by mistake.
-    m_command6->setFocusPolicy(Qt::NoFocus);
-    m_layout->place(m_command6, QRect(12720, 120, 2145, 495), pGothic(12, true));
-    connect(m_command6, &QPushButton::clicked, this, [this] {
+    m_endPracticeButton->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_endPracticeButton, QRect(12720, 120, 2145, 495), pGothic(12, true));
+    connect(m_endPracticeButton, &QPushButton::clicked, this, [this] {
         m_run.endPractice();
         afterEvent();
     });
@@ -409,15 +412,15 @@ void DrillScreen::buildPracticePanel()
     const std::array<int, 3> mainTops{1170, 3690, 6210};
     const std::array<int, 3> mainHeights{1515, 1515, 1395};
     for (std::size_t i = 0; i < 3; ++i) {
-        auto *headingLabel = new QLabel(m_picture3);
+        auto *headingLabel = new QLabel(m_practicePanel);
         headingLabel->setAlignment(Qt::AlignCenter);
         headingLabel->setStyleSheet(QStringLiteral("color: white; background: rgb(0,96,96); border: 1px solid white;"));
         m_layout->place(headingLabel, QRect(2880, headingTops[i], 1215, 375), pGothic(14.25, true));
-        auto *second = new QLabel(m_picture3);
+        auto *second = new QLabel(m_practicePanel);
         second->setAlignment(Qt::AlignCenter);
         second->setStyleSheet(QStringLiteral("color: rgb(192,255,192);"));
         m_layout->place(second, QRect(2880, secondTops[i], 11955, 435), pGothic(14.25, true));
-        auto *main = new QLabel(m_picture3);
+        auto *main = new QLabel(m_practicePanel);
         main->setAlignment(Qt::AlignCenter);
         main->setWordWrap(true);
         main->setStyleSheet(QStringLiteral("color: rgb(0,192,0); background: rgb(0,24,24);"));
@@ -427,28 +430,28 @@ void DrillScreen::buildPracticePanel()
         m_practiceMain[i] = main;
     }
 
-    m_command5 = new QPushButton(QStringLiteral("この問題を覚えたら押しなさい"), m_picture3);
-    m_layout->place(m_command5, QRect(2880, 7650, 11955, 765), pGothic(24, true));
-    connect(m_command5, &QPushButton::clicked, this, [this] {
+    m_memorisedButton = new QPushButton(QStringLiteral("この問題を覚えたら押しなさい"), m_practicePanel);
+    m_layout->place(m_memorisedButton, QRect(2880, 7650, 11955, 765), pGothic(24, true));
+    connect(m_memorisedButton, &QPushButton::clicked, this, [this] {
         m_run.markMemorised();
         afterEvent();
     });
 
-    m_hScroll1 = new QScrollBar(Qt::Horizontal, m_picture3);
-    m_hScroll1->setRange(1000, 3000);
-    m_hScroll1->setSingleStep(200);
-    m_hScroll1->setPageStep(2000);
-    m_hScroll1->setFocusPolicy(Qt::NoFocus);
-    m_layout->place(m_hScroll1, QRect(2880, 8640, 11955, 375));
-    connect(m_hScroll1, &QScrollBar::valueChanged, this, [this](int value) {
-        m_command5->setFocus();
+    m_speedBar = new QScrollBar(Qt::Horizontal, m_practicePanel);
+    m_speedBar->setRange(1000, 3000);
+    m_speedBar->setSingleStep(200);
+    m_speedBar->setPageStep(2000);
+    m_speedBar->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_speedBar, QRect(2880, 8640, 11955, 375));
+    connect(m_speedBar, &QScrollBar::valueChanged, this, [this](int value) {
+        m_memorisedButton->setFocus();
         m_run.setSpeed(value);
         afterEvent();
     });
-    auto *slow = new QLabel(QStringLiteral("slow"), m_picture3);
+    auto *slow = new QLabel(QStringLiteral("slow"), m_practicePanel);
     slow->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(slow, QRect(2880, 9000, 900, 330), pGothic(10.5, true));
-    auto *fast = new QLabel(QStringLiteral("fast"), m_picture3);
+    auto *fast = new QLabel(QStringLiteral("fast"), m_practicePanel);
     fast->setStyleSheet(QStringLiteral("color: white;"));
     fast->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_layout->place(fast, QRect(13935, 9000, 900, 330), pGothic(10.5, true));
@@ -456,23 +459,23 @@ void DrillScreen::buildPracticePanel()
 
 void DrillScreen::buildNotice()
 {
-    m_sPicture2 = new QWidget(m_layout->canvas());
-    fill(m_sPicture2, QColor(255, 255, 192));
-    m_layout->place(m_sPicture2, QRect(0, 0, 5400, 1200));
-    m_lblsss1 = new QLabel(QStringLiteral("成績記録中"), m_sPicture2);
-    m_lblsss2 = new QLabel(QStringLiteral("時間切れ"), m_sPicture2);
-    for (QLabel *l : {m_lblsss1, m_lblsss2}) {
+    m_notice = new QWidget(m_layout->canvas());
+    fill(m_notice, QColor(255, 255, 192));
+    m_layout->place(m_notice, QRect(0, 0, 5400, 1200));
+    m_recordingNotice = new QLabel(QStringLiteral("成績記録中"), m_notice);
+    m_timeOutNotice = new QLabel(QStringLiteral("時間切れ"), m_notice);
+    for (QLabel *l : {m_recordingNotice, m_timeOutNotice}) {
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
         m_layout->place(l, QRect(120, 120, 5160, 960), pGothic(36, true));
     }
-    m_sPicture2->hide();
+    m_notice->hide();
 }
 
 void DrillScreen::startRun(QList<Question> questions, const RunHistory &history)
 {
     m_run.activate(std::move(questions), history);
-    m_sTimer2.start();
+    m_minutesTimer.start();
     afterEvent();
 }
 
@@ -493,12 +496,13 @@ void DrillScreen::syncTimers()
         seen = starts;
     };
     int clockStarts = 0;
-    sync(m_sTimer1, m_run.clockRunning(), 0, clockStarts);
-    sync(m_timer1, m_run.coverTimerRunning(), m_run.coverTimerStarts(), m_coverStartsSeen);
-    sync(m_timer6, m_run.yearCoverTimerRunning(), m_run.yearCoverTimerStarts(), m_yearCoverStartsSeen);
+    sync(m_clockTimer, m_run.clockRunning(), 0, clockStarts);
+    sync(m_coverTimer, m_run.coverTimerRunning(), m_run.coverTimerStarts(), m_coverStartsSeen);
+    sync(m_yearCoverTimer, m_run.yearCoverTimerRunning(), m_run.yearCoverTimerStarts(), m_yearCoverStartsSeen);
     const int interval = m_run.practiceIntervalMs();
     if (m_practiceTimer.interval() != interval) {
-        // A new interval restarts a running step, as the speed bar always has.
+        // A new interval restarts a running step, so a pupil who moves the speed bar sees the
+        // new pace at once rather than after a long step of the old one.
         m_practiceTimer.setInterval(interval);
         if (m_practiceTimer.isActive())
             m_practiceTimer.start();
@@ -517,22 +521,22 @@ void DrillScreen::renderPractice()
     }
     if (v.practiceMarkerVisible) {
         const int top = static_cast<int>(v.practiceMarkerYear * 8535.0 / 2000.0 + 240.0 - 60.0);
-        m_layout->move(m_picture7, QRect(1005, top, 1290, 120));
+        m_layout->move(m_practiceMarker, QRect(1005, top, 1290, 120));
     }
-    m_picture7->setVisible(v.practiceMarkerVisible);
-    if (QAbstractButton *option = m_option1->button(v.displayOrder); option && !option->isChecked())
+    m_practiceMarker->setVisible(v.practiceMarkerVisible);
+    if (QAbstractButton *option = m_orderButtons->button(v.displayOrder); option && !option->isChecked())
         option->setChecked(true);
-    if (m_hScroll1->value() != v.speed) {
-        const QSignalBlocker quiet(m_hScroll1);
-        m_hScroll1->setValue(v.speed);
+    if (m_speedBar->value() != v.speed) {
+        const QSignalBlocker quiet(m_speedBar);
+        m_speedBar->setValue(v.speed);
     }
 }
 
 void DrillScreen::renderSlot(int slot)
 {
     const ChoiceSlot &s = m_run.view().choices[static_cast<std::size_t>(slot)];
-    ClickLabel *large = m_label2[static_cast<std::size_t>(slot)];
-    ClickLabel *small = m_label3[static_cast<std::size_t>(slot)];
+    ClickLabel *large = m_choiceLabels[static_cast<std::size_t>(slot)];
+    ClickLabel *small = m_choiceSubLabels[static_cast<std::size_t>(slot)];
     const int style = s.explanationStyle ? 2 : 1;
     if (m_slotStyle[static_cast<std::size_t>(slot)] != style) {
         m_slotStyle[static_cast<std::size_t>(slot)] = style;
@@ -555,57 +559,57 @@ void DrillScreen::render()
     const DrillView &v = m_run.view();
     if (v.titlePoints != m_titlePoints) {
         m_titlePoints = v.titlePoints;
-        m_layout->setDesignFont(m_sLabel2, pGothic(v.titlePoints, true));
+        m_layout->setDesignFont(m_titleLabel, pGothic(v.titlePoints, true));
     }
-    m_sLabel2->setText(v.title);
-    m_sLabel7->setText(v.pupilName);
-    m_sLabel8->setText(v.levelName);
-    m_sLabel14->setText(v.siteName);
-    m_sLabel13->setText(v.minutes);
-    m_sLabel12->setText(v.todayRun);
-    m_sLabel11->setText(v.levelRun);
-    m_sLabel9->setText(v.remaining);
-    m_sLabel10->setText(v.time);
+    m_titleLabel->setText(v.title);
+    m_pupilNameLabel->setText(v.pupilName);
+    m_levelNameLabel->setText(v.levelName);
+    m_siteLabel->setText(v.siteName);
+    m_minutesLabel->setText(v.minutes);
+    m_todayRunLabel->setText(v.todayRun);
+    m_levelRunLabel->setText(v.levelRun);
+    m_remainingLabel->setText(v.remaining);
+    m_timeLabel->setText(v.time);
     const auto barRect = [](double width) { return QRect(180, 1140, static_cast<int>(width), 390); };
-    m_layout->move(m_sShape4, barRect(v.barLimitWidth));
-    m_layout->move(m_sShape3, barRect(v.barPassWidth));
-    m_layout->move(m_sShape2, barRect(v.barElapsedWidth));
+    m_layout->move(m_limitBar, barRect(v.barLimitWidth));
+    m_layout->move(m_passBar, barRect(v.barPassWidth));
+    m_layout->move(m_elapsedBar, barRect(v.barElapsedWidth));
     for (int b = 10; b < DrillView::kBlocks; ++b)
-        m_sPicture3[static_cast<std::size_t>(b)]->setVisible(!v.blockHidden[static_cast<std::size_t>(b)]);
+        m_countdownBlocks[static_cast<std::size_t>(b)]->setVisible(!v.blockHidden[static_cast<std::size_t>(b)]);
 
-    m_picture2->setVisible(!v.practice);
-    m_picture3->setVisible(v.practice);
+    m_testPanel->setVisible(!v.practice);
+    m_practicePanel->setVisible(v.practice);
     if (v.practice)
         renderPractice();
 
     if (v.cluePoints != m_cluePoints) {
         m_cluePoints = v.cluePoints;
-        m_layout->setDesignFont(m_label1, pGothic(v.cluePoints, true));
+        m_layout->setDesignFont(m_clueLabel, pGothic(v.cluePoints, true));
     }
-    m_label1->setText(v.clue);
-    m_label4->setText(v.clueSub);
-    m_label5->setText(v.progress);
+    m_clueLabel->setText(v.clue);
+    m_clueSubLabel->setText(v.clueSub);
+    m_progressLabel->setText(v.progress);
     for (int slot = 0; slot <= 10; ++slot)
         renderSlot(slot);
-    m_label12->setText(v.yearCaption);
-    m_label12->setVisible(v.yearCaptionVisible);
-    m_picture1->setVisible(v.coverVisible);
+    m_yearTag->setText(v.yearCaption);
+    m_yearTag->setVisible(v.yearCaptionVisible);
+    m_cover->setVisible(v.coverVisible);
 
-    m_picture14->setVisible(v.yearPanelVisible);
-    m_label15->setVisible(v.ruleVisible);
+    m_yearPanel->setVisible(v.yearPanelVisible);
+    m_penaltyNote->setVisible(v.ruleVisible);
     std::array<int, 6> markers{};
     for (int k = 1; k <= DrillView::kYears; ++k) {
-        m_label14[static_cast<std::size_t>(k)]->setText(v.yearTexts[static_cast<std::size_t>(k)]);
-        m_label14[static_cast<std::size_t>(k)]->setVisible(v.yearsVisible);
+        m_yearLabels[static_cast<std::size_t>(k)]->setText(v.yearTexts[static_cast<std::size_t>(k)]);
+        m_yearLabels[static_cast<std::size_t>(k)]->setVisible(v.yearsVisible);
         markers[static_cast<std::size_t>(k - 1)] = v.markerYears[static_cast<std::size_t>(k)];
     }
-    m_picture17->setMarkers(markers, v.markersVisible);
-    m_picture9->setVisible(v.yearCoverVisible);
+    m_timeline->setMarkers(markers, v.markersVisible);
+    m_yearCover->setVisible(v.yearCoverVisible);
 
-    m_sPicture2->setVisible(v.noticeVisible);
-    m_lblsss1->setVisible(v.noticeRecording);
-    m_lblsss2->setVisible(v.noticeTimeUp);
-    m_sPicture2->raise();
+    m_notice->setVisible(v.noticeVisible);
+    m_recordingNotice->setVisible(v.noticeRecording);
+    m_timeOutNotice->setVisible(v.noticeTimeUp);
+    m_notice->raise();
 }
 
 void DrillScreen::keyPressEvent(QKeyEvent *event)

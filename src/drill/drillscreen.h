@@ -24,32 +24,40 @@ class TwipLayout;
 class DrillScreen : public QWidget
 {
 public:
-    DrillScreen(AppState &state, const Clock &clock, RandomSource &random, SoundEffects &sounds,
-            DrillHost &handOver, QWidget *parent = nullptr);
+    // How long the end-of-run notice stays up before the result screen comes.
+    static constexpr int kNoticeMs = 1000;
+
+    DrillScreen(const Installation &install, const PupilSession &session, const Clock &clock, RandomSource &random,
+                SoundEffects &sounds, DrillHost &handOver, QWidget *parent = nullptr);
     ~DrillScreen() override;
 
-    // Activates the screen for state.runLevel with the level's questions.
+    // Activates the screen for the session's level with the level's questions.
     void startRun(QList<Question> questions, const RunHistory &history);
 
     DrillRun &run() { return m_run; }
 
+    // After a test run: whether the end notice is up and the result screen still to come, and
+    // the hand-over at once (what the notice's timer does when it fires).
+    bool handOverPending() const { return m_handOverTimer.isActive(); }
+    void handOverNow();
+
     // Controls, for tests: slot 0-10 large and small labels, year labels 1-6.
-    ClickLabel *choiceLabel(int slot) const { return m_label2[static_cast<std::size_t>(slot)]; }
-    ClickLabel *choiceSubLabel(int slot) const { return m_label3[static_cast<std::size_t>(slot)]; }
-    ClickLabel *yearLabel(int index) const { return m_label14[static_cast<std::size_t>(index)]; }
-    QLabel *clueLabel() const { return m_label1; }
-    QLabel *progressLabel() const { return m_label5; }
-    QLabel *timeLabel() const { return m_sLabel10; }
-    QWidget *cover() const { return m_picture1; }
-    QWidget *yearPanel() const { return m_picture14; }
-    QWidget *notice() const { return m_sPicture2; }
-    QWidget *practicePanel() const { return m_picture3; }
+    ClickLabel *choiceLabel(int slot) const { return m_choiceLabels[static_cast<std::size_t>(slot)]; }
+    ClickLabel *choiceSubLabel(int slot) const { return m_choiceSubLabels[static_cast<std::size_t>(slot)]; }
+    ClickLabel *yearLabel(int index) const { return m_yearLabels[static_cast<std::size_t>(index)]; }
+    QLabel *clueLabel() const { return m_clueLabel; }
+    QLabel *progressLabel() const { return m_progressLabel; }
+    QLabel *timeLabel() const { return m_timeLabel; }
+    QWidget *cover() const { return m_cover; }
+    QWidget *yearPanel() const { return m_yearPanel; }
+    QWidget *notice() const { return m_notice; }
+    QWidget *practicePanel() const { return m_practicePanel; }
     QLabel *practiceMain(int section) const { return m_practiceMain[static_cast<std::size_t>(section)]; }
     QLabel *practiceHeading(int section) const { return m_practiceHeading[static_cast<std::size_t>(section)]; }
-    QPushButton *memorisedButton() const { return m_command5; }
-    QPushButton *endPracticeButton() const { return m_command6; }
-    QScrollBar *speedBar() const { return m_hScroll1; }
-    QButtonGroup *orderButtons() const { return m_option1; }
+    QPushButton *memorisedButton() const { return m_memorisedButton; }
+    QPushButton *endPracticeButton() const { return m_endPracticeButton; }
+    QScrollBar *speedBar() const { return m_speedBar; }
+    QButtonGroup *orderButtons() const { return m_orderButtons; }
 
     // Renders the run's view and brings the timers in line with it.
     void render();
@@ -70,71 +78,72 @@ private:
     void syncTimers();
     void afterEvent();
 
-    AppState &m_state;
+    DrillHost &m_handOver;
     std::unique_ptr<Host> m_host;
     DrillRun m_run;
     TwipLayout *m_layout = nullptr;
 
-    QTimer m_sTimer1;
-    QTimer m_sTimer2;
-    QTimer m_timer1;
-    QTimer m_timer6;
+    QTimer m_clockTimer;
+    QTimer m_minutesTimer;
+    QTimer m_coverTimer;
+    QTimer m_yearCoverTimer;
     int m_coverStartsSeen = 0;
     int m_yearCoverStartsSeen = 0;
     QTimer m_practiceTimer;
+    QTimer m_handOverTimer;
     int m_practiceStartsSeen = 0;
 
     // Status strip
-    QWidget *m_sPicture1 = nullptr;
-    QLabel *m_sLabel2 = nullptr;
-    QLabel *m_sLabel7 = nullptr;
-    QLabel *m_sLabel8 = nullptr;
-    QLabel *m_sLabel14 = nullptr;
-    QLabel *m_sLabel13 = nullptr;
-    QLabel *m_sLabel12 = nullptr;
-    QLabel *m_sLabel11 = nullptr;
-    QLabel *m_sLabel9 = nullptr;
-    QLabel *m_sLabel10 = nullptr;
-    QFrame *m_sShape2 = nullptr;
-    QFrame *m_sShape3 = nullptr;
-    QFrame *m_sShape4 = nullptr;
-    QFrame *m_sShape5 = nullptr;
-    std::array<QFrame *, DrillView::kBlocks> m_sPicture3{};
+    QWidget *m_statusStrip = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_pupilNameLabel = nullptr;
+    QLabel *m_levelNameLabel = nullptr;
+    QLabel *m_siteLabel = nullptr;
+    QLabel *m_minutesLabel = nullptr;
+    QLabel *m_todayRunLabel = nullptr;
+    QLabel *m_levelRunLabel = nullptr;
+    QLabel *m_remainingLabel = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QFrame *m_elapsedBar = nullptr;
+    QFrame *m_passBar = nullptr;
+    QFrame *m_limitBar = nullptr;
+    QFrame *m_barTrack = nullptr;
+    std::array<QFrame *, DrillView::kBlocks> m_countdownBlocks{};
     double m_titlePoints = 0.0;
 
     // Test panel
-    QWidget *m_picture2 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label5 = nullptr;
-    QLabel *m_label12 = nullptr;
-    std::array<ClickLabel *, 11> m_label2{};
-    std::array<ClickLabel *, 11> m_label3{};
+    QWidget *m_testPanel = nullptr;
+    QLabel *m_clueLabel = nullptr;
+    QLabel *m_clueSubLabel = nullptr;
+    QLabel *m_progressLabel = nullptr;
+    QLabel *m_yearTag = nullptr;
+    std::array<ClickLabel *, 11> m_choiceLabels{};
+    std::array<ClickLabel *, 11> m_choiceSubLabels{};
     std::array<int, 11> m_slotStyle{}; // 0 unset, 1 names, 2 explanations
     double m_cluePoints = 0.0;
-    QWidget *m_picture1 = nullptr;
+    QWidget *m_cover = nullptr;
 
     // Year panel
-    QWidget *m_picture14 = nullptr;
-    QLabel *m_label15 = nullptr;
-    TimelineWidget *m_picture17 = nullptr;
-    std::array<ClickLabel *, 7> m_label14{};
-    QWidget *m_picture9 = nullptr;
+    QWidget *m_yearPanel = nullptr;
+    QLabel *m_penaltyNote = nullptr;
+    TimelineWidget *m_timeline = nullptr;
+    std::array<ClickLabel *, 7> m_yearLabels{};
+    QWidget *m_yearCover = nullptr;
 
     // Practice panel
-    QWidget *m_picture3 = nullptr;
-    QWidget *m_picture5 = nullptr;
-    QFrame *m_picture7 = nullptr;
-    QButtonGroup *m_option1 = nullptr;
-    std::array<QLabel *, 3> m_practiceHeading{}; // Label18, Label19, Label20
-    std::array<QLabel *, 3> m_practiceSecond{};  // Label17, Label8, Label10
-    std::array<QLabel *, 3> m_practiceMain{};    // Label13, Label7, Label9
-    QPushButton *m_command5 = nullptr;
-    QPushButton *m_command6 = nullptr;
-    QScrollBar *m_hScroll1 = nullptr;
+    QWidget *m_practicePanel = nullptr;
+    QWidget *m_practiceTimelinePanel = nullptr;
+    QFrame *m_practiceMarker = nullptr;
+    QButtonGroup *m_orderButtons = nullptr;
+    std::array<QLabel *, 3> m_practiceHeading{};
+    std::array<QLabel *, 3> m_practiceSecond{};
+    std::array<QLabel *, 3> m_practiceMain{};
+    QPushButton *m_memorisedButton = nullptr;
+    QPushButton *m_endPracticeButton = nullptr;
+    QScrollBar *m_speedBar = nullptr;
 
     // End-of-run notice
-    QWidget *m_sPicture2 = nullptr;
-    QLabel *m_lblsss1 = nullptr;
-    QLabel *m_lblsss2 = nullptr;
+    QWidget *m_notice = nullptr;
+    QLabel *m_recordingNotice = nullptr;
+    QLabel *m_timeOutNotice = nullptr;
 };

@@ -43,12 +43,12 @@ struct DrillView
     bool practice = false; // which panel is shown
 
     // Test panel
-    QString clue;    // Label1
-    QString clueSub; // Label4
+    QString clue;
+    QString clueSub;
     double cluePoints = 24.0;
-    QString progress; // Label5
+    QString progress;
     std::array<ChoiceSlot, 11> choices{}; // 0 prompt, 1-9 choices, 10 the answer again in the year panel
-    QString yearCaption = QStringLiteral("年代"); // Label12
+    QString yearCaption = QStringLiteral("年代");
     bool yearCaptionVisible = false;
     bool ruleVisible = false; // "年代間違いは１０秒追加のみ"
     bool coverVisible = false;

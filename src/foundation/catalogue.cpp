@@ -1,7 +1,8 @@
 #include "catalogue.h"
 
-#include "appstate.h"
+#include "installation.h"
 
+#include <algorithm>
 #include <array>
 
 namespace catalogue {
@@ -14,19 +15,31 @@ const std::array<const char16_t *, kLevelCount> kCaptions = {
 };
 } // namespace
 
-void start(AppState &state)
+void start(Installation &state)
 {
     state.productTitle = QStringLiteral("Tavrel");
     state.printEnabled = 1;
 }
 
-void fillLevels(AppState &state)
+void fillLevels(Installation &state)
 {
     state.levelCount = kLevelCount;
     state.finalLevel = kFinalLevel;
     for (int level = 1; level <= kLevelCount; ++level) {
         state.levelName[level] = levelCaption(level);
         state.levelTimed[level] = 1;
+    }
+}
+
+void applyPracticeTimes(Installation &state)
+{
+    const int count = std::min<int>(state.levelCount, kLevelSlots - 1);
+    for (int level = 1; level <= count; ++level) {
+        const auto slot = static_cast<std::size_t>(level);
+        if (!isPracticeCaption(state.levelName[slot]))
+            continue;
+        state.timingTable[slot].passTime = kPracticeSeconds;
+        state.timingTable[slot].limitTime = kPracticeSeconds;
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct AppState;
+struct Installation;
 
 // What this program teaches: its title and its fixed list of 18 levels. Odd levels are
 // practices (their captions, and only theirs, contain "練"), even levels timed tests; a practice
@@ -13,10 +13,15 @@ inline constexpr int kLevelCount = 18;
 inline constexpr int kFinalLevel = 18;
 
 // Start-up step: the title and the print-button flag.
-void start(AppState &state);
+void start(Installation &state);
 
-// After a pupil is confirmed: the level list (slots 19 to 35 are left as they are).
-void fillLevels(AppState &state);
+// Start-up step: the level list (slots 19 to 35 are left as they are).
+void fillLevels(Installation &state);
+
+// Start-up step, after the timing table is read: practice levels have no real time target, so
+// their pass and limit times become kPracticeSeconds whatever the table says.
+inline constexpr int kPracticeSeconds = 600;
+void applyPracticeTimes(Installation &state);
 
 // Caption of a catalogue level, empty outside 1 to 18.
 QString levelCaption(int level);

@@ -12,6 +12,10 @@ public:
 
     // A choice among 1 to n: Int(n × r + 1).
     int choose(int n) { return static_cast<int>(n * next() + 1.0); }
+
+    // Called as each run starts, so that runs do not repeat one another. A source with a fixed
+    // sequence (tests) keeps it.
+    virtual void reseedFromClock() {}
 };
 
 // The program's generator: seeded from the clock when a screen loads, or fixed in tests.
@@ -21,7 +25,7 @@ public:
     SeededRandom();
     explicit SeededRandom(std::uint64_t seed);
     double next() override;
-    void reseedFromClock();
+    void reseedFromClock() override;
 
 private:
     std::mt19937_64 m_engine;

@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "datafileerror.h"
 #include "fieldreader.h"
@@ -11,7 +11,7 @@
 
 #include <QDir>
 
-void runStartup(AppState &state, const QString &programFolder)
+void runStartup(Installation &state, const QString &programFolder)
 {
     state.screenBackColour = QColor(0, 128, 128);
 
@@ -44,7 +44,9 @@ void runStartup(AppState &state, const QString &programFolder)
     }
 
     catalogue::start(state);
+    catalogue::fillLevels(state);
     state.timingTable = readTimingTable(state.folders.dataFolder + QStringLiteral("タイム回数データ.txt"),
                                         catalogue::kLevelCount);
+    catalogue::applyPracticeTimes(state);
     state.soundTable = SoundTable::read(state.folders.soundFolder + QStringLiteral("新音ファイル.txt"));
 }

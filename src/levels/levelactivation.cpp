@@ -1,14 +1,13 @@
 #include "levelactivation.h"
 
-#include "appstate.h"
-#include "catalogue.h"
+#include "installation.h"
+#include "pupilsession.h"
 #include "runstats.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr std::int32_t kPracticeSeconds = 600;
 constexpr double kSecondsPerDay = 86400.0;
 
 // Roster names are padded with half-width blanks; full-width blanks belong to the name.
@@ -24,18 +23,6 @@ QString withoutBlanks(const QString &name)
 }
 } // namespace
 
-void setPracticeTimes(AppState &state)
-{
-    const int count = std::min<int>(state.levelCount, kLevelSlots - 1);
-    for (int level = 1; level <= count; ++level) {
-        const auto slot = static_cast<std::size_t>(level);
-        if (!catalogue::isPracticeCaption(state.levelName[slot]))
-            continue;
-        state.timingTable[slot].passTime = kPracticeSeconds;
-        state.timingTable[slot].limitTime = kPracticeSeconds;
-    }
-}
-
 int todayTotalAttempts(const RunStats &stats, int pupil)
 {
     int total = 0;
@@ -44,13 +31,13 @@ int todayTotalAttempts(const RunStats &stats, int pupil)
     return total;
 }
 
-bool finalCleared(const AppState &state, const RunStats &stats)
+bool finalCleared(const Installation &state, const RunStats &stats, int pupil)
 {
     const int level = state.finalLevel;
     if (level < 1 || level >= kLevelSlots)
         return false;
     const LevelTiming &timing = state.timingTable[static_cast<std::size_t>(level)];
-    const LevelStats &s = stats.at(state.pupilNo, level);
+    const LevelStats &s = stats.at(pupil, level);
     return s.pointsRecent >= timing.requiredPoints && s.attemptsRecent >= timing.requiredCount;
 }
 
@@ -62,16 +49,16 @@ int minutesSinceStart(std::int32_t startClock, double nowSeconds)
     return static_cast<int>(elapsed) / 60;
 }
 
-LevelScreenHeader levelScreenHeader(const AppState &state, const QString &gradeLabel, int todayTotal,
-                                    double nowSeconds)
+LevelScreenHeader levelScreenHeader(const Installation &install, const PupilSession &session,
+                                    const QString &gradeLabel, int todayTotal, double nowSeconds)
 {
     LevelScreenHeader header;
-    header.title = state.productTitle;
-    header.titlePointSize = state.productTitle.size() > 9 ? 20 : 24;
-    header.pupilLine = gradeLabel + u' ' + withoutBlanks(state.pupilName);
-    header.minutesText = QStringLiteral("起動後") + QString::number(minutesSinceStart(state.startClock, nowSeconds)) +
+    header.title = install.productTitle;
+    header.titlePointSize = install.productTitle.size() > 9 ? 20 : 24;
+    header.pupilLine = gradeLabel + u' ' + withoutBlanks(session.pupilName);
+    header.minutesText = QStringLiteral("起動後") + QString::number(minutesSinceStart(session.startClock, nowSeconds)) +
                          QStringLiteral("分");
     header.todayTotalText = QStringLiteral("本日総回数＝") + QString::number(todayTotal) + QStringLiteral("回");
-    header.reportPrintShown = state.pupilName.contains(QStringLiteral("先生"));
+    header.reportPrintShown = session.pupilName.contains(QStringLiteral("先生"));
     return header;
 }

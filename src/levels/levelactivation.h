@@ -2,22 +2,19 @@
 
 #include <QString>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
 class RunStats;
 
 // The logic steps of the level screen's activation that are not column texts.
 
-// Practice levels (caption with "練") run without a real time target: their pass and limit
-// times become 600 seconds. Runs at every activation, before the columns are written.
-void setPracticeTimes(AppState &state);
-
 // Runs the pupil made today over levels 1 to 35.
 int todayTotalAttempts(const RunStats &stats, int pupil);
 
-// Whether pupil state.pupilNo has cleared state.finalLevel: points and attempts inside the first
+// Whether the pupil has cleared install.finalLevel: points and attempts inside the first
 // statistics window both reach the level's required points and required count. A final level
 // outside 1 to 35 is never cleared.
-bool finalCleared(const AppState &state, const RunStats &stats);
+bool finalCleared(const Installation &install, const RunStats &stats, int pupil);
 
 // The texts above the columns.
 struct LevelScreenHeader
@@ -33,9 +30,9 @@ struct LevelScreenHeader
 };
 
 // gradeLabel: the current pupil's full-width grade label. nowSeconds: the clock's seconds since
-// midnight; a clock that has passed midnight since state.startClock counts on into the next day.
-LevelScreenHeader levelScreenHeader(const AppState &state, const QString &gradeLabel, int todayTotal,
-                                    double nowSeconds);
+// midnight; a clock that has passed midnight since session.startClock counts on into the next day.
+LevelScreenHeader levelScreenHeader(const Installation &install, const PupilSession &session,
+                                    const QString &gradeLabel, int todayTotal, double nowSeconds);
 
 // Whole minutes from startClock to nowSeconds (both seconds since midnight).
 int minutesSinceStart(std::int32_t startClock, double nowSeconds);

@@ -1,6 +1,6 @@
 #include "levelcolumns.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "runstats.h"
 
@@ -40,7 +40,7 @@ QString plainNumber(float value)
     return shortestFixed(value);
 }
 
-LevelColumnTexts levelColumnTexts(const AppState &state, const RunStats &stats, int level)
+LevelColumnTexts levelColumnTexts(const Installation &state, const RunStats &stats, int pupil, int level)
 {
     LevelColumnTexts column;
     column.level = level;
@@ -56,7 +56,7 @@ LevelColumnTexts levelColumnTexts(const AppState &state, const RunStats &stats, 
     if (column.practice)
         return column;
 
-    const LevelStats &s = stats.at(state.pupilNo, level);
+    const LevelStats &s = stats.at(pupil, level);
     column.todayHeading = QStringLiteral("今日");
     column.allHeading = QStringLiteral("今まで");
     column.todayCounts = countsText(s.attemptsToday, s.pointsToday, QStringLiteral("-----"));
@@ -81,12 +81,12 @@ LevelColumnTexts levelColumnTexts(const AppState &state, const RunStats &stats, 
     return column;
 }
 
-std::vector<LevelColumnTexts> levelColumns(const AppState &state, const RunStats &stats)
+std::vector<LevelColumnTexts> levelColumns(const Installation &state, const RunStats &stats, int pupil)
 {
     std::vector<LevelColumnTexts> columns;
     const int count = std::min<int>(state.levelCount, kLevelSlots - 1);
     columns.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int level = 1; level <= count; ++level)
-        columns.push_back(levelColumnTexts(state, stats, level));
+        columns.push_back(levelColumnTexts(state, stats, pupil, level));
     return columns;
 }

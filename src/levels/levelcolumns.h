@@ -4,7 +4,7 @@
 
 #include <vector>
 
-struct AppState;
+struct Installation;
 class RunStats;
 
 // The texts of one level column for the current pupil. A practice column (its caption contains
@@ -27,11 +27,11 @@ struct LevelColumnTexts
     bool operator==(const LevelColumnTexts &) const = default;
 };
 
-// The column of one level (1 to state.levelCount) for pupil state.pupilNo.
-LevelColumnTexts levelColumnTexts(const AppState &state, const RunStats &stats, int level);
+// The column of one level (1 to install.levelCount) for the given pupil.
+LevelColumnTexts levelColumnTexts(const Installation &install, const RunStats &stats, int pupil, int level);
 
 // Columns 1 to levelCount, in level order.
-std::vector<LevelColumnTexts> levelColumns(const AppState &state, const RunStats &stats);
+std::vector<LevelColumnTexts> levelColumns(const Installation &install, const RunStats &stats, int pupil);
 
 // A number in its shortest plain decimal form: 1.5, 3, 120 (never an exponent).
 QString plainNumber(double value);

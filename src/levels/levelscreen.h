@@ -6,7 +6,9 @@
 
 #include <vector>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
+class Clock;
 class ClickLabel;
 class LevelHost;
 class QButtonGroup;
@@ -24,31 +26,32 @@ class TwipLayout;
 class LevelScreen : public QWidget
 {
 public:
-    LevelScreen(AppState &state, const RunStats &stats, LevelHost &host, QWidget *parent = nullptr);
+    LevelScreen(const Installation &install, PupilSession &session, const Clock &clock, const RunStats &stats,
+                LevelHost &host, QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front.
     void activate();
 
-    void Command4_Click(int level);
-    void Label3_Click(int level);
-    void Command1_Click();
+    void startLevel(int level);
+    void practiseLevel(int level);
+    void backToStart();
     void chooseDisplayMode(DisplayMode mode);
     void chooseList(ListChoice choice);
     void scrollTo(int value);
 
     // Controls, for tests.
-    QPushButton *startButton(int level) const { return m_columns.at(static_cast<std::size_t>(level)).command4; }
+    QPushButton *startButton(int level) const { return m_columns.at(static_cast<std::size_t>(level)).startButton; }
     QLabel *caption(int level) const;
-    QLabel *todayCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).label14; }
-    QLabel *allCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).label15; }
-    QLabel *targetLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).label7; }
-    QLabel *recentLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).label8; }
-    QListWidget *list(int level) const { return m_columns.at(static_cast<std::size_t>(level)).list5; }
-    QLabel *heading() const { return m_label5; }
-    QLabel *pupilLine() const { return m_label12; }
-    QLabel *todayTotal() const { return m_label18; }
-    QPushButton *backButton() const { return m_command1; }
-    QScrollBar *scrollBar() const { return m_hScroll1; }
+    QLabel *todayCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).todayCounts; }
+    QLabel *allCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).allCounts; }
+    QLabel *targetLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).targetLine; }
+    QLabel *recentLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).recentLine; }
+    QListWidget *list(int level) const { return m_columns.at(static_cast<std::size_t>(level)).resultList; }
+    QLabel *heading() const { return m_heading; }
+    QLabel *pupilLine() const { return m_pupilLine; }
+    QLabel *todayTotal() const { return m_todayTotal; }
+    QPushButton *backButton() const { return m_backButton; }
+    QScrollBar *scrollBar() const { return m_scrollBar; }
     bool keysActive() const { return m_keysActive; }
     int columnLeft(int level) const;
 
@@ -58,16 +61,16 @@ protected:
 private:
     struct Column
     {
-        QLabel *label1 = nullptr;
-        ClickLabel *label3 = nullptr;
-        QPushButton *command4 = nullptr;
-        QLabel *label9 = nullptr;
-        QLabel *label10 = nullptr;
-        QLabel *label14 = nullptr;
-        QLabel *label15 = nullptr;
-        QLabel *label8 = nullptr;
-        QListWidget *list5 = nullptr;
-        QLabel *label7 = nullptr;
+        QLabel *numberLabel = nullptr;
+        ClickLabel *captionLabel = nullptr;
+        QPushButton *startButton = nullptr;
+        QLabel *todayHeading = nullptr;
+        QLabel *allHeading = nullptr;
+        QLabel *todayCounts = nullptr;
+        QLabel *allCounts = nullptr;
+        QLabel *recentLine = nullptr;
+        QListWidget *resultList = nullptr;
+        QLabel *targetLine = nullptr;
         bool practice = false;
     };
 
@@ -79,7 +82,9 @@ private:
     void beginListWork();
     void endListWork();
 
-    AppState &m_state;
+    const Installation &m_install;
+    PupilSession &m_session;
+    const Clock &m_clock;
     const RunStats &m_stats;
     LevelHost &m_host;
     TwipLayout *m_layout = nullptr;
@@ -89,18 +94,18 @@ private:
     bool m_inActivation = false;
     DisplayMode m_displayMode = DisplayMode::Points;
 
-    QLabel *m_label11 = nullptr;
-    QLabel *m_label12 = nullptr;
-    QLabel *m_label17 = nullptr;
-    QLabel *m_label18 = nullptr;
-    QLabel *m_label5 = nullptr;
-    QButtonGroup *m_option2 = nullptr;
-    QButtonGroup *m_option1 = nullptr;
-    QWidget *m_picture1 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QScrollBar *m_hScroll1 = nullptr;
-    QWidget *m_picture2 = nullptr;
-    QProgressBar *m_progressBar1 = nullptr;
-    QWidget *m_picture6 = nullptr;
-    QProgressBar *m_progressBar2 = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_pupilLine = nullptr;
+    QLabel *m_minutesLabel = nullptr;
+    QLabel *m_todayTotal = nullptr;
+    QLabel *m_heading = nullptr;
+    QButtonGroup *m_displayModeButtons = nullptr;
+    QButtonGroup *m_listChoiceButtons = nullptr;
+    QWidget *m_listChoiceStrip = nullptr;
+    QPushButton *m_backButton = nullptr;
+    QScrollBar *m_scrollBar = nullptr;
+    QWidget *m_cover = nullptr;
+    QProgressBar *m_coverProgress = nullptr;
+    QWidget *m_listWaitPanel = nullptr;
+    QProgressBar *m_listWaitProgress = nullptr;
 };

@@ -6,7 +6,7 @@
 
 #include <array>
 
-struct AppState;
+struct Installation;
 class PupilDirectory;
 class RunStats;
 
@@ -22,7 +22,7 @@ enum class PointsRanking {
     Today = 2,
 };
 
-// The list choice within a mode (the three "Option1" buttons).
+// The list choice within a mode (the three list buttons under the display modes).
 enum class ListChoice {
     First = 1,  // time: best times; points: ranking until now
     Second = 2, // time: today's runs; points: ranking by today's points
@@ -30,12 +30,14 @@ enum class ListChoice {
 };
 
 // What every result list is built from. All references must outlive the call they are passed to.
-// state supplies levelCount, levelName, levelTimed, the timing table and pupilNo; stats the
-// figures of the last rebuild (its rows stand in for the run log); gradeFilter is the grade
-// filter text; now is the moment "today" and the 3650-day window are taken from.
+// state supplies levelCount, levelName, levelTimed and the timing table; currentPupil is the pupil
+// whose lines are marked; stats the figures of the last rebuild (its rows stand in for the run
+// log); gradeFilter is the grade filter text; now is the moment "today" and the 3650-day window
+// are taken from.
 struct ListSources
 {
-    const AppState &state;
+    const Installation &state;
+    int currentPupil;
     const RunStats &stats;
     const PupilDirectory &pupils;
     QString gradeFilter;

@@ -1,6 +1,6 @@
 #include "pupildirectory.h"
 
-#include "appstate.h"
+#include "installation.h"
 
 #include <utility>
 

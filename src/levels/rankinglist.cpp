@@ -1,6 +1,6 @@
 #include "rankinglist.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "gradefilter.h"
 #include "listformat.h"
 #include "mergesortpairs.h"
@@ -73,7 +73,7 @@ ResultList rankingList(const ListSources &sources, int level, DisplayMode mode, 
     MergeSortPairs(keys, items);
     MergeSortPairs(keys, items);
 
-    const int current = sources.state.pupilNo;
+    const int current = sources.currentPupil;
     const QString currentMark = QStringLiteral("●");
     const QString blankMark = QString(QChar(0x3000));
     list.lines.reserve(static_cast<qsizetype>(n));

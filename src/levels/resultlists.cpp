@@ -1,6 +1,6 @@
 #include "resultlists.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "rankinglist.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-int lastLevel(const AppState &state)
+int lastLevel(const Installation &state)
 {
     return std::min<int>(state.levelCount, kLevelSlots - 1);
 }

@@ -1,6 +1,6 @@
 #include "runlists.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "listformat.h"
 #include "gradefilter.h"
 #include "oadate.h"
@@ -37,7 +37,7 @@ enum class Layout {
 QString runLine(const ListSources &sources, const RunRow &row, const QString &when, Layout layout)
 {
     const int grade = sources.pupils.grade(row.pupil);
-    const QString mark = listformat::leadMark(row.pupil, sources.state.pupilNo, grade);
+    const QString mark = listformat::leadMark(row.pupil, sources.currentPupil, grade);
     const QString marked = mark + listformat::nameField(sources.pupils.name(row.pupil)) + mark;
     if (row.time >= kShownTimeBelow)
         return QStringLiteral("　　× ") + when + marked;

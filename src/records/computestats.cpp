@@ -1,6 +1,6 @@
 #include "computestats.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "oadate.h"
 #include "recordcallbacks.h"
 #include "recordfile.h"
@@ -52,7 +52,7 @@ QString failureText(int stage, const FileError &e, const RunRow &row, std::int64
            + rowDump(row, position, stage);
 }
 
-bool reportOutOfRange(const AppState &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
+bool reportOutOfRange(const Installation &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
 {
     const FileError e{QStringLiteral("生徒番号またはレベルが範囲外です"), 9};
     callbacks.fatal(state.productTitle, failureText(kRecords, e, bad.row, bad.recordNo));
@@ -63,7 +63,7 @@ bool reportOutOfRange(const AppState &state, const RunStats::OutOfRange &bad, co
 // and a reader to `rebuild` (RunStats' loadRecords or countRecords), which reads it piece by
 // piece. Failures are reported through callbacks.fatal once the file is closed.
 template <typename Rebuild>
-bool rebuildFromRunLog(const AppState &state, const RecordCallbacks &callbacks, const Rebuild &rebuild)
+bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbacks, const Rebuild &rebuild)
 {
     const QString path = runlog::runLogPath(state.folders);
     std::optional<FileError> failure;
@@ -140,14 +140,14 @@ bool rebuildFromRunLog(const AppState &state, const RecordCallbacks &callbacks, 
 
 } // namespace
 
-bool LoadRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks)
+bool LoadRunLog(const Installation &state, RunStats &stats, const RecordCallbacks &callbacks)
 {
     return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
         return stats.loadRecords(bytes, read);
     });
 }
 
-bool ComputeStats(const AppState &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks)
+bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks)
 {
     return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
         return stats.countRecords(bytes, read, state.timingTable, now);

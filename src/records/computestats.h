@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-struct AppState;
+struct Installation;
 struct RecordCallbacks;
 class RunStats;
 
@@ -17,7 +17,7 @@ class RunStats;
 // Every record of the log counts, however long it has grown.
 
 // Rows, bestTime and levelBestTime; the counts stay as they are.
-bool LoadRunLog(const AppState &state, RunStats &stats, const RecordCallbacks &callbacks);
+bool LoadRunLog(const Installation &state, RunStats &stats, const RecordCallbacks &callbacks);
 
 // Everything: rows, best times, and the counts as of `now` against state's timing table.
-bool ComputeStats(const AppState &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks);
+bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks);

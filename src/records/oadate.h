@@ -6,7 +6,7 @@
 
 // Dates and times of day as the record files hold them: days since 1899-12-30 00:00 in a
 // double. A date is a whole number of days, a time of day only the fraction of a day. Times of
-// day are kept to whole seconds, the resolution of the clock the files were always written with.
+// day are kept to whole seconds, the resolution every writer of the shared files uses.
 namespace oadate {
 
 inline constexpr double kSecondsPerDay = 86400.0;

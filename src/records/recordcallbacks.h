@@ -20,6 +20,5 @@ struct RecordCallbacks
     std::function<void(const QString &title, const QString &text)> fatal;
 };
 
-// The program's wait: handles pending events for one second, sleeping briefly between rounds so
-// that the wait costs no processor time.
+// The program's wait: handles pending events for one second without costing processor time.
 void letEventsRunForOneSecond();

@@ -1,24 +1,24 @@
 #include "resultrules.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "runstats.h"
 
 namespace resultrules {
 
-bool levelCleared(const AppState &state, int level, const LevelStats &figures)
+bool levelCleared(const Installation &state, int level, const LevelStats &figures)
 {
     const LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
     return figures.pointsRecent >= t.requiredPoints && figures.attemptsRecent >= t.requiredCount;
 }
 
-bool enoughDone(const AppState &state, int level, const LevelStats &figures)
+bool enoughDone(const Installation &state, int level, const LevelStats &figures)
 {
     const LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
     return (t.window2Count != 0.0 && figures.attemptsRecent2 >= t.window2Count)
            || (t.window2Points != 0.0 && figures.pointsRecent2 >= t.window2Points);
 }
 
-bool goalPanelAllowed(const AppState &state)
+bool goalPanelAllowed(const Installation &state)
 {
     for (int level = 1; level < kLevelSlots; ++level) {
         if (state.timingTable[static_cast<std::size_t>(level)].requiredCount == 9999)

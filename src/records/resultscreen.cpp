@@ -1,6 +1,7 @@
 #include "resultscreen.h"
 
-#include "appstate.h"
+#include "installation.h"
+#include "pupilsession.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "resultrules.h"
@@ -26,13 +27,14 @@ QString boxStyle(const QColor &back)
 
 } // namespace
 
-ResultScreen::ResultScreen(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
-                         SoundEffects &sounds, ResultHost &host, QWidget *parent)
+ResultScreen::ResultScreen(const Installation &install, const PupilSession &session, RunOutcome outcome,
+                           const RunStats &stats, RunFlags &flags, SoundEffects &sounds, ResultHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_state(state)
+    , m_install(install)
+    , m_session(session)
+    , m_outcome(outcome)
     , m_stats(stats)
     , m_flags(flags)
-    , m_finalCleared(finalCleared)
     , m_sounds(sounds)
     , m_host(host)
 {
@@ -55,13 +57,13 @@ ResultScreen::ResultScreen(AppState &state, const RunStats &stats, RunFlags &fla
         m_layout->place(l, r, pGothic(points));
         return l;
     };
-    m_label15 = box(QRect(1845, 405, 11490, 960), QColor(255, 224, 192), 48);
-    m_label16 = box(QRect(1845, 1755, 11490, 960), QColor(255, 255, 192), 36);
-    m_label17 = box(QRect(1845, 3255, 11490, 960), QColor(192, 255, 192), 48);
-    m_label18 = box(QRect(1845, 4440, 11490, 825), QColor(192, 255, 192), 36);
-    m_label19 = box(QRect(1845, 5280, 11490, 825), QColor(192, 255, 192), 36);
-    m_label20 = box(QRect(1845, 6390, 11490, 735), QColor(192, 255, 192), 27.75);
-    m_label20->hide();
+    m_titleLine = box(QRect(1845, 405, 11490, 960), QColor(255, 224, 192), 48);
+    m_levelLine = box(QRect(1845, 1755, 11490, 960), QColor(255, 255, 192), 36);
+    m_nameLine = box(QRect(1845, 3255, 11490, 960), QColor(192, 255, 192), 48);
+    m_resultLine = box(QRect(1845, 4440, 11490, 825), QColor(192, 255, 192), 36);
+    m_pointsLine = box(QRect(1845, 5280, 11490, 825), QColor(192, 255, 192), 36);
+    m_recordLine = box(QRect(1845, 6390, 11490, 735), QColor(192, 255, 192), 27.75);
+    m_recordLine->hide();
 
     const auto plain = [&](const QRect &r) {
         auto *l = new FitLabel(canvas);
@@ -70,101 +72,85 @@ ResultScreen::ResultScreen(AppState &state, const RunStats &stats, RunFlags &fla
         m_layout->place(l, r, pGothic(14.25, true, true));
         return l;
     };
-    m_label14 = plain(QRect(10215, 1395, 3135, 375));
-    m_label13 = plain(QRect(10260, 2745, 3105, 405));
+    m_todayAttemptLine = plain(QRect(10215, 1395, 3135, 375));
+    m_levelAttemptLine = plain(QRect(10260, 2745, 3105, 405));
 
-    m_label2 = box(QRect(180, 7710, 15075, 555), QColor(0, 192, 0), 24);
-    m_label2->setText(QStringLiteral("このレベルクリア"));
-    m_label2->hide();
+    m_progressionLine = box(QRect(180, 7710, 15075, 555), QColor(0, 192, 0), 24);
+    m_progressionLine->setText(QStringLiteral("このレベルクリア"));
+    m_progressionLine->hide();
 
-    m_command4 = new QPushButton(QStringLiteral("メニューへ"), canvas);
-    m_layout->place(m_command4, QRect(1890, 8325, 5235, 1005), pGothic(27.75));
-    m_command4->hide();
-    m_command5 = new QPushButton(QStringLiteral("もう一度"), canvas);
-    m_layout->place(m_command5, QRect(8055, 8325, 5235, 1005), pGothic(27.75));
-    m_command5->hide();
+    m_menuButton = new QPushButton(QStringLiteral("メニューへ"), canvas);
+    m_layout->place(m_menuButton, QRect(1890, 8325, 5235, 1005), pGothic(27.75));
+    m_menuButton->hide();
+    m_againButton = new QPushButton(QStringLiteral("もう一度"), canvas);
+    m_layout->place(m_againButton, QRect(8055, 8325, 5235, 1005), pGothic(27.75));
+    m_againButton->hide();
 
-    m_picture1 = new QWidget(canvas);
-    m_picture1->setAutoFillBackground(true);
-    QPalette pal = m_picture1->palette();
+    m_goalPanel = new QWidget(canvas);
+    m_goalPanel->setAutoFillBackground(true);
+    QPalette pal = m_goalPanel->palette();
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
-    m_picture1->setPalette(pal);
-    m_layout->place(m_picture1, QRect(180, 8145, 15105, 1785));
-    auto *goal = new QLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_picture1);
+    m_goalPanel->setPalette(pal);
+    m_layout->place(m_goalPanel, QRect(180, 8145, 15105, 1785));
+    auto *goal = new QLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_goalPanel);
     goal->setAlignment(Qt::AlignCenter);
     goal->setStyleSheet(boxStyle(QColor(128, 255, 128)));
     m_layout->place(goal, QRect(3330, 390, 8415, 615), pGothic(27.75));
-    m_picture1->hide();
+    m_goalPanel->hide();
 
-    m_timer1.setInterval(500);
-    m_timer1.setSingleShot(true);
-    connect(&m_timer1, &QTimer::timeout, this, &ResultScreen::showButtons);
-    connect(m_command4, &QPushButton::clicked, this, &ResultScreen::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, &ResultScreen::Command5_Click);
-}
-
-QLabel *ResultScreen::label(int number) const
-{
-    switch (number) {
-    case 2: return m_label2;
-    case 13: return m_label13;
-    case 14: return m_label14;
-    case 15: return m_label15;
-    case 16: return m_label16;
-    case 17: return m_label17;
-    case 18: return m_label18;
-    case 19: return m_label19;
-    case 20: return m_label20;
-    default: return nullptr;
-    }
+    m_buttonTimer.setInterval(500);
+    m_buttonTimer.setSingleShot(true);
+    connect(&m_buttonTimer, &QTimer::timeout, this, &ResultScreen::showButtons);
+    connect(m_menuButton, &QPushButton::clicked, this, &ResultScreen::backToLevels);
+    connect(m_againButton, &QPushButton::clicked, this, &ResultScreen::runAgain);
 }
 
 void ResultScreen::activate()
 {
-    const int p = m_state.pupilNo;
-    const int lv = m_state.runLevel;
-    const LevelTiming &timing = m_state.timingTable[static_cast<std::size_t>(lv)];
+    const int p = m_session.pupilNo;
+    const int lv = m_outcome.level;
+    const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(lv)];
 
-    m_label13->setText(QString::number(m_stats.at(p, lv).attemptsToday + 1));
+    m_levelAttemptLine->setText(QString::number(m_stats.at(p, lv).attemptsToday + 1));
     m_host.computeStats();
     const LevelStats &figures = m_stats.at(p, lv);
 
-    m_cleared = resultrules::levelCleared(m_state, lv, figures);
+    m_cleared = resultrules::levelCleared(m_install, lv, figures);
     if (m_cleared) {
-        m_label2->show();
-        if (lv == m_state.finalLevel && resultrules::goalPanelAllowed(m_state))
-            m_picture1->show();
+        m_progressionLine->show();
+        if (lv == m_install.finalLevel && resultrules::goalPanelAllowed(m_install))
+            m_goalPanel->show();
     }
     m_host.letEventsRun();
-    m_timer1.start();
+    m_buttonTimer.start();
 
-    const std::int32_t t = m_state.runTime;
+    const std::int32_t t = m_outcome.seconds;
     const int score = RunScore(t, timing.passTime, ScoreDigits::Whole);
-    m_label19->setText(resultrules::pointsLine(score, timing.levelWeight, RunPoints(score, timing.levelWeight)));
-    m_label18->setText(resultrules::resultLine(t));
-    m_label17->setText(m_state.pupilName.trimmed());
-    m_label15->setText(m_state.productTitle);
-    m_label16->setText(m_state.levelName[static_cast<std::size_t>(lv)]);
+    m_pointsLine->setText(resultrules::pointsLine(score, timing.levelWeight, RunPoints(score, timing.levelWeight)));
+    m_resultLine->setText(resultrules::resultLine(t));
+    m_nameLine->setText(m_session.pupilName.trimmed());
+    m_titleLine->setText(m_install.productTitle);
+    m_levelLine->setText(m_install.levelName[static_cast<std::size_t>(lv)]);
 
-    m_label13->setText(QStringLiteral(" (このレベル　%1回目)").arg(figures.attemptsToday));
+    m_levelAttemptLine->setText(QStringLiteral(" (このレベル　%1回目)").arg(figures.attemptsToday));
     std::int16_t today = 0;
     for (int level = 1; level < kLevelSlots; ++level)
         today = static_cast<std::int16_t>(today + m_stats.at(p, level).attemptsToday);
-    m_label14->setText(QStringLiteral("（%1回目)").arg(today));
+    m_todayAttemptLine->setText(QStringLiteral("（%1回目)").arg(today));
 
     m_host.letEventsRun();
-    if (m_state.endFlag == 1) {
-        m_label20->setText(QStringLiteral("時間切れ"));
-        m_label20->show();
+    if (m_outcome.timedOut) {
+        m_recordLine->setText(QStringLiteral("時間切れ"));
+        m_recordLine->show();
     } else if (m_flags.newLevelBest) {
-        m_label20->setText(QStringLiteral("！！！最高新記録！！！"));
-        m_label20->show();
+        m_recordLine->setText(QStringLiteral("！！！最高新記録！！！"));
+        m_recordLine->show();
         m_host.letEventsRun();
         m_sounds.BestFixedSound();
         m_host.letEventsRun();
     } else if (m_flags.newBest) {
-        m_label20->setText(QStringLiteral("新記録おめでとう"));
-        m_label20->show();
+        m_recordLine->setText(QStringLiteral("新記録おめでとう"));
+        m_recordLine->show();
         m_host.letEventsRun();
         m_sounds.OwnBestSound();
         m_host.letEventsRun();
@@ -172,11 +158,11 @@ void ResultScreen::activate()
         m_sounds.FailSound();
     }
 
-    if (lv == m_state.finalLevel && m_cleared) {
+    if (lv == m_install.finalLevel && m_cleared) {
         if (!m_flags.clearedBefore)
             m_sounds.PassFixedSound();
     } else {
-        m_picture1->hide();
+        m_goalPanel->hide();
     }
 
     m_flags.newBest = false;
@@ -187,36 +173,36 @@ void ResultScreen::activate()
 
 void ResultScreen::showButtons()
 {
-    m_timer1.stop();
-    m_picture1->hide();
-    m_command4->show();
+    m_buttonTimer.stop();
+    m_goalPanel->hide();
+    m_menuButton->show();
     m_host.letEventsRun();
-    m_command4->setFocus();
+    m_menuButton->setFocus();
 
-    const int lv = m_state.runLevel;
-    const LevelStats &figures = m_stats.at(m_state.pupilNo, lv);
-    if (!resultrules::enoughDone(m_state, lv, figures) || !m_cleared) {
-        m_command5->show();
-    } else if (lv == m_state.finalLevel) {
-        m_label2->clear();
-        m_label2->hide();
-        m_command5->show();
-    } else if (!m_finalCleared) {
-        m_label2->setText(QStringLiteral("次のレベルへ進みましょう"));
+    const int lv = m_outcome.level;
+    const LevelStats &figures = m_stats.at(m_session.pupilNo, lv);
+    if (!resultrules::enoughDone(m_install, lv, figures) || !m_cleared) {
+        m_againButton->show();
+    } else if (lv == m_install.finalLevel) {
+        m_progressionLine->clear();
+        m_progressionLine->hide();
+        m_againButton->show();
+    } else if (!m_session.finalCleared) {
+        m_progressionLine->setText(QStringLiteral("次のレベルへ進みましょう"));
     } else {
-        m_command5->show();
+        m_againButton->show();
     }
 }
 
-void ResultScreen::Command4_Click()
+void ResultScreen::backToLevels()
 {
-    m_command4->setEnabled(false);
+    m_menuButton->setEnabled(false);
     m_host.goToLevels();
 }
 
-void ResultScreen::Command5_Click()
+void ResultScreen::runAgain()
 {
-    m_command4->setEnabled(false);
+    m_menuButton->setEnabled(false);
     m_host.showWaitScreen();
     m_host.runAgain();
 }

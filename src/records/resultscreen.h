@@ -1,11 +1,13 @@
 #pragma once
 
+#include "runoutcome.h"
 #include "runrecording.h"
 
 #include <QTimer>
 #include <QWidget>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
 class QLabel;
 class QPushButton;
 class RunStats;
@@ -33,44 +35,53 @@ public:
 class ResultScreen : public QWidget
 {
 public:
-    ResultScreen(AppState &state, const RunStats &stats, RunFlags &flags, bool finalCleared,
-                SoundEffects &sounds, ResultHost &host, QWidget *parent = nullptr);
+    ResultScreen(const Installation &install, const PupilSession &session, RunOutcome outcome, const RunStats &stats,
+                 RunFlags &flags, SoundEffects &sounds, ResultHost &host, QWidget *parent = nullptr);
 
     // Fills the screen for the run just recorded, plays its sound and starts the button timer.
     void activate();
     // The button timer's tick: shows the buttons as the progression rules allow.
     void showButtons();
 
-    QLabel *label(int number) const;
-    QWidget *goalPanel() const { return m_picture1; }
-    QPushButton *menuButton() const { return m_command4; }
-    QPushButton *againButton() const { return m_command5; }
-    bool buttonTimerRunning() const { return m_timer1.isActive(); }
+    QLabel *titleLine() const { return m_titleLine; }
+    QLabel *levelLine() const { return m_levelLine; }
+    QLabel *nameLine() const { return m_nameLine; }
+    QLabel *resultLine() const { return m_resultLine; }
+    QLabel *pointsLine() const { return m_pointsLine; }
+    QLabel *recordLine() const { return m_recordLine; }
+    QLabel *progressionLine() const { return m_progressionLine; }
+    QLabel *levelAttemptLine() const { return m_levelAttemptLine; }
+    QLabel *todayAttemptLine() const { return m_todayAttemptLine; }
+    QWidget *goalPanel() const { return m_goalPanel; }
+    QPushButton *menuButton() const { return m_menuButton; }
+    QPushButton *againButton() const { return m_againButton; }
+    bool buttonTimerRunning() const { return m_buttonTimer.isActive(); }
 
 private:
-    void Command4_Click();
-    void Command5_Click();
+    void backToLevels();
+    void runAgain();
 
-    AppState &m_state;
+    const Installation &m_install;
+    const PupilSession &m_session;
+    RunOutcome m_outcome;
     const RunStats &m_stats;
     RunFlags &m_flags;
-    bool m_finalCleared = false;
     SoundEffects &m_sounds;
     ResultHost &m_host;
     TwipLayout *m_layout = nullptr;
-    QTimer m_timer1;
+    QTimer m_buttonTimer;
     bool m_cleared = false;
 
-    QLabel *m_label2 = nullptr;
-    QLabel *m_label13 = nullptr;
-    QLabel *m_label14 = nullptr;
-    QLabel *m_label15 = nullptr;
-    QLabel *m_label16 = nullptr;
-    QLabel *m_label17 = nullptr;
-    QLabel *m_label18 = nullptr;
-    QLabel *m_label19 = nullptr;
-    QLabel *m_label20 = nullptr;
-    QWidget *m_picture1 = nullptr;
-    QPushButton *m_command4 = nullptr;
-    QPushButton *m_command5 = nullptr;
+    QLabel *m_progressionLine = nullptr;
+    QLabel *m_levelAttemptLine = nullptr;
+    QLabel *m_todayAttemptLine = nullptr;
+    QLabel *m_titleLine = nullptr;
+    QLabel *m_levelLine = nullptr;
+    QLabel *m_nameLine = nullptr;
+    QLabel *m_resultLine = nullptr;
+    QLabel *m_pointsLine = nullptr;
+    QLabel *m_recordLine = nullptr;
+    QWidget *m_goalPanel = nullptr;
+    QPushButton *m_menuButton = nullptr;
+    QPushButton *m_againButton = nullptr;
 };

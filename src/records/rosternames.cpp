@@ -1,6 +1,6 @@
 #include "rosternames.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "datafileerror.h"
 #include "fieldreader.h"
 

@@ -1,6 +1,6 @@
 #include "runlog.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "clock.h"
 #include "folderscheme.h"
 #include "homerunrecord.h"
@@ -23,7 +23,7 @@ QString homeRunLogPath(const Folders &folders)
     return folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat");
 }
 
-bool goesToHomeRunLog(const AppState &state, int pupil)
+bool goesToHomeRunLog(const Installation &state, int pupil)
 {
     return state.homeUse == 1 && (pupil < 4900 || pupil > 5000);
 }
@@ -70,7 +70,7 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file)
     return file.open(runlog::runLogPath(folders), RecordFile::Access::ReadWrite);
 }
 
-bool AppendRunRecord(const AppState &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
+bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
                      const RecordCallbacks &callbacks)
 {
     const auto fail = [&](const FileError &e) {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-struct AppState;
+struct Installation;
 struct Folders;
 struct RecordCallbacks;
 class Clock;
@@ -22,7 +22,7 @@ QString homeRunLogPath(const Folders &folders);
 
 // Pupils 4900 to 5000 never reach the home run log; everyone else does when the installation
 // keeps one (homeUse 1).
-bool goesToHomeRunLog(const AppState &state, int pupil);
+bool goesToHomeRunLog(const Installation &state, int pupil);
 
 } // namespace runlog
 
@@ -38,5 +38,5 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file);
 // pupil is 1 to 5000 and level 1 to 35 (RecordRun checks). On any other failure the files are
 // closed, callbacks.fatal is called with "成績ランダムファイル記録" and the system's description, and
 // the result is false: nothing more is written.
-bool AppendRunRecord(const AppState &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
+bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
                      const RecordCallbacks &callbacks);

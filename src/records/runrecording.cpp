@@ -1,15 +1,16 @@
 #include "runrecording.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "recordcallbacks.h"
 #include "runlog.h"
 #include "runstats.h"
 
-std::optional<RunFlags> RecordRun(const AppState &state, RunStats &stats, int pupil, int level, std::int32_t runTime,
+std::optional<RunFlags> RecordRun(const Installation &state, RunStats &stats, int pupil, int level, std::int32_t runTime,
                                   const Clock &clock, const RecordCallbacks &callbacks)
 {
     if (pupil < 1 || pupil > kMaxPupil || level < 1 || level >= kLevelSlots) {
-        // The error number and text the message has always shown for an index outside a table.
+        // Staff recognise this text and number from the other copies of the program on the network,
+        // so an index outside a table is reported in exactly these words.
         callbacks.fatal(state.productTitle,
                         QStringLiteral("Seisekikiroku") + QStringLiteral("インデックスが有効範囲にありません") + u'9');
         return std::nullopt;

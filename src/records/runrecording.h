@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-struct AppState;
+struct Installation;
 struct RecordCallbacks;
 class Clock;
 class RunStats;
@@ -27,5 +27,5 @@ struct RunFlags
 // pupil must be 1 to 5000 and level 1 to 35: anything else is reported through callbacks.fatal
 // as "Seisekikiroku…" and nothing is written. After any failure the result is nothing and stats
 // are unchanged.
-std::optional<RunFlags> RecordRun(const AppState &state, RunStats &stats, int pupil, int level, std::int32_t runTime,
+std::optional<RunFlags> RecordRun(const Installation &state, RunStats &stats, int pupil, int level, std::int32_t runTime,
                                   const Clock &clock, const RecordCallbacks &callbacks);

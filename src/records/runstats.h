@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appstate.h"
+#include "installation.h"
 #include "runlogrecord.h"
 #include "runrows.h"
 

@@ -1,6 +1,6 @@
 #include "namechangescreen.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
 #include "namechange.h"
@@ -21,15 +21,15 @@ QFont gothic(double points, bool bold = false)
 
 } // namespace
 
-NameChangeScreen::NameChangeScreen(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent)
+NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host, MessagePresenter &messages, QWidget *parent)
     : QWidget(parent)
-    , m_state(state)
+    , m_install(install)
     , m_host(host)
     , m_messages(messages)
 {
     setWindowTitle(QStringLiteral("名前変更"));
     auto *layout = new TwipLayout(this);
-    layout->setBackground(m_state.screenBackColour);
+    layout->setBackground(m_install.screenBackColour);
     QWidget *canvas = layout->canvas();
 
     const auto label = [&](const QString &text, const QRect &r, double points, bool bold, Qt::Alignment align) {
@@ -39,8 +39,8 @@ NameChangeScreen::NameChangeScreen(AppState &state, StartHost &host, MessagePres
         layout->place(l, r, gothic(points, bold));
         return l;
     };
-    auto *label4 = label(QStringLiteral("名前変更"), QRect(600, 300, 14160, 900), 36, true, Qt::AlignCenter);
-    label4->setStyleSheet(QStringLiteral("color: yellow; background: rgb(0,64,64); border: 1px solid black;"));
+    auto *heading = label(QStringLiteral("名前変更"), QRect(600, 300, 14160, 900), 36, true, Qt::AlignCenter);
+    heading->setStyleSheet(QStringLiteral("color: yellow; background: rgb(0,64,64); border: 1px solid black;"));
     label(QStringLiteral("生まれた年"), QRect(600, 1500, 3600, 600), 18, true, Qt::AlignCenter);
     label(QStringLiteral("名前"), QRect(4500, 1500, 10260, 600), 18, true, Qt::AlignCenter);
     for (int i = 0; i < 3; ++i) {
@@ -51,52 +51,52 @@ NameChangeScreen::NameChangeScreen(AppState &state, StartHost &host, MessagePres
         auto *name = new QLineEdit(canvas);
         name->setMaxLength(20);
         layout->place(name, QRect(4500, top, 10260, 1050), gothic(36));
-        m_text2[static_cast<std::size_t>(i)] = year;
-        m_text1[static_cast<std::size_t>(i)] = name;
+        m_birthYearBoxes[static_cast<std::size_t>(i)] = year;
+        m_nameBoxes[static_cast<std::size_t>(i)] = name;
     }
     label(QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"), QRect(600, 6450, 14160, 600), 15, true,
           Qt::AlignCenter);
 
-    m_command1 = new QPushButton(QStringLiteral("変更"), canvas);
-    layout->place(m_command1, QRect(3600, 7500, 3600, 1050), gothic(24, true));
-    connect(m_command1, &QPushButton::clicked, this, &NameChangeScreen::Command1_Click);
-    m_command2 = new QPushButton(QStringLiteral("もどる"), canvas);
-    layout->place(m_command2, QRect(8160, 7500, 3600, 1050), gothic(24, true));
-    connect(m_command2, &QPushButton::clicked, this, &NameChangeScreen::Command2_Click);
+    m_saveButton = new QPushButton(QStringLiteral("変更"), canvas);
+    layout->place(m_saveButton, QRect(3600, 7500, 3600, 1050), gothic(24, true));
+    connect(m_saveButton, &QPushButton::clicked, this, &NameChangeScreen::saveNames);
+    m_backButton = new QPushButton(QStringLiteral("もどる"), canvas);
+    layout->place(m_backButton, QRect(8160, 7500, 3600, 1050), gothic(24, true));
+    connect(m_backButton, &QPushButton::clicked, this, &NameChangeScreen::backToStart);
 
     m_status = label(QString(), QRect(600, 8850, 14160, 600), 15, true, Qt::AlignCenter);
-    Form_Load();
+    loadNames();
 }
 
-void NameChangeScreen::Form_Load()
+void NameChangeScreen::loadNames()
 {
-    const std::vector<namechange::Boxes> boxes = namechange::load(RosterFile::path(m_state.folders));
+    const std::vector<namechange::Boxes> boxes = namechange::load(RosterFile::path(m_install.folders));
     m_rows = static_cast<int>(boxes.size());
     for (std::size_t i = 0; i < 3; ++i) {
         const bool present = i < boxes.size();
-        m_text1[i]->setText(present ? boxes[i].name : QString());
-        m_text2[i]->setText(present ? boxes[i].birthYear : QString());
-        m_text1[i]->setEnabled(present);
-        m_text2[i]->setEnabled(present);
+        m_nameBoxes[i]->setText(present ? boxes[i].name : QString());
+        m_birthYearBoxes[i]->setText(present ? boxes[i].birthYear : QString());
+        m_nameBoxes[i]->setEnabled(present);
+        m_birthYearBoxes[i]->setEnabled(present);
     }
 }
 
-void NameChangeScreen::Command1_Click()
+void NameChangeScreen::saveNames()
 {
     std::vector<namechange::Boxes> boxes;
     for (std::size_t i = 0; i < static_cast<std::size_t>(m_rows); ++i)
-        boxes.push_back({m_text1[i]->text(), m_text2[i]->text()});
-    const namechange::SaveResult result = namechange::save(RosterFile::path(m_state.folders), boxes);
+        boxes.push_back({m_nameBoxes[i]->text(), m_birthYearBoxes[i]->text()});
+    const namechange::SaveResult result = namechange::save(RosterFile::path(m_install.folders), boxes);
     if (!result.saved) {
         m_status->clear();
         m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), result.message, this);
         return;
     }
     m_status->setText(QStringLiteral("変更しました。"));
-    Form_Load();
+    loadNames();
 }
 
-void NameChangeScreen::Command2_Click()
+void NameChangeScreen::backToStart()
 {
     m_host.nameChangeDone();
 }

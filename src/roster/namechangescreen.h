@@ -4,7 +4,7 @@
 
 #include <array>
 
-struct AppState;
+struct Installation;
 class MessagePresenter;
 class QLabel;
 class QLineEdit;
@@ -16,27 +16,27 @@ class StartHost;
 class NameChangeScreen : public QWidget
 {
 public:
-    NameChangeScreen(AppState &state, StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
+    NameChangeScreen(const Installation &install, StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
 
-    void Command1_Click();
-    void Command2_Click();
+    void saveNames();
+    void backToStart();
 
-    QLineEdit *nameBox(int row) const { return m_text1.at(static_cast<std::size_t>(row - 1)); }
-    QLineEdit *birthYearBox(int row) const { return m_text2.at(static_cast<std::size_t>(row - 1)); }
+    QLineEdit *nameBox(int row) const { return m_nameBoxes.at(static_cast<std::size_t>(row - 1)); }
+    QLineEdit *birthYearBox(int row) const { return m_birthYearBoxes.at(static_cast<std::size_t>(row - 1)); }
     QLabel *statusLabel() const { return m_status; }
-    QPushButton *saveButton() const { return m_command1; }
-    QPushButton *backButton() const { return m_command2; }
+    QPushButton *saveButton() const { return m_saveButton; }
+    QPushButton *backButton() const { return m_backButton; }
 
 private:
-    void Form_Load();
+    void loadNames();
 
-    AppState &m_state;
+    const Installation &m_install;
     StartHost &m_host;
     MessagePresenter &m_messages;
-    std::array<QLineEdit *, 3> m_text1{}; // names
-    std::array<QLineEdit *, 3> m_text2{}; // birth years
+    std::array<QLineEdit *, 3> m_nameBoxes{}; // names
+    std::array<QLineEdit *, 3> m_birthYearBoxes{}; // birth years
     int m_rows = 0;
     QLabel *m_status = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_backButton = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "namechoice.h"
 
-#include "appstate.h"
+#include "installation.h"
 
 namespace {
 constexpr qsizetype kClickCaptionLength = 10;

@@ -1,6 +1,7 @@
 #include "roster.h"
 
-#include "appstate.h"
+#include "installation.h"
+#include "pupilsession.h"
 #include "gradelabels.h"
 #include "rosterfile.h"
 #include "runstats.h"
@@ -26,7 +27,7 @@ Roster::Roster()
 {
 }
 
-void Roster::build(const RosterFile &file, const AppState &state, const QDate &today, const RunStats &stats,
+void Roster::build(const RosterFile &file, const Installation &state, const QDate &today, const RunStats &stats,
                    FigureMode mode)
 {
     m_schoolYear = schoolYearOf(today, state.yearStartMonth);
@@ -147,14 +148,15 @@ NameChoice Roster::doubleClick(int listRow) const
     return NameChoice{NameChoice::doubleClickCaption(m_list[static_cast<std::size_t>(listRow - 1)].text), pupil};
 }
 
-bool Roster::confirm(const NameChoice &choice, AppState &state, const QTime &now)
+bool Roster::confirm(const NameChoice &choice, PupilSession &session, const QTime &now)
 {
     if (!choice.confirmable() || !knowsPupil(choice.pupilNo))
         return false;
-    state.startClock = qRound(now.msecsSinceStartOfDay() / 1000.0);
-    state.pupilNo = static_cast<std::int16_t>(choice.pupilNo);
-    state.pupilName = pupilName(choice.pupilNo);
+    session.startClock = qRound(now.msecsSinceStartOfDay() / 1000.0);
+    session.pupilNo = static_cast<std::int16_t>(choice.pupilNo);
+    session.pupilName = pupilName(choice.pupilNo);
     m_pupilGrade = pupilGradeLabel(choice.pupilNo);
+    session.pupilGrade = m_pupilGrade;
     return true;
 }
 

@@ -13,7 +13,8 @@
 #include <cstdint>
 #include <vector>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
 class RosterFile;
 class RunStats;
 
@@ -33,7 +34,7 @@ public:
     // last ComputeStats. The school year is that of `today` (the school year starts in
     // state.yearStartMonth). A roster number met a second time is reported, and its later
     // lines are not used: the first line of a number is the pupil.
-    void build(const RosterFile &file, const AppState &state, const QDate &today, const RunStats &stats,
+    void build(const RosterFile &file, const Installation &state, const QDate &today, const RunStats &stats,
                FigureMode mode);
 
     // Shows other figures with the figures and pupils of the last build; the list is sorted again
@@ -65,11 +66,11 @@ public:
     NameChoice click(int listRow) const;
     NameChoice doubleClick(int listRow) const;
 
-    // Fixes the chosen pupil as the one using the program: state.pupilNo, state.pupilName (the
-    // 20-character name), state.startClock (whole seconds since midnight of `now`) and
-    // pupilGrade(). False, with nothing changed, when the choice is the prompt, empty, or names
+    // Fixes the chosen pupil as the one using the program: session.pupilNo, session.pupilName
+    // (the 20-character name), session.startClock (whole seconds since midnight of `now`) and
+    // session.pupilGrade. False, with nothing changed, when the choice is the prompt, empty, or names
     // no pupil of the roster; the screen then plays the wrong-answer sound.
-    bool confirm(const NameChoice &choice, AppState &state, const QTime &now);
+    bool confirm(const NameChoice &choice, PupilSession &session, const QTime &now);
     // Grade label of the pupil last confirmed.
     const QString &pupilGrade() const { return m_pupilGrade; }
 

@@ -1,6 +1,6 @@
 #include "rosterfile.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "fieldreader.h"
 
 #include <QFile>

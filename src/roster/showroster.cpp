@@ -1,6 +1,6 @@
 #include "showroster.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "roster.h"
 #include "rosterfile.h"
 #include "computestats.h"
@@ -30,7 +30,7 @@ RosterRestore RestoreRoster(const Folders &folders)
     return {RosterFileState::Restored, QString()};
 }
 
-bool ShowRoster(const AppState &state, RunStats &stats, Roster &roster, FigureMode mode, const QDateTime &now,
+bool ShowRoster(const Installation &state, RunStats &stats, Roster &roster, FigureMode mode, const QDateTime &now,
                 const RecordCallbacks &callbacks)
 {
     if (!ComputeStats(state, stats, now, callbacks))

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-struct AppState;
+struct Installation;
 struct Folders;
 struct RecordCallbacks;
 class Roster;
@@ -36,5 +36,5 @@ RosterRestore RestoreRoster(const Folders &folders);
 // the given figure mode. False when the statistics could not be rebuilt; the failure has then been
 // reported through callbacks.fatal and the roster is left as it was. A missing roster gives an
 // empty list (the header line only).
-bool ShowRoster(const AppState &state, RunStats &stats, Roster &roster, FigureMode mode, const QDateTime &now,
+bool ShowRoster(const Installation &state, RunStats &stats, Roster &roster, FigureMode mode, const QDateTime &now,
                 const RecordCallbacks &callbacks);

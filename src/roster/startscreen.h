@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
-struct AppState;
+struct Installation;
+struct PupilSession;
+class Clock;
 class ClickLabel;
 class MessagePresenter;
 class QButtonGroup;
@@ -22,25 +24,25 @@ class TwipLayout;
 class StartScreen : public QMainWindow
 {
 public:
-    StartScreen(AppState &state, Roster &roster, StartHost &host, MessagePresenter &messages,
-            QWidget *parent = nullptr);
+    StartScreen(const Installation &install, PupilSession &session, const Clock &clock, Roster &roster,
+                StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front: at start, back from level selection and
     // back from the name-change screen.
     void activate();
 
-    void List1_Click(int row);
-    void List1_DblClick(int row);
-    void Command14_Click();
-    void Command7_Click();
+    void chooseRow(int row);
+    void confirmRow(int row);
+    void confirmPupil();
+    void leaveProgram();
 
-    QListWidget *list() const { return m_list1; }
-    QLabel *choiceLabel() const { return m_label1; }
+    QListWidget *list() const { return m_list; }
+    QLabel *choiceLabel() const { return m_choiceLabel; }
     QLabel *rosterMessage() const { return m_rosterMessage; }
-    QPushButton *okButton() const { return m_command14; }
-    QPushButton *printButton() const { return m_command1; }
-    QButtonGroup *modeButtons() const { return m_option1; }
-    QWidget *waitPanel() const { return m_picture5; }
+    QPushButton *okButton() const { return m_okButton; }
+    QPushButton *printButton() const { return m_printButton; }
+    QButtonGroup *modeButtons() const { return m_modeButtons; }
+    QWidget *waitPanel() const { return m_waitPanel; }
     TwipLayout *layoutHelper() const { return m_layout; }
 
 protected:
@@ -52,20 +54,22 @@ private:
     void rebuildList(FigureMode mode);
     bool handleKey(QKeyEvent *event, bool fromList);
 
-    AppState &m_state;
+    const Installation &m_install;
+    PupilSession &m_session;
+    const Clock &m_clock;
     Roster &m_roster;
     StartHost &m_host;
     MessagePresenter &m_messages;
     TwipLayout *m_layout = nullptr;
     NameChoice m_choice = NameChoice::none();
 
-    ClickLabel *m_label4 = nullptr;
-    QLabel *m_label1 = nullptr;
+    ClickLabel *m_titleLabel = nullptr;
+    QLabel *m_choiceLabel = nullptr;
     QLabel *m_rosterMessage = nullptr;
-    QPushButton *m_command14 = nullptr;
-    QPushButton *m_command7 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QButtonGroup *m_option1 = nullptr;
-    QListWidget *m_list1 = nullptr;
-    QWidget *m_picture5 = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_leaveButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QButtonGroup *m_modeButtons = nullptr;
+    QListWidget *m_list = nullptr;
+    QWidget *m_waitPanel = nullptr;
 };

@@ -51,15 +51,16 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
 {
     TempInstall install;
     layOut(install);
+    FakeServices programServices;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), messages);
+    Program program(install.programFolder(), programServices.services(), messages);
     ASSERT_EQ(program.start(), 0);
     ScreenFlow &flow = *program.flow();
 
     // The start screen lists both pupils under the header line.
     StartScreen &start = *flow.startScreen();
     ASSERT_EQ(start.list()->count(), 3);
-    start.Command14_Click();
+    start.confirmPupil();
     EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
     EXPECT_EQ(flow.levelScreen(), nullptr);
 
@@ -69,14 +70,14 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
             yamada = row;
     }
     ASSERT_GT(yamada, 0);
-    start.List1_DblClick(yamada);
+    start.confirmRow(yamada);
     ASSERT_NE(flow.levelScreen(), nullptr);
-    EXPECT_EQ(program.state().pupilNo, 1);
+    EXPECT_EQ(flow.session().pupilNo, 1);
     EXPECT_TRUE(flow.levelScreen()->isVisible());
     EXPECT_TRUE(flow.levelScreen()->pupilLine()->text().contains(QStringLiteral("山田太郎")));
 
     // A test at level 2 through its start button.
-    flow.levelScreen()->Command4_Click(2);
+    flow.levelScreen()->startLevel(2);
     DrillScreen *drill = flow.drillScreen();
     ASSERT_NE(drill, nullptr);
     EXPECT_TRUE(drill->isVisible());
@@ -86,11 +87,13 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
         drill->run().chooseSlot(drill->run().answerSlot());
         drill->run().yearCoverTimerFired();
         drill->run().chooseYear(correctYearIndex(*drill));
+        if (drill->handOverPending())
+            drill->handOverNow();
     }
     ResultScreen *result = flow.resultScreen();
     ASSERT_NE(result, nullptr);
-    EXPECT_TRUE(result->label(18)->text().startsWith(QStringLiteral("今の成績：")));
-    EXPECT_EQ(result->label(17)->text(), QStringLiteral("山田太郎"));
+    EXPECT_TRUE(result->resultLine()->text().startsWith(QStringLiteral("今の成績：")));
+    EXPECT_EQ(result->nameLine()->text(), QStringLiteral("山田太郎"));
 
     QFile log(install.programFolder() + QStringLiteral("成績累積データ.dat"));
     EXPECT_EQ(log.size(), 44);
@@ -106,7 +109,7 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
     EXPECT_TRUE(flow.levelScreen()->todayCounts(2)->text().startsWith(QStringLiteral("1回/")));
 
     // Back to the start screen, which shows the choice cleared.
-    flow.levelScreen()->Command1_Click();
+    flow.levelScreen()->backToStart();
     EXPECT_TRUE(start.isVisible());
     EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -117,14 +120,15 @@ TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
     TempInstall install;
     layOut(install);
     install.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), QByteArray("broken\r\n"));
+    FakeServices programServices;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), messages);
+    Program program(install.programFolder(), programServices.services(), messages);
     ASSERT_EQ(program.start(), 0);
     ScreenFlow &flow = *program.flow();
     StartScreen &start = *flow.startScreen();
-    start.List1_DblClick(1);
+    start.confirmRow(1);
     ASSERT_NE(flow.levelScreen(), nullptr);
-    flow.levelScreen()->Command4_Click(2);
+    flow.levelScreen()->startLevel(2);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Morvidかな0vv.ccc")));
     ASSERT_NE(flow.levelScreen(), nullptr);
@@ -136,15 +140,16 @@ TEST(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
 {
     TempInstall install;
     install.writeValidMode1();
+    FakeServices programServices;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), messages);
+    Program program(install.programFolder(), programServices.services(), messages);
     ASSERT_EQ(program.start(), 0);
     StartScreen &start = *program.flow()->startScreen();
     EXPECT_TRUE(start.isVisible());
     EXPECT_TRUE(start.rosterMessage()->isVisible());
     EXPECT_TRUE(start.rosterMessage()->text().contains(QStringLiteral("生徒用名簿.txt")));
     EXPECT_FALSE(start.list()->isVisible());
-    start.Command14_Click();
+    start.confirmPupil();
     EXPECT_EQ(program.flow()->levelScreen(), nullptr);
 }
 

@@ -13,8 +13,9 @@ TEST(Program, OpensTheStartScreenOnAValidInstallation)
 {
     TempInstall install;
     install.writeValidMode1();
+    FakeServices programServices;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), messages);
+    Program program(install.programFolder(), programServices.services(), messages);
     ASSERT_EQ(program.start(), 0);
     EXPECT_TRUE(messages.shown.isEmpty());
     ASSERT_NE(program.startScreen(), nullptr);
@@ -29,8 +30,9 @@ TEST(Program, AMissingCommonDataFileGivesItsMessageAndNothingElse)
     install.writeValidMode1();
     install.remove(QStringLiteral("files/共通データ.txt"));
     const QStringList before = install.listing();
+    FakeServices programServices;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), messages);
+    Program program(install.programFolder(), programServices.services(), messages);
     EXPECT_NE(program.start(), 0);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].icon, MessagePresenter::Icon::Critical);
@@ -43,12 +45,14 @@ TEST(Program, ASecondCopyShowsTheCautionAndEnds)
 {
     TempInstall install;
     install.writeValidMode1();
+    FakeServices firstServices;
     FakeMessagePresenter firstMessages;
-    Program first(install.programFolder(), firstMessages);
+    Program first(install.programFolder(), firstServices.services(), firstMessages);
     ASSERT_EQ(first.start(), 0);
 
+    FakeServices secondServices;
     FakeMessagePresenter messages;
-    Program second(install.programFolder(), messages);
+    Program second(install.programFolder(), secondServices.services(), messages);
     EXPECT_NE(second.start(), 0);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("注意"));

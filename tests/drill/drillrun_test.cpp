@@ -1,9 +1,10 @@
-#include "appstate.h"
-#include "catalogue.h"
 #include "clock.h"
-#include "drillhost.h"
 #include "drillrun.h"
+#include "fakedrillhost.h"
 #include "fakes.h"
+#include "pupilsession.h"
+#include "questionfactory.h"
+#include "testinstallation.h"
 #include "soundeffects.h"
 #include "soundtable.h"
 
@@ -13,73 +14,23 @@
 
 namespace {
 
-class FakeHost : public DrillHost
-{
-public:
-    void letEventsRun() override
-    {
-        ++eventRuns;
-        if (duringEvents)
-            duringEvents();
-    }
-    void waitHandlingEvents(int ms) override { waited += ms; }
-    void recordRun() override { recorded.append(recordedTime ? recordedTime() : 0); }
-    void showWaitScreen() override { ++waitScreens; }
-    void finishTestRun() override { ++testFinished; }
-    void finishPractice() override { ++practiceFinished; }
-
-    int eventRuns = 0;
-    int waited = 0;
-    QList<int> recorded;
-    std::function<int()> recordedTime;
-    int waitScreens = 0;
-    int testFinished = 0;
-    int practiceFinished = 0;
-    std::function<void()> duringEvents;
-};
-
-QList<Question> makeQuestions(int n)
-{
-    QList<Question> questions;
-    for (int i = 1; i <= n; ++i) {
-        Question q;
-        q.group = 1;
-        q.year = static_cast<std::int16_t>(500 + 37 * i);
-        q.name = QStringLiteral("人物%1").arg(i);
-        q.nameSub = QStringLiteral("よみ%1").arg(i);
-        q.explain = QStringLiteral("説明%1").arg(i);
-        q.explainSub = QStringLiteral("補足%1").arg(i);
-        questions.append(q);
-    }
-    return questions;
-}
-
 // A drill run on level 2 (a test) with a clock that moves only when told to.
 class DrillRunTest : public ::testing::Test
 {
 protected:
     DrillRunTest()
     {
-        catalogue::start(state);
-        catalogue::fillLevels(state);
-        for (int level = 1; level <= 18; ++level) {
-            state.timingTable[static_cast<std::size_t>(level)].passTime = 60;
-            state.timingTable[static_cast<std::size_t>(level)].limitTime = 100;
-        }
-        state.pupilName = QStringLiteral(" 山田太郎 ");
-        state.pupilNo = 12;
         state.siteName = QStringLiteral("みどり小学校");
-        state.runLevel = 2;
-        state.startClock = 9 * 3600;
+        session.pupilName = QStringLiteral(" 山田太郎 ");
+        session.pupilNo = 12;
+        session.runLevel = 2;
+        session.startClock = 9 * 3600;
         player.results.clear();
-        host.recordedTime = [this] { return state.runTime; };
     }
 
     void activate(int questions = 20, RunHistory history = {})
     {
-        state.endFlag = 0;
-        state.recordingDone = 0;
-        run.activate(makeQuestions(questions), history);
+        run.activate(numberedQuestions(questions), history);
     }
 
     void passCover()
@@ -110,19 +61,20 @@ protected:
 
     void tickAt(double seconds)
     {
-        clock.advance(seconds - (clock.monotonicSeconds() - state.runStart));
+        clock.advance(seconds - (clock.monotonicSeconds() - run.runStartSeconds()));
         run.clockTick();
     }
 
-    AppState state;
+    Installation state = catalogueInstallation(60, 100);
+    PupilSession session;
     ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(9, 0, 30))};
     SeededRandom random{42};
     SoundTable table;
     FakeSoundPlayer player;
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
-    FakeHost host;
-    DrillRun run{state, clock, random, sounds, host};
+    FakeDrillHost host;
+    DrillRun run{state, session, clock, random, sounds, host};
 };
 
 TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
@@ -133,7 +85,7 @@ TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
     history.attemptsToday[5] = 2;
     activate(20, history);
     const DrillView &v = run.view();
-    EXPECT_EQ(state.barSeconds, 600);
+    EXPECT_EQ(run.barSeconds(), 600);
     EXPECT_DOUBLE_EQ(v.barPassWidth, v.barFrameWidth / 10.0);
     EXPECT_DOUBLE_EQ(v.barLimitWidth, v.barFrameWidth / 5.0);
     EXPECT_EQ(v.barElapsedWidth, 0.0);
@@ -152,7 +104,7 @@ TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
 
 TEST_F(DrillRunTest, PracticeLevelsShowDashesForTheRunCounters)
 {
-    state.runLevel = 7;
+    session.runLevel = 7;
     activate();
     EXPECT_TRUE(run.view().practice);
     EXPECT_EQ(run.view().todayRun, QStringLiteral("－"));
@@ -168,7 +120,7 @@ TEST_F(DrillRunTest, MinutesSinceTheStartRoundDown)
     run.minutesTick();
     EXPECT_EQ(run.view().minutes, QStringLiteral("2"));
     // Past midnight the count goes on.
-    state.startClock = 23 * 3600 + 59 * 60;
+    session.startClock = 23 * 3600 + 59 * 60;
     clock.setNow(QDateTime(QDate(2026, 12, 10), QTime(0, 3, 0)));
     run.minutesTick();
     EXPECT_EQ(run.view().minutes, QStringLiteral("4"));
@@ -306,16 +258,17 @@ TEST_F(DrillRunTest, TheTimeOutRecords99999OnceAndFreezesTheScreen)
     activate();
     passCover();
     tickAt(499.0);
-    EXPECT_EQ(state.endFlag, 0);
+    EXPECT_FALSE(run.timedOut());
     tickAt(500.0);
-    EXPECT_EQ(state.endFlag, 1);
-    EXPECT_EQ(state.runTime, 99999);
-    EXPECT_EQ(host.recorded, QList<int>{99999});
+    EXPECT_TRUE(run.timedOut());
+    ASSERT_EQ(host.recorded.size(), 1);
+    EXPECT_EQ(host.recorded[0].seconds, 99999);
+    EXPECT_TRUE(host.recorded[0].timedOut);
+    EXPECT_EQ(host.recorded[0].level, 2);
     EXPECT_TRUE(run.view().noticeVisible);
     EXPECT_TRUE(run.view().noticeTimeUp);
     EXPECT_FALSE(run.view().noticeRecording);
     EXPECT_EQ(host.testFinished, 1);
-    EXPECT_EQ(host.waited, 1000);
     EXPECT_FALSE(run.clockRunning());
 
     const int playedBefore = static_cast<int>(player.played.size());
@@ -354,7 +307,7 @@ TEST_F(DrillRunTest, TheEndOfARunHappensOnceEvenWhenReEntered)
             run.clockTick();
     };
     run.chooseYear(correctYearIndex());
-    EXPECT_EQ(host.recorded, QList<int>{42});
+    EXPECT_EQ(host.recordedSeconds(), QList<int>{42});
     EXPECT_EQ(host.testFinished, 1);
     EXPECT_TRUE(run.view().noticeRecording);
     EXPECT_FALSE(run.view().noticeTimeUp);
@@ -365,13 +318,14 @@ TEST_F(DrillRunTest, AWholeRunEndsWithTheLastClearedQuestion)
     activate(8);
     int guard = 0;
     while (host.testFinished == 0 && guard++ < 200) {
-        tickAt(clock.monotonicSeconds() - state.runStart + 3.0);
+        tickAt(clock.monotonicSeconds() - run.runStartSeconds() + 3.0);
         answerCorrectly();
         run.chooseYear(correctYearIndex());
     }
     ASSERT_EQ(host.testFinished, 1);
     EXPECT_EQ(host.recorded.size(), 1);
-    EXPECT_EQ(state.runTime, state.rawTime);
+    EXPECT_EQ(host.recorded[0].seconds, run.elapsedSeconds());
+    EXPECT_FALSE(host.recorded[0].timedOut);
     EXPECT_EQ(run.view().remaining, QStringLiteral("0"));
     EXPECT_EQ(host.waitScreens, 1);
 }

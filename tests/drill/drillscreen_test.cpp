@@ -1,8 +1,10 @@
-#include "appstate.h"
-#include "catalogue.h"
 #include "clicklabel.h"
 #include "clock.h"
+#include "fakedrillhost.h"
 #include "fakes.h"
+#include "pupilsession.h"
+#include "questionfactory.h"
+#include "testinstallation.h"
 #include "drillscreen.h"
 #include "soundeffects.h"
 #include "soundtable.h"
@@ -17,59 +19,30 @@
 
 namespace {
 
-class RecordingHandOver : public DrillHost
-{
-public:
-    void letEventsRun() override {}
-    void waitHandlingEvents(int) override {}
-    void recordRun() override { recorded.append(state->runTime); }
-    void showWaitScreen() override { ++waitScreens; }
-    void finishTestRun() override { ++finished; }
-    void finishPractice() override { ++practiceFinished; }
-
-    AppState *state = nullptr;
-    QList<int> recorded;
-    int waitScreens = 0;
-    int finished = 0;
-    int practiceFinished = 0;
-};
-
-QList<Question> questions(int n)
-{
-    QList<Question> list;
-    for (int i = 1; i <= n; ++i)
-        list.append({4, static_cast<std::int16_t>(1600 + 11 * i), QStringLiteral("人物%1").arg(i),
-                     QStringLiteral("じんぶつ%1").arg(i), QStringLiteral("説明%1をした").arg(i),
-                     QStringLiteral("補足%1").arg(i)});
-    return list;
-}
-
 // The drill screen of one level, shown offscreen, with a clock that stands still and silent sounds.
 struct ScreenRig
 {
     ScreenRig(int level, int passTime, int limitTime, std::uint64_t seed)
         : random(seed)
     {
-        catalogue::start(state);
-        catalogue::fillLevels(state);
         state.timingTable[static_cast<std::size_t>(level)].passTime = passTime;
         state.timingTable[static_cast<std::size_t>(level)].limitTime = limitTime;
-        state.runLevel = static_cast<std::int16_t>(level);
-        state.pupilName = QStringLiteral("山田花子");
-        handOver.state = &state;
+        session.runLevel = static_cast<std::int16_t>(level);
+        session.pupilName = QStringLiteral("山田花子");
         screen.resize(1024, 768);
         screen.show();
     }
 
-    AppState state;
+    Installation state = catalogueInstallation();
+    PupilSession session;
     ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(10, 0))};
     SeededRandom random;
     SoundTable table;
     FakeSoundPlayer player;
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
-    RecordingHandOver handOver;
-    DrillScreen screen{state, clock, random, sounds, handOver};
+    FakeDrillHost handOver;
+    DrillScreen screen{state, session, clock, random, sounds, handOver};
 };
 
 TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
@@ -78,8 +51,8 @@ TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
     DrillScreen &screen = rig.screen;
     FakeSoundPlayer &player = rig.player;
     ManualClock &clock = rig.clock;
-    RecordingHandOver &handOver = rig.handOver;
-    screen.startRun(questions(7), RunHistory{});
+    FakeDrillHost &handOver = rig.handOver;
+    screen.startRun(numberedQuestions(7, 1600, 11, 4), RunHistory{});
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Quenda"));
     EXPECT_TRUE(screen.cover()->isVisible());
 
@@ -88,7 +61,7 @@ TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
     EXPECT_TRUE(player.played.isEmpty());
 
     int guard = 0;
-    while (handOver.finished == 0 && guard++ < 100) {
+    while (handOver.recorded.isEmpty() && guard++ < 100) {
         screen.run().coverTimerFired();
         screen.render();
         EXPECT_FALSE(screen.cover()->isVisible());
@@ -111,17 +84,22 @@ TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
             }
         }
     }
-    ASSERT_EQ(handOver.finished, 1);
-    EXPECT_EQ(handOver.recorded.size(), 1);
+    ASSERT_EQ(handOver.recorded.size(), 1);
     EXPECT_TRUE(screen.notice()->isVisible());
     EXPECT_EQ(handOver.waitScreens, 1);
+    // The notice stays up for a moment; only then does the result screen take over.
+    EXPECT_EQ(handOver.testFinished, 0);
+    ASSERT_TRUE(screen.handOverPending());
+    screen.handOverNow();
+    EXPECT_EQ(handOver.testFinished, 1);
+    EXPECT_FALSE(screen.handOverPending());
 }
 
 TEST(DrillScreen, NumberKeysAnswerLikeClicks)
 {
     ScreenRig rig(2, 60, 100, 11);
     DrillScreen &screen = rig.screen;
-    screen.startRun(questions(12), RunHistory{});
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
     screen.run().coverTimerFired();
     QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()));
     EXPECT_TRUE(screen.yearPanel()->isVisible());
@@ -132,8 +110,8 @@ TEST(DrillScreen, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
 {
     ScreenRig rig(7, 600, 600, 3);
     DrillScreen &screen = rig.screen;
-    RecordingHandOver &handOver = rig.handOver;
-    screen.startRun(questions(3), RunHistory{});
+    FakeDrillHost &handOver = rig.handOver;
+    screen.startRun(numberedQuestions(3, 1600, 11, 4), RunHistory{});
     ASSERT_TRUE(screen.practicePanel()->isVisible());
     EXPECT_FALSE(screen.cover()->isVisible());
 
@@ -142,7 +120,7 @@ TEST(DrillScreen, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
         screen.run().practiceTimerFired();
     screen.render();
     EXPECT_EQ(screen.practiceHeading(0)->text(), QStringLiteral("説明"));
-    EXPECT_EQ(screen.practiceMain(0)->text(), QStringLiteral("説明1をした"));
+    EXPECT_EQ(screen.practiceMain(0)->text(), QStringLiteral("説明1"));
     EXPECT_EQ(screen.practiceMain(1)->text(), QStringLiteral("1611年"));
     EXPECT_EQ(screen.practiceMain(2)->text(), QStringLiteral("人物1"));
 

@@ -1,9 +1,10 @@
-#include "appstate.h"
-#include "catalogue.h"
 #include "clock.h"
-#include "drillhost.h"
 #include "drillrun.h"
+#include "fakedrillhost.h"
 #include "fakes.h"
+#include "pupilsession.h"
+#include "questionfactory.h"
+#include "testinstallation.h"
 #include "soundeffects.h"
 #include "soundtable.h"
 
@@ -11,45 +12,16 @@
 
 namespace {
 
-class PracticeHost : public DrillHost
-{
-public:
-    void letEventsRun() override {}
-    void waitHandlingEvents(int) override {}
-    void recordRun() override { ++recorded; }
-    void showWaitScreen() override { ++waitScreens; }
-    void finishTestRun() override { ++testFinished; }
-    void finishPractice() override { ++practiceFinished; }
-
-    int recorded = 0;
-    int waitScreens = 0;
-    int testFinished = 0;
-    int practiceFinished = 0;
-};
-
-QList<Question> questions(int n)
-{
-    QList<Question> list;
-    for (int i = 1; i <= n; ++i)
-        list.append({4, static_cast<std::int16_t>(1600 + i), QStringLiteral("人物%1").arg(i), QStringLiteral("よみ%1").arg(i),
-                     QStringLiteral("説明%1").arg(i), QStringLiteral("補足%1").arg(i)});
-    return list;
-}
-
 // A practice at level 7 with a clock that moves only when told to.
 class PracticeTest : public ::testing::Test
 {
 protected:
     PracticeTest()
     {
-        catalogue::start(state);
-        catalogue::fillLevels(state);
-        state.timingTable[7].passTime = 600;
-        state.timingTable[7].limitTime = 600;
-        state.runLevel = 7;
+        session.runLevel = 7;
     }
 
-    void start(int n = 4) { run.activate(questions(n), RunHistory{}); }
+    void start(int n = 4) { run.activate(numberedQuestions(n, 1600, 1, 4), RunHistory{}); }
 
     // Fires the running step timer after its interval.
     DrillRun::PracticeStep step()
@@ -62,15 +34,17 @@ protected:
 
     const DrillView::PracticeSection &section(int i) const { return run.view().sections[static_cast<std::size_t>(i)]; }
 
-    AppState state;
+    // Practice levels run on the practice time, 600 s.
+    Installation state = catalogueInstallation();
+    PupilSession session;
     ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(10, 0))};
     SeededRandom random{5};
     SoundTable table;
     FakeSoundPlayer player;
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
-    PracticeHost host;
-    DrillRun run{state, clock, random, sounds, host};
+    FakeDrillHost host;
+    DrillRun run{state, session, clock, random, sounds, host};
 };
 
 TEST_F(PracticeTest, OrderFourShowsExplanationNameAndYearAtOneAndAHalfSecondSteps)
@@ -156,7 +130,7 @@ TEST_F(PracticeTest, MarkedItemsLeaveTheCycleAndTheLastMarkEndsThePractice)
     EXPECT_EQ(host.practiceFinished, 1);
     EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
     EXPECT_FALSE(run.clockRunning());
-    EXPECT_EQ(host.recorded, 0);
+    EXPECT_TRUE(host.recorded.isEmpty());
 }
 
 TEST_F(PracticeTest, ChangingTheOrderMidItemClearsTheSections)
@@ -187,7 +161,7 @@ TEST_F(PracticeTest, ThePracticeStillEndsAtTheTimeLimitUnrecorded)
     EXPECT_EQ(host.practiceFinished, 1);
     EXPECT_EQ(host.waitScreens, 1);
     EXPECT_TRUE(run.view().noticeTimeUp);
-    EXPECT_EQ(host.recorded, 0);
+    EXPECT_TRUE(host.recorded.isEmpty());
     EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
 }
 
@@ -202,7 +176,7 @@ TEST_F(PracticeTest, EndingThePracticeStopsEverything)
     run.markMemorised();
     run.chooseDisplayOrder(2);
     EXPECT_EQ(run.nextPracticeStep(), DrillRun::PracticeStep::None);
-    EXPECT_EQ(host.recorded, 0);
+    EXPECT_TRUE(host.recorded.isEmpty());
 }
 
 TEST_F(PracticeTest, AGroupLargerThanAHundredQuestionsCanBeMarked)

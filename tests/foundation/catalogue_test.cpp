@@ -1,4 +1,4 @@
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ namespace {
 
 TEST(Catalogue, LevelsKeepTheInvariantsTheDrillReliesOn)
 {
-    AppState state;
+    Installation state;
     catalogue::fillLevels(state);
     ASSERT_EQ(state.levelCount, 18);
     EXPECT_EQ(state.finalLevel, 18);
@@ -25,9 +25,9 @@ TEST(Catalogue, LevelsKeepTheInvariantsTheDrillReliesOn)
     EXPECT_TRUE(state.levelName[19].isEmpty());
 }
 
-TEST(Catalogue, ConfirmingASecondPupilLeavesEighteenLevels)
+TEST(Catalogue, FillingTheLevelsAgainLeavesEighteen)
 {
-    AppState state;
+    Installation state;
     catalogue::start(state);
     catalogue::fillLevels(state);
     catalogue::fillLevels(state);
@@ -35,6 +35,24 @@ TEST(Catalogue, ConfirmingASecondPupilLeavesEighteenLevels)
     EXPECT_EQ(state.levelName[18], QStringLiteral("文化３"));
     EXPECT_TRUE(state.levelName[19].isEmpty());
     EXPECT_EQ(state.productTitle.size(), 6);
+}
+
+TEST(Catalogue, PracticeLevelsGetSixHundredSecondsAndTestsKeepTheirTimes)
+{
+    Installation state;
+    catalogue::fillLevels(state);
+    for (LevelTiming &t : state.timingTable) {
+        t.passTime = 100;
+        t.limitTime = 300;
+    }
+    catalogue::applyPracticeTimes(state);
+    for (int level = 1; level <= 18; ++level) {
+        const LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
+        const bool practice = level % 2 == 1;
+        EXPECT_EQ(t.passTime, practice ? 600 : 100) << level;
+        EXPECT_EQ(t.limitTime, practice ? 600 : 300) << level;
+    }
+    EXPECT_EQ(state.timingTable[19].passTime, 100);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "appstate.h"
+#include "installation.h"
 #include "datafileerror.h"
 #include "folderscheme.h"
 #include "schoolyear.h"
@@ -71,7 +71,7 @@ TEST(Startup, ReadsAValidModeOneInstallation)
 {
     TempInstall install;
     install.writeValidMode1();
-    AppState state;
+    Installation state;
     runStartup(state, install.programFolder());
     EXPECT_EQ(state.folderMode, 1);
     EXPECT_EQ(state.homeUse, 1);
@@ -81,7 +81,12 @@ TEST(Startup, ReadsAValidModeOneInstallation)
     EXPECT_EQ(state.siteName, QStringLiteral("みどり小学校"));
     EXPECT_EQ(state.productTitle, QStringLiteral("Tavrel"));
     EXPECT_EQ(state.printEnabled, 1);
-    EXPECT_EQ(state.timingTable[1].passTime, 101);
+    EXPECT_EQ(state.timingTable[2].passTime, 102);
+    // Practice levels run on the practice time whatever the table says.
+    EXPECT_EQ(state.timingTable[1].passTime, 600);
+    EXPECT_EQ(state.timingTable[1].limitTime, 600);
+    EXPECT_EQ(state.levelCount, 18);
+    EXPECT_EQ(state.levelName[18], QStringLiteral("文化３"));
     EXPECT_EQ(state.timingTable[18].limitTime, 218);
     EXPECT_EQ(state.timingTable[18].requiredCount, 3);
     EXPECT_FLOAT_EQ(state.timingTable[18].levelWeight, 1.5F);
@@ -97,7 +102,7 @@ TEST(Startup, ModeZeroReadsCommonDataAndSoundsBesideTheProgramFolder)
     install.writeText(QStringLiteral("共通データ.txt"), QStringLiteral("4,\"学校\",0,0,0,0,0,0,0,0"));
     install.writeText(QStringLiteral("drill2/タイム回数データ.txt"), TempInstall::validTimingTable());
     install.writeText(QStringLiteral("音フォルダ/新音ファイル.txt"), TempInstall::validSoundTable());
-    AppState state;
+    Installation state;
     runStartup(state, install.programFolder());
     EXPECT_EQ(state.folderMode, 0);
     EXPECT_EQ(state.siteName, QStringLiteral("学校"));
@@ -127,7 +132,7 @@ TEST_P(StartupRejects, NamesTheFileAndWritesNothing)
         install.writeText(c.relativePath, c.content);
     const QStringList before = install.listing();
 
-    AppState state;
+    Installation state;
     try {
         runStartup(state, install.programFolder());
         FAIL() << "start-up accepted a bad " << c.relativePath.toStdString();
@@ -176,7 +181,7 @@ TEST(Startup, ThirtySixRecordsAreAllowed)
     install.writeValidMode1();
     install.writeText(kTiming, TempInstall::validTimingTable()
                                    + QStringLiteral("1,2,3,4,5,6,7,8,9,0,0,0\r\n").repeated(17));
-    AppState state;
+    Installation state;
     runStartup(state, install.programFolder());
     EXPECT_EQ(state.timingTable[35].passTime, 1);
 }

@@ -26,13 +26,13 @@ class TargetLineTest : public testing::TestWithParam<TargetCase>
 TEST_P(TargetLineTest, FollowsTheLevelsScoringAndRequirements)
 {
     const TargetCase &c = GetParam();
-    AppState s = state();
+    Installation s = state();
     s.levelTimed[2] = c.timed;
     s.timingTable[2].passTime = c.passTime;
     s.timingTable[2].requiredPoints = c.requiredPoints;
     s.timingTable[2].requiredCount = c.requiredCount;
     s.timingTable[2].levelWeight = c.weight;
-    EXPECT_EQ(levelColumnTexts(s, RunStats(), 2).targetLine, QString::fromUtf8(c.target));
+    EXPECT_EQ(levelColumnTexts(s, RunStats(), kYamada, 2).targetLine, QString::fromUtf8(c.target));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TargetLineTest,
@@ -56,7 +56,7 @@ TEST(PlainNumber, IsTheShortestPlainDecimalForm)
 class ColumnsTest : public testing::Test
 {
 protected:
-    AppState m_state = state();
+    Installation m_state = state();
 };
 
 TEST_F(ColumnsTest, ATestColumnShowsTodayAllTimeRecentAndTarget)
@@ -81,17 +81,17 @@ TEST_F(ColumnsTest, ATestColumnShowsTodayAllTimeRecentAndTarget)
     expected.allCounts = QStringLiteral("4回/111点");
     expected.recentLine = QStringLiteral("最近7日=3回 / 29点");
     expected.targetLine = QStringLiteral("目標=100秒 3回/100点(×1.5)");
-    EXPECT_EQ(levelColumnTexts(m_state, st, 4), expected);
+    EXPECT_EQ(levelColumnTexts(m_state, st, kYamada, 4), expected);
 }
 
 TEST_F(ColumnsTest, APupilWithoutRunsSeesDashes)
 {
     const auto log = logStats(m_state, {{1, QTime(9, 0), kYamada, 6, 95}, {0, QTime(9, 0), kSato, 8, 95}});
     const RunStats &st = log->stats;
-    const LevelColumnTexts six = levelColumnTexts(m_state, st, 6);
+    const LevelColumnTexts six = levelColumnTexts(m_state, st, kYamada, 6);
     EXPECT_EQ(six.todayCounts, QStringLiteral("-----"));
     EXPECT_EQ(six.allCounts, QStringLiteral("1回/7点"));
-    const LevelColumnTexts eight = levelColumnTexts(m_state, st, 8);
+    const LevelColumnTexts eight = levelColumnTexts(m_state, st, kYamada, 8);
     EXPECT_EQ(eight.todayCounts, QStringLiteral("-----"));
     EXPECT_EQ(eight.allCounts, QStringLiteral("------"));
     EXPECT_EQ(eight.recentLine, QStringLiteral("最近7日=0回 / 0点"));
@@ -107,18 +107,18 @@ TEST_F(ColumnsTest, APracticeColumnShowsOnlyNumberCaptionAndStart)
     expected.number = QStringLiteral("3");
     expected.caption = QStringLiteral("政治２練習");
     expected.startCaption = QStringLiteral("ｽﾀｰﾄ(&3)");
-    EXPECT_EQ(levelColumnTexts(m_state, st, 3), expected);
+    EXPECT_EQ(levelColumnTexts(m_state, st, kYamada, 3), expected);
 }
 
 TEST_F(ColumnsTest, ALevelNotScoredByTimeHasNoRecentLine)
 {
     m_state.levelTimed[2] = 0;
-    EXPECT_TRUE(levelColumnTexts(m_state, RunStats(), 2).recentLine.isEmpty());
+    EXPECT_TRUE(levelColumnTexts(m_state, RunStats(), kYamada, 2).recentLine.isEmpty());
 }
 
 TEST_F(ColumnsTest, ColumnsCoverLevelsOneToLevelCount)
 {
-    const std::vector<LevelColumnTexts> columns = levelColumns(m_state, RunStats());
+    const std::vector<LevelColumnTexts> columns = levelColumns(m_state, RunStats(), kYamada);
     ASSERT_EQ(columns.size(), 18U);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         EXPECT_EQ(columns[i].level, static_cast<int>(i) + 1);
@@ -126,19 +126,7 @@ TEST_F(ColumnsTest, ColumnsCoverLevelsOneToLevelCount)
     }
     EXPECT_EQ(columns[17].startCaption, QStringLiteral("ｽﾀｰﾄ(&18)"));
     m_state.levelCount = 0;
-    EXPECT_TRUE(levelColumns(m_state, RunStats()).empty());
-}
-
-TEST_F(ColumnsTest, PracticeLevelsGetSixHundredSecondsAndTestsKeepTheirTimes)
-{
-    setPracticeTimes(m_state);
-    for (int level = 1; level <= 18; ++level) {
-        const LevelTiming &t = m_state.timingTable[static_cast<std::size_t>(level)];
-        const bool practice = level % 2 == 1;
-        EXPECT_EQ(t.passTime, practice ? 600 : 100) << level;
-        EXPECT_EQ(t.limitTime, practice ? 600 : 300) << level;
-    }
-    EXPECT_EQ(m_state.timingTable[19].passTime, 100);
+    EXPECT_TRUE(levelColumns(m_state, RunStats(), kYamada).empty());
 }
 
 TEST_F(ColumnsTest, TodaysTotalCountsAttemptsOfEveryLevelToday)
@@ -170,14 +158,14 @@ class FinalClearedTest : public testing::TestWithParam<FinalCase>
 TEST_P(FinalClearedTest, NeedsBothRecentAttemptsAndRecentPoints)
 {
     const FinalCase &c = GetParam();
-    AppState s = state();
+    Installation s = state();
     s.timingTable[18].requiredCount = c.requiredCount;
     s.timingTable[18].requiredPoints = c.requiredPoints;
     std::vector<LoggedRun> runs;
     for (int i = 0; i < c.attempts; ++i)
         runs.push_back({i, QTime(9, 0), kYamada, 18, 0});
     runs.push_back({8, QTime(9, 0), kYamada, 18, 0}); // outside the 7-day window
-    EXPECT_EQ(finalCleared(s, logStats(s, runs)->stats), c.cleared);
+    EXPECT_EQ(finalCleared(s, logStats(s, runs)->stats, kYamada), c.cleared);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FinalClearedTest,
@@ -190,31 +178,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, FinalClearedTest,
 
 TEST(FinalCleared, AFinalLevelOutsideTheTablesIsNeverCleared)
 {
-    AppState s = state();
+    Installation s = state();
     s.timingTable[0].requiredCount = 0;
     s.timingTable[0].requiredPoints = 0;
     s.finalLevel = 0;
-    EXPECT_FALSE(finalCleared(s, RunStats()));
+    EXPECT_FALSE(finalCleared(s, RunStats(), kYamada));
     s.finalLevel = 36;
-    EXPECT_FALSE(finalCleared(s, RunStats()));
+    EXPECT_FALSE(finalCleared(s, RunStats(), kYamada));
 }
 
 TEST(LevelScreenHeader, ShowsTitlePupilMinutesAndTodaysTotal)
 {
-    AppState s = state();
+    Installation s = state();
+    PupilSession pupil = session();
     s.productTitle = QStringLiteral("日本の歴史人物ドリル");
-    s.startClock = 9 * 3600;
+    pupil.startClock = 9 * 3600;
     LevelScreenHeader expected;
     expected.title = s.productTitle;
     expected.titlePointSize = 20;
     expected.pupilLine = QStringLiteral("小６ 山田太郎");
     expected.minutesText = QStringLiteral("起動後12分");
     expected.todayTotalText = QStringLiteral("本日総回数＝5回");
-    EXPECT_EQ(levelScreenHeader(s, QStringLiteral("小６"), 5, 9 * 3600 + 12 * 60 + 59.5), expected);
+    EXPECT_EQ(levelScreenHeader(s, pupil, QStringLiteral("小６"), 5, 9 * 3600 + 12 * 60 + 59.5), expected);
 
     s.productTitle = QStringLiteral("歴史人物ドリル集");
-    s.pupilName = QStringLiteral("佐藤先生            ");
-    const LevelScreenHeader teacher = levelScreenHeader(s, QString(), 0, 9 * 3600);
+    pupil.pupilName = QStringLiteral("佐藤先生            ");
+    const LevelScreenHeader teacher = levelScreenHeader(s, pupil, QString(), 0, 9 * 3600);
     EXPECT_EQ(teacher.titlePointSize, 24);
     EXPECT_TRUE(teacher.reportPrintShown);
     EXPECT_EQ(teacher.pupilLine, QStringLiteral(" 佐藤先生"));

@@ -2,13 +2,15 @@
 
 // A small school for the level-screen tests: 18 catalogue levels with one timing, five pupils,
 // and run logs built in memory. "Now" is 2024-03-08 15:00; the school year is 2023.
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "listsources.h"
 #include "oadate.h"
 #include "pupildirectory.h"
+#include "pupilsession.h"
 #include "runlogrecord.h"
 #include "runstats.h"
+#include "testinstallation.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -53,16 +55,15 @@ inline QByteArray runLog(const std::vector<LoggedRun> &runs)
 }
 
 // Every level: pass 100 s, limit 300 s, 3 runs and 100 points within 7 days, weight 1.5.
-inline AppState state()
+inline Installation state()
 {
-    AppState s;
-    catalogue::fillLevels(s);
-    s.levelCount = catalogue::kLevelCount;
-    s.finalLevel = catalogue::kFinalLevel;
+    Installation s = catalogueInstallation(100, 300);
     for (int level = 1; level < kLevelSlots; ++level) {
         LevelTiming &t = s.timingTable[static_cast<std::size_t>(level)];
-        t.passTime = 100;
-        t.limitTime = 300;
+        if (level > catalogue::kLevelCount) {
+            t.passTime = 100;
+            t.limitTime = 300;
+        }
         t.requiredPoints = 100;
         t.requiredCount = 3;
         t.levelWeight = 1.5F;
@@ -70,9 +71,16 @@ inline AppState state()
         t.window2Days = 30;
         s.levelTimed[static_cast<std::size_t>(level)] = 1;
     }
-    s.pupilNo = kYamada;
-    s.pupilName = QStringLiteral("山田太郎            ");
     return s;
+}
+
+// Yamada at the keyboard.
+inline PupilSession session()
+{
+    PupilSession p;
+    p.pupilNo = kYamada;
+    p.pupilName = QStringLiteral("山田太郎            ");
+    return p;
 }
 
 inline PupilDirectory pupils()
@@ -95,7 +103,7 @@ struct LogStats
     RunStats stats;
 };
 
-inline std::unique_ptr<LogStats> logStats(const AppState &s, const std::vector<LoggedRun> &runs)
+inline std::unique_ptr<LogStats> logStats(const Installation &s, const std::vector<LoggedRun> &runs)
 {
     auto result = std::make_unique<LogStats>();
     result->log = runLog(runs);

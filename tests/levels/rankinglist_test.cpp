@@ -27,11 +27,11 @@ class RankingListTest : public testing::Test
 protected:
     ResultList ranking(const QString &filter, DisplayMode mode, PointsRanking ranking, int level = 2)
     {
-        const ListSources sources{m_state, m_log->stats, m_pupils, filter, now()};
+        const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, filter, now()};
         return rankingList(sources, level, mode, ranking);
     }
 
-    AppState m_state = state();
+    Installation m_state = state();
     PupilDirectory m_pupils = pupils();
     std::unique_ptr<LogStats> m_log = logStats(m_state, levelTwoRuns());
 };
@@ -165,7 +165,7 @@ class ResultViewTest : public RankingListTest, public testing::WithParamInterfac
 TEST_P(ResultViewTest, SetsTheHeadingAndFillsTheLevelsOfTheView)
 {
     const ViewCase &c = GetParam();
-    const ListSources sources{m_state, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
+    const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
     const ResultListsView view = buildResultLists(sources, c.mode, c.choice);
     EXPECT_EQ(view.heading, QString::fromUtf8(c.heading));
     EXPECT_TRUE(view.lists[0].lines.isEmpty());
@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RankingListTest, TodaysPointsViewUsesTheTodayRanking)
 {
-    const ListSources sources{m_state, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
+    const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
     const ResultListsView view = buildResultLists(sources, DisplayMode::Points, ListChoice::Second);
     EXPECT_EQ(view.lists[2].lines, rankingList(sources, 2, DisplayMode::Points, PointsRanking::Today).lines);
     EXPECT_TRUE(view.lists[4].lines.isEmpty());

@@ -13,11 +13,11 @@ class RunListsTest : public testing::Test
 protected:
     ListSources sources(const QString &filter = QStringLiteral("全学年")) const
     {
-        return ListSources{m_state, m_log->stats, m_pupils, filter, now()};
+        return ListSources{m_state, kYamada, m_log->stats, m_pupils, filter, now()};
     }
     void useRuns(const std::vector<LoggedRun> &runs) { m_log = logStats(m_state, runs); }
 
-    AppState m_state = state();
+    Installation m_state = state();
     PupilDirectory m_pupils = pupils();
     std::unique_ptr<LogStats> m_log = logStats(m_state, {});
 };

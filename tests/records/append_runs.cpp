@@ -5,7 +5,7 @@
 //
 // INSTALL is an installation's program folder. Several copies run at once in the concurrency
 // test. A wait for a locked log is a short sleep here instead of the program's one second.
-#include "appstate.h"
+#include "installation.h"
 #include "clock.h"
 #include "datafileerror.h"
 #include "recordcallbacks.h"
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    AppState state;
+    Installation state;
     try {
         runStartup(state, args[1]);
     } catch (const DataFileError &e) {

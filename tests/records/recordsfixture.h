@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appstate.h"
+#include "installation.h"
 #include "recordcallbacks.h"
 #include "runlogrecord.h"
 
@@ -62,7 +62,7 @@ public:
         write(runLog(), bytes);
     }
 
-    AppState state;
+    Installation state;
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,8 @@
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "fakes.h"
+#include "pupilsession.h"
+#include "testinstallation.h"
 #include "resultscreen.h"
 #include "oadate.h"
 #include "runlogrecord.h"
@@ -30,7 +32,7 @@ public:
     void goToLevels() override { ++toLevels; }
     void runAgain() override { ++again; }
 
-    AppState *state = nullptr;
+    Installation *state = nullptr;
     RunStats *stats = nullptr;
     QByteArray log;
     QDateTime now;
@@ -47,12 +49,8 @@ class ResultScreenTest : public ::testing::Test
 protected:
     ResultScreenTest()
     {
-        catalogue::start(state);
-        catalogue::fillLevels(state);
         for (int level = 1; level <= 18; ++level) {
             LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
-            t.passTime = 100;
-            t.limitTime = 200;
             t.levelWeight = 1.5F;
             t.requiredPoints = 30;
             t.requiredCount = 3;
@@ -61,9 +59,9 @@ protected:
             t.window2Count = 5;
             t.window2Points = 0;
         }
-        state.pupilNo = 3;
-        state.pupilName = QStringLiteral("  佐藤一郎 ");
-        state.runLevel = 4;
+        session.pupilNo = 3;
+        session.pupilName = QStringLiteral("  佐藤一郎 ");
+        session.runLevel = 4;
         host.state = &state;
         host.stats = &stats;
         host.now = QDateTime(QDate(2026, 12, 9), QTime(15, 0));
@@ -80,21 +78,22 @@ protected:
     // Records the run as the end of a run does, then shows the screen.
     ResultScreen &show(int runTime)
     {
-        state.runTime = runTime;
-        state.endFlag = runTime == 99999 ? 1 : 0;
-        addRun(state.runLevel, runTime);
-        screen = std::make_unique<ResultScreen>(state, stats, flags, finalCleared, sounds, host);
+        RunOutcome outcome;
+        outcome.level = session.runLevel;
+        outcome.seconds = runTime;
+        outcome.timedOut = runTime == RunOutcome::kTimedOutSeconds;
+        addRun(outcome.level, runTime);
+        screen = std::make_unique<ResultScreen>(state, session, outcome, stats, flags, sounds, host);
         screen->show();
         screen->activate();
         return *screen;
     }
 
-    QString text(int label) const { return screen->label(label)->text(); }
 
-    AppState state;
+    Installation state = catalogueInstallation(100, 200);
+    PupilSession session;
     RunStats stats;
     RunFlags flags;
-    bool finalCleared = false;
     SoundTable table = [] {
         TempInstall install;
         install.writeText(QStringLiteral("files/新音ファイル.txt"),
@@ -111,14 +110,14 @@ protected:
 TEST_F(ResultScreenTest, ATimeOutShowsNoRecordNoPointsAndNoSound)
 {
     show(99999);
-    EXPECT_EQ(text(18), QStringLiteral("記録なし"));
-    EXPECT_EQ(text(19), QStringLiteral("獲得ポイント：0点×1.5→0点"));
-    EXPECT_TRUE(screen->label(20)->isVisible());
-    EXPECT_EQ(text(20), QStringLiteral("時間切れ"));
+    EXPECT_EQ(screen->resultLine()->text(), QStringLiteral("記録なし"));
+    EXPECT_EQ(screen->pointsLine()->text(), QStringLiteral("獲得ポイント：0点×1.5→0点"));
+    EXPECT_TRUE(screen->recordLine()->isVisible());
+    EXPECT_EQ(screen->recordLine()->text(), QStringLiteral("時間切れ"));
     EXPECT_TRUE(player.played.isEmpty());
-    EXPECT_EQ(text(17), QStringLiteral("佐藤一郎"));
-    EXPECT_EQ(text(15), QStringLiteral("Tavrel"));
-    EXPECT_EQ(text(16), QStringLiteral("政治２"));
+    EXPECT_EQ(screen->nameLine()->text(), QStringLiteral("佐藤一郎"));
+    EXPECT_EQ(screen->titleLine()->text(), QStringLiteral("Tavrel"));
+    EXPECT_EQ(screen->levelLine()->text(), QStringLiteral("政治２"));
     EXPECT_EQ(host.waitClosed, 1);
 }
 
@@ -140,9 +139,9 @@ TEST_P(ResultMessages, AnnounceRecordsWithTheirSounds)
     flags.newBest = c.newBest;
     flags.newLevelBest = c.newLevelBest;
     show(c.runTime);
-    EXPECT_EQ(screen->label(20)->isVisible(), !c.message.isEmpty());
+    EXPECT_EQ(screen->recordLine()->isVisible(), !c.message.isEmpty());
     if (!c.message.isEmpty()) {
-        EXPECT_EQ(text(20), c.message);
+        EXPECT_EQ(screen->recordLine()->text(), c.message);
     }
     EXPECT_EQ(player.played, c.sounds);
     EXPECT_FALSE(flags.newBest);
@@ -170,8 +169,8 @@ class ResultPoints : public ResultScreenTest, public ::testing::WithParamInterfa
 TEST_P(ResultPoints, ScoreTheWholeTime)
 {
     show(GetParam().runTime);
-    EXPECT_EQ(text(18), GetParam().resultLine);
-    EXPECT_EQ(text(19), GetParam().pointsLine);
+    EXPECT_EQ(screen->resultLine()->text(), GetParam().resultLine);
+    EXPECT_EQ(screen->pointsLine()->text(), GetParam().pointsLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ResultPoints,
@@ -187,8 +186,8 @@ TEST_F(ResultScreenTest, TodaysCountsIncludeTheRunJustRecorded)
     addRun(8, 140, 1); // yesterday
     addRun(4, 120, 0, 9); // another pupil
     show(110);
-    EXPECT_EQ(text(13), QStringLiteral(" (このレベル　2回目)"));
-    EXPECT_EQ(text(14), QStringLiteral("（3回目)"));
+    EXPECT_EQ(screen->levelAttemptLine()->text(), QStringLiteral(" (このレベル　2回目)"));
+    EXPECT_EQ(screen->todayAttemptLine()->text(), QStringLiteral("（3回目)"));
 }
 
 TEST_F(ResultScreenTest, APupilWhoClearedALevelAndDidEnoughIsSentOn)
@@ -196,10 +195,10 @@ TEST_F(ResultScreenTest, APupilWhoClearedALevelAndDidEnoughIsSentOn)
     for (int i = 0; i < 5; ++i)
         addRun(4, 60);
     show(60);
-    EXPECT_TRUE(screen->label(2)->isVisible());
-    EXPECT_EQ(text(2), QStringLiteral("このレベルクリア"));
+    EXPECT_TRUE(screen->progressionLine()->isVisible());
+    EXPECT_EQ(screen->progressionLine()->text(), QStringLiteral("このレベルクリア"));
     screen->showButtons();
-    EXPECT_EQ(text(2), QStringLiteral("次のレベルへ進みましょう"));
+    EXPECT_EQ(screen->progressionLine()->text(), QStringLiteral("次のレベルへ進みましょう"));
     EXPECT_TRUE(screen->menuButton()->isVisible());
     EXPECT_FALSE(screen->againButton()->isVisible());
 }
@@ -207,7 +206,7 @@ TEST_F(ResultScreenTest, APupilWhoClearedALevelAndDidEnoughIsSentOn)
 TEST_F(ResultScreenTest, ABeginnerMayAlwaysGoAgain)
 {
     show(60);
-    EXPECT_FALSE(screen->label(2)->isVisible());
+    EXPECT_FALSE(screen->progressionLine()->isVisible());
     EXPECT_TRUE(screen->buttonTimerRunning());
     screen->showButtons();
     EXPECT_TRUE(screen->againButton()->isVisible());
@@ -219,7 +218,7 @@ TEST_F(ResultScreenTest, ABeginnerMayAlwaysGoAgain)
 
 TEST_F(ResultScreenTest, ClearingTheFinalLevelPlaysThePassSoundOnlyTheFirstTime)
 {
-    state.runLevel = 18;
+    session.runLevel = 18;
     for (int i = 0; i < 5; ++i)
         addRun(18, 60);
     show(60);
@@ -227,7 +226,7 @@ TEST_F(ResultScreenTest, ClearingTheFinalLevelPlaysThePassSoundOnlyTheFirstTime)
     EXPECT_TRUE(player.played.contains(QStringLiteral("/snd/合格.wav")));
     screen->showButtons();
     EXPECT_FALSE(screen->goalPanel()->isVisible());
-    EXPECT_FALSE(screen->label(2)->isVisible());
+    EXPECT_FALSE(screen->progressionLine()->isVisible());
     EXPECT_TRUE(screen->againButton()->isVisible());
 
     player.played.clear();
@@ -238,12 +237,12 @@ TEST_F(ResultScreenTest, ClearingTheFinalLevelPlaysThePassSoundOnlyTheFirstTime)
 
 TEST_F(ResultScreenTest, ACountOf9999AnywhereHidesTheGoalPanel)
 {
-    state.runLevel = 18;
+    session.runLevel = 18;
     state.timingTable[3].requiredCount = 9999;
     for (int i = 0; i < 3; ++i)
         addRun(18, 60);
     show(60);
-    EXPECT_TRUE(screen->label(2)->isVisible());
+    EXPECT_TRUE(screen->progressionLine()->isVisible());
     EXPECT_FALSE(screen->goalPanel()->isVisible());
 }
 

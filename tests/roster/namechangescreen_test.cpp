@@ -1,4 +1,4 @@
-#include "appstate.h"
+#include "installation.h"
 #include "fakes.h"
 #include "folderscheme.h"
 #include "namechangescreen.h"
@@ -38,7 +38,7 @@ TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
 {
     TempInstall install;
     install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
-    AppState state;
+    Installation state;
     state.folders = folderscheme::compute(install.programFolder(), 1);
     FakeStartHost host;
     FakeMessagePresenter messages;

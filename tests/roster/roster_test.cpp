@@ -1,3 +1,4 @@
+#include "pupilsession.h"
 #include "roster.h"
 
 #include "rosterfile.h"
@@ -196,28 +197,30 @@ TEST_F(RosterTest, ClickingChoosesAndConfirmingFixesThePupil)
     EXPECT_EQ(roster.doubleClick(1), (NameChoice{QStringLiteral("小4 長谷川香奈子"), 12}));
     EXPECT_EQ(roster.doubleClick(9), NameChoice::none());
 
-    AppState &state = fx.state;
-    EXPECT_TRUE(roster.confirm(roster.click(2), state, QTime(9, 30, 15, 600)));
-    EXPECT_EQ(state.pupilNo, 30);
-    EXPECT_EQ(state.pupilName, QStringLiteral("勅使河原由紀子様            "));
-    EXPECT_EQ(state.startClock, 9 * 3600 + 30 * 60 + 16);
+    PupilSession session;
+    EXPECT_TRUE(roster.confirm(roster.click(2), session, QTime(9, 30, 15, 600)));
+    EXPECT_EQ(session.pupilNo, 30);
+    EXPECT_EQ(session.pupilName, QStringLiteral("勅使河原由紀子様            "));
+    EXPECT_EQ(session.startClock, 9 * 3600 + 30 * 60 + 16);
+    EXPECT_EQ(session.pupilGrade, QStringLiteral("小６"));
     EXPECT_EQ(roster.pupilGrade(), QStringLiteral("小６"));
 }
 
 TEST_F(RosterTest, ConfirmingWithoutAChosenPupilChangesNothing)
 {
     build({RosterFixture::line(12, 2016, QStringLiteral("一"))});
-    fx.state.pupilNo = 4;
-    fx.state.pupilName = QStringLiteral("前の人");
-    fx.state.startClock = 100;
+    PupilSession session;
+    session.pupilNo = 4;
+    session.pupilName = QStringLiteral("前の人");
+    session.startClock = 100;
     const NameChoice refused[] = {NameChoice::none(), NameChoice{QString(), 12}, NameChoice{QStringLiteral("小4 一"), 0},
                                   NameChoice{QStringLiteral("小4 誰"), 13}, NameChoice{QStringLiteral("小4 誰"), 6000}};
     for (const NameChoice &choice : refused) {
         SCOPED_TRACE(choice.caption.toStdString() + " " + std::to_string(choice.pupilNo));
-        EXPECT_FALSE(roster.confirm(choice, fx.state, QTime(10, 0)));
-        EXPECT_EQ(fx.state.pupilNo, 4);
-        EXPECT_EQ(fx.state.pupilName, QStringLiteral("前の人"));
-        EXPECT_EQ(fx.state.startClock, 100);
+        EXPECT_FALSE(roster.confirm(choice, session, QTime(10, 0)));
+        EXPECT_EQ(session.pupilNo, 4);
+        EXPECT_EQ(session.pupilName, QStringLiteral("前の人"));
+        EXPECT_EQ(session.startClock, 100);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appstate.h"
+#include "installation.h"
 #include "oadate.h"
 #include "runlogrecord.h"
 #include "sjis.h"
@@ -79,7 +79,7 @@ public:
             .arg(QString(20, u' '));
     }
 
-    AppState state;
+    Installation state;
 
 private:
     TempInstall m_install;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "clock.h"
 #include "messagepresenter.h"
 #include "randomsource.h"
+#include "services.h"
 #include "soundplayer.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -62,4 +65,15 @@ public:
         shown.append({icon, title, text});
     }
     QList<ShownMessage> shown;
+};
+
+// The services a whole program runs on in a test: a clock that moves only when told to (on a
+// fixed school day), a seeded random source and a player that plays nothing.
+struct FakeServices
+{
+    ManualClock clock{QDateTime(QDate(2026, 12, 9), QTime(10, 0))};
+    SeededRandom random{1};
+    FakeSoundPlayer player;
+
+    Services services() { return Services{clock, random, player}; }
 };

@@ -1,6 +1,6 @@
 #include "recordcommands.h"
 
-#include "appstate.h"
+#include "installation.h"
 #include "catalogue.h"
 #include "clock.h"
 #include "datafileerror.h"
@@ -47,13 +47,13 @@ struct ToolCallbacks
 };
 
 // Starts the installation as the program does. Reports why not on err.
-std::optional<AppState> startInstallation(const QString &command, const QString &programFolder, QTextStream &err)
+std::optional<Installation> startInstallation(const QString &command, const QString &programFolder, QTextStream &err)
 {
     if (!QFileInfo(programFolder).isDir()) {
         err << "tavrel-admin " << command << ": there is no installation at " << programFolder << '\n';
         return std::nullopt;
     }
-    AppState state;
+    Installation state;
     try {
         runStartup(state, QDir(programFolder).absolutePath());
     } catch (const DataFileError &e) {
@@ -63,7 +63,7 @@ std::optional<AppState> startInstallation(const QString &command, const QString 
     return state;
 }
 
-std::optional<RunStats> loadStats(const QString &command, const AppState &state, const QDateTime &now,
+std::optional<RunStats> loadStats(const QString &command, const Installation &state, const QDateTime &now,
                                   QTextStream &err)
 {
     ToolCallbacks tool;
@@ -109,7 +109,7 @@ int runStats(const QStringList &args, QTextStream &out, QTextStream &err)
         now = QDateTime(date, QTime(23, 59, 59));
     }
 
-    const std::optional<AppState> state = startInstallation(QStringLiteral("stats"), positional.first(), err);
+    const std::optional<Installation> state = startInstallation(QStringLiteral("stats"), positional.first(), err);
     if (!state)
         return 1;
     const std::optional<RunStats> stats = loadStats(QStringLiteral("stats"), *state, now, err);
@@ -158,7 +158,7 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
         return usageError(kExportUsage, QStringLiteral("tavrel-admin export: give the installation folder and the CSV file"),
                           err);
 
-    const std::optional<AppState> state = startInstallation(QStringLiteral("export"), args[0], err);
+    const std::optional<Installation> state = startInstallation(QStringLiteral("export"), args[0], err);
     if (!state)
         return 1;
     // The figures are not needed, only the rows; "now" does not change them.

@@ -38,10 +38,10 @@ struct Folders
     QString soundFolder;   // 新音ファイル.txt and the .wav files
 };
 
-// The process-wide state every screen works on. It is filled by start-up before the first
-// screen is shown; folders, settings, catalogue and timing table never change afterwards.
-// The statistics, roster tables and print hand-over live with the parts that own them.
-struct AppState
+// An installation as start-up finds it: its folders, the site, the catalogue of levels, the
+// timing table and the sounds. Start-up fills it once; afterwards every part of the program reads
+// it through a const reference, so nothing can change it behind another screen's back.
+struct Installation
 {
     Folders folders;
 
@@ -65,30 +65,8 @@ struct AppState
     std::array<QString, kLevelSlots> levelName{};
     std::array<std::int16_t, kLevelSlots> levelTimed{};
 
+    // Practice levels carry the practice time in place of the file's pass and limit times.
     std::array<LevelTiming, kLevelSlots> timingTable{};
 
     SoundTable soundTable;
-
-    // The pupil using the program.
-    std::int16_t pupilNo = 0;
-    QString pupilName;
-    std::int32_t startClock = 0; // seconds since midnight when the pupil was confirmed
-    QString pupilGrade;          // full-width grade label of the pupil, such as "小６"
-
-    // Level selection
-    int finalCleared = 0;        // 1 when the pupil has cleared the final level
-    int todayTotalAttempts = 0;  // the pupil's runs today over all levels
-    int firstVisibleLevel = 0;   // level in the leftmost column; kept between visits
-    QString gradeFilterText;     // grade filter of the result lists
-
-    // The run about to start or in progress.
-    std::int16_t runLevel = 0;
-    double runStart = 0.0;
-    std::int32_t rawTime = 0;
-    std::int32_t runTime = 0;
-    std::int16_t endFlag = 0;
-    std::int16_t recordingDone = 0;
-    std::int16_t answerVerdict = 0;
-    std::int32_t barSeconds = 0;
-    double barScale = 0.0;
 };
