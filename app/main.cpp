@@ -3,6 +3,7 @@
 #include "program.h"
 #include "randomsource.h"
 #include "sdlwavplayer.h"
+#include "programarguments.h"
 
 #include <QApplication>
 
@@ -13,7 +14,13 @@ int main(int argc, char *argv[])
     SeededRandom random;
     SdlWavPlayer player;
     BoxMessagePresenter messages;
-    Program program(QCoreApplication::applicationDirPath(), Services{clock, random, player}, messages);
+    const ProgramArguments arguments =
+        ProgramArguments::parse(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    if (!arguments.problem.isEmpty()) {
+        messages.show(MessagePresenter::Icon::Critical, QStringLiteral("Tavrel"), arguments.problem);
+        return 2;
+    }
+    Program program(arguments.programFolder, Services{clock, random, player}, messages);
     if (const int status = program.start(); status != 0)
         return status;
     return QApplication::exec();

@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

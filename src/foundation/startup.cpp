@@ -10,10 +10,13 @@
 #include "timingtable.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 void runStartup(Installation &state, const QString &programFolder)
 {
     state.screenBackColour = QColor(0, 128, 128);
+    if (!QFileInfo(programFolder).isDir())
+        throw DataFileError(programFolder, 0, QStringLiteral("プログラムフォルダが見つかりません。"));
 
     const QString program = folderscheme::compute(programFolder, 1).appFolder;
     {

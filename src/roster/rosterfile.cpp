@@ -158,6 +158,14 @@ bool RosterFile::replaceEntry(int index, const RosterEntry &entry)
     return true;
 }
 
+void RosterFile::appendEntry(const RosterEntry &entry)
+{
+    const int number = m_lines.empty() ? 1 : m_lines.back().number + 1;
+    RosterEntry added = entry;
+    added.line = number;
+    m_lines.push_back(Line{number, QByteArray(), added, true});
+}
+
 QByteArray RosterFile::encode() const
 {
     QByteArray out;

@@ -50,6 +50,8 @@ public:
     const RosterEntry *entry(int index) const;
     // Replaces that entry; its line is then written from the entry. False when there is none.
     bool replaceEntry(int index, const RosterEntry &entry);
+    // Adds a pupil after the last line, written from the entry.
+    void appendEntry(const RosterEntry &entry);
 
     // The whole file as this system writes it: one line per non-blank line read, each ended by
     // CR LF; edited lines in the writer's format, all others with the bytes they were read with.

@@ -8,9 +8,7 @@
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_LINUX
-#include <sys/resource.h>
-
-#include <csignal>
+#include "filesizelimit.h"
 #endif
 
 namespace {
@@ -178,32 +176,6 @@ TEST(NameChangeTest, AMissingRosterIsNotCreated)
 }
 
 #ifdef Q_OS_LINUX
-// Runs with a file-size limit below the new roster's size, so writing it fails part-way as on a
-// full disk, whatever the user's rights.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 TEST(NameChangeTest, AWriteThatFailsPartWayLeavesTheOldRosterIntact)
 {
     RosterFixture fx;

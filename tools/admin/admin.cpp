@@ -2,7 +2,9 @@
 
 #include "admincommand.h"
 #include "bankcommands.h"
+#include "clock.h"
 #include "recordcommands.h"
+#include "schoolcommands.h"
 
 namespace {
 
@@ -10,6 +12,7 @@ QList<AdminCommand> allCommands()
 {
     QList<AdminCommand> commands = bankCommands();
     commands += recordCommands();
+    commands += schoolCommands(shippedContentFolder(), installedProgramPath(), [] { return SystemClock().now(); });
     return commands;
 }
 

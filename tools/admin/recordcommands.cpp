@@ -9,6 +9,7 @@
 #include "rosternames.h"
 #include "runscore.h"
 #include "runstats.h"
+#include "spreadsheetcsv.h"
 #include "startup.h"
 #include "computestats.h"
 
@@ -135,19 +136,6 @@ int runStats(const QStringList &args, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-// A text cell. Quoted when not empty; a leading character that spreadsheet software would take
-// as the start of a formula is neutralised with an apostrophe.
-QString csvText(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    QString cell = text;
-    if (cell.front() == u'=' || cell.front() == u'+' || cell.front() == u'-' || cell.front() == u'@')
-        cell.prepend(u'\'');
-    cell.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + cell + u'"';
-}
-
 int runExport(const QStringList &args, QTextStream &, QTextStream &err)
 {
     for (const QString &a : args) {
@@ -174,8 +162,8 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
         const QDate date = oadate::toDate(row.date);
         const QTime clock = oadate::toTime(row.clock);
         text += date.toString(QStringLiteral("yyyy-MM-dd")) + u',' + clock.toString(QStringLiteral("HH:mm:ss")) + u','
-                + QString::number(row.pupil) + u',' + csvText(names[static_cast<std::size_t>(row.pupil)]) + u','
-                + QString::number(row.level) + u',' + csvText(catalogue::levelCaption(row.level)) + u','
+                + QString::number(row.pupil) + u',' + spreadsheetcsv::cell(names[static_cast<std::size_t>(row.pupil)]) + u','
+                + QString::number(row.level) + u',' + spreadsheetcsv::cell(catalogue::levelCaption(row.level)) + u','
                 + (row.time == RunStats::kNoTime ? QString() : QString::number(row.time)) + u','
                 + QString::number(score) + u',' + QString::number(RunPoints(score, timing.levelWeight)) + QStringLiteral("\r\n");
     }

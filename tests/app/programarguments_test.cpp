@@ -1,0 +1,55 @@
+#include "fakes.h"
+#include "program.h"
+#include "programarguments.h"
+#include "tempinstall.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ProgramArgumentsTest, TheFolderComesFromTheCallOrTheExecutable)
+{
+    const QString own = QStringLiteral("/opt/school/tavrel");
+    EXPECT_EQ(ProgramArguments::parse({QStringLiteral("tavrel")}, own).programFolder, own);
+    EXPECT_EQ(ProgramArguments::parse({QStringLiteral("tavrel"), QStringLiteral("/srv/school/tavrel")}, own)
+                  .programFolder,
+              QStringLiteral("/srv/school/tavrel"));
+    const ProgramArguments relative =
+        ProgramArguments::parse({QStringLiteral("tavrel"), QStringLiteral("school/tavrel")}, own);
+    EXPECT_EQ(relative.programFolder, QDir::current().absoluteFilePath(QStringLiteral("school/tavrel")));
+    EXPECT_TRUE(relative.problem.isEmpty());
+
+    for (const QStringList &wrong : {QStringList{QStringLiteral("tavrel"), QStringLiteral("a"), QStringLiteral("b")},
+                                     QStringList{QStringLiteral("tavrel"), QStringLiteral("--folder")},
+                                     QStringList{QStringLiteral("tavrel"), QString()}}) {
+        const ProgramArguments parsed = ProgramArguments::parse(wrong, own);
+        EXPECT_TRUE(parsed.programFolder.isEmpty()) << wrong.join(u' ').toStdString();
+        EXPECT_TRUE(parsed.problem.contains(ProgramArguments::usage())) << wrong.join(u' ').toStdString();
+    }
+}
+
+// A folder that is no installation (the system folder an installed program runs from, an empty
+// folder, a mistyped path) is named in the one message shown, and the program ends.
+TEST(ProgramArgumentsTest, AFolderThatIsNoInstallationSaysWhatIsMissing)
+{
+    TempInstall install;
+    const QString missing = install.root() + QStringLiteral("/no-such-folder");
+    const QString empty = install.programFolder();
+    const std::pair<QString, QString> cases[] = {
+        {missing, QDir::toNativeSeparators(missing)},
+        {empty, QStringLiteral("設定.txt")},
+    };
+    for (const auto &[folder, named] : cases) {
+        FakeMessagePresenter messages;
+        Program program(folder, messages);
+        EXPECT_NE(program.start(), 0);
+        ASSERT_EQ(messages.shown.size(), 1);
+        EXPECT_TRUE(messages.shown[0].text.contains(named)) << messages.shown[0].text.toStdString();
+        EXPECT_EQ(program.startScreen(), nullptr);
+    }
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+} // namespace
