@@ -8,6 +8,7 @@
 #include "aboutdialog.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
+#include "printsettingsscreen.h"
 #include "questionbank.h"
 #include "screenshow.h"
 #include "levelscreen.h"
@@ -53,6 +54,7 @@ ScreenFlow::ScreenFlow(AppState &state, MessagePresenter &messages, std::functio
 
 ScreenFlow::~ScreenFlow()
 {
+    delete m_printSettings.data();
     delete m_result.data();
     delete m_drill.data();
     delete m_levels.data();
@@ -139,10 +141,21 @@ void ScreenFlow::nameChangeDone()
     showStartScreen();
 }
 
+PrintSettingsScreen *ScreenFlow::printSettingsScreen() const
+{
+    return m_printSettings.data();
+}
+
 void ScreenFlow::showPrintSelection()
 {
-    m_messages.show(MessagePresenter::Icon::Information, m_state.productTitle,
-                    QStringLiteral("問題用紙の印刷は、このバージョンではまだ使えません。"), m_startScreen.get());
+    // The settings screen stays open beside the start screen until its back button.
+    if (!m_printSettings) {
+        m_printSettings = new PrintSettingsScreen(m_state.folders.appFolder, m_random, m_messages, m_printPlatform);
+        m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showMaximisedScreen(m_printSettings);
+    m_printSettings->raise();
+    m_printSettings->activateWindow();
 }
 
 void ScreenFlow::showHelp()

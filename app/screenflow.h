@@ -16,6 +16,7 @@
 #include "sdlwavplayer.h"
 #include "soundeffects.h"
 #include "starthost.h"
+#include "systemprintplatform.h"
 
 #include <QPointer>
 
@@ -26,9 +27,11 @@ struct AppState;
 class WaitCover;
 class MessagePresenter;
 class StartScreen;
+class PrintSettingsScreen;
 
 // Which screen is in front and how one hands over to the next: the start screen, the name
-// change, the level screen, the drill, the result screen, and the wait cover between them. Owns
+// change, the level screen, the drill, the result screen, the worksheet screens, and the wait
+// cover between them. Owns
 // the program's clock, random source, sound output, roster and run-log figures, and the screens.
 class ScreenFlow : public StartHost, public LevelHost, public DrillHost, public ResultHost
 {
@@ -56,6 +59,7 @@ public:
     DrillScreen *drillScreen() const { return m_drill.data(); }
     ResultScreen *resultScreen() const { return m_result.data(); }
     WaitCover *waitScreen() const { return m_wait.get(); }
+    PrintSettingsScreen *printSettingsScreen() const;
 
     // Shared by the hosts.
     void letEventsRun() override;
@@ -116,4 +120,6 @@ private:
     QPointer<LevelScreen> m_levels;
     QPointer<DrillScreen> m_drill;
     QPointer<ResultScreen> m_result;
+    SystemPrintPlatform m_printPlatform;
+    QPointer<PrintSettingsScreen> m_printSettings;
 };
