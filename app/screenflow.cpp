@@ -9,6 +9,7 @@
 #include "aboutdialog.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
+#include "printsettingsscreen.h"
 #include "questionbank.h"
 #include "randomsource.h"
 #include "screenshow.h"
@@ -56,6 +57,7 @@ ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePr
 
 ScreenFlow::~ScreenFlow()
 {
+    delete m_printSettings.data();
     delete m_result.data();
     delete m_drill.data();
     delete m_levels.data();
@@ -140,10 +142,21 @@ void ScreenFlow::nameChangeDone()
     showStartScreen();
 }
 
+PrintSettingsScreen *ScreenFlow::printSettingsScreen() const
+{
+    return m_printSettings.data();
+}
+
 void ScreenFlow::showPrintSelection()
 {
-    m_messages.show(MessagePresenter::Icon::Information, m_install.productTitle,
-                    QStringLiteral("問題用紙の印刷は、このバージョンではまだ使えません。"), m_startScreen.get());
+    // The settings screen stays open beside the start screen until its back button.
+    if (!m_printSettings) {
+        m_printSettings = new PrintSettingsScreen(m_install.folders.appFolder, m_services.random, m_messages, m_printPlatform);
+        m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showMaximisedScreen(m_printSettings);
+    m_printSettings->raise();
+    m_printSettings->activateWindow();
 }
 
 void ScreenFlow::showHelp()

@@ -16,6 +16,7 @@
 #include "services.h"
 #include "soundeffects.h"
 #include "starthost.h"
+#include "systemprintplatform.h"
 
 #include <QPointer>
 
@@ -26,11 +27,13 @@ struct Installation;
 class WaitCover;
 class MessagePresenter;
 class StartScreen;
+class PrintSettingsScreen;
 
 // Which screen is in front and how one hands over to the next: the start screen, the name
-// change, the level screen, the drill, the result screen, and the wait cover between them. Owns
-// the pupil's session, the roster and run-log figures, and the screens; the installation and the
-// services (clock, random source, sound output) are lent to it by the program.
+// change, the level screen, the drill, the result screen, the worksheet screens, and the wait
+// cover between them. Owns the pupil's session, the roster and run-log figures, and the screens;
+// the installation and the services (clock, random source, sound output) are lent to it by the
+// program.
 class ScreenFlow : public StartHost, public LevelHost, public DrillHost, public ResultHost
 {
 public:
@@ -59,6 +62,7 @@ public:
     DrillScreen *drillScreen() const { return m_drill.data(); }
     ResultScreen *resultScreen() const { return m_result.data(); }
     WaitCover *waitScreen() const { return m_wait.get(); }
+    PrintSettingsScreen *printSettingsScreen() const;
 
     // Shared by the hosts.
     void letEventsRun() override;
@@ -118,4 +122,6 @@ private:
     QPointer<LevelScreen> m_levels;
     QPointer<DrillScreen> m_drill;
     QPointer<ResultScreen> m_result;
+    SystemPrintPlatform m_printPlatform;
+    QPointer<PrintSettingsScreen> m_printSettings;
 };

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "recordcommands.h"
 #include "schoolcommands.h"
+#include "worksheetcommand.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ QList<AdminCommand> allCommands()
     QList<AdminCommand> commands = bankCommands();
     commands += recordCommands();
     commands += schoolCommands(shippedContentFolder(), installedProgramPath(), [] { return SystemClock().now(); });
+    commands += worksheetCommands();
     return commands;
 }
 

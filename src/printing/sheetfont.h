@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+// The face every sheet is measured and drawn with: the installed Japanese Gothic (Noto Sans CJK
+// JP where present), so that measuring and drawing agree and no Japanese character falls back to
+// another face. Sizes are given in the painter's own units, which on every sheet surface are
+// twips; hinting is off so that advances scale exactly with the size.
+namespace sheetfont {
+
+QString family();
+
+// A font whose em is `twips` units high in a painter that draws in twips.
+QFont inTwips(double twips);
+
+} // namespace sheetfont

@@ -1,0 +1,90 @@
+#include "sheetoutput.h"
+
+#include "pagecanvas.h"
+#include "printhandover.h"
+#include "questionsheet.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace sheetoutput {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kPdfResolution = 1200;
+} // namespace
+
+QImage preview(const PrintHandover &handover, double pixelsPerTwip)
+{
+    const PageMapping mapping(OutputMode::Preview);
+    const QSizeF box = mapping.previewBox() * pixelsPerTwip;
+    QImage image(QSize(static_cast<int>(std::ceil(box.width())), static_cast<int>(std::ceil(box.height()))),
+                 QImage::Format_RGB32);
+    // 1440 twips per inch: the image's resolution matches the scale it is drawn at.
+    const int dotsPerMeter = qRound(pixelsPerTwip * kTwipsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    {
+        PageCanvas canvas(painter, mapping, pixelsPerTwip);
+        questionsheet::draw(canvas, handover);
+    }
+    painter.end();
+    return image;
+}
+
+QString print(const PrintHandover &handover, QPrinter &printer)
+{
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setCopyCount(handover.printJobValue);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("プリンタ「%1」に印刷できませんでした。").arg(printer.printerName());
+    painter.setRenderHint(QPainter::Antialiasing);
+    {
+        PageCanvas canvas(painter, PageMapping(OutputMode::Printer), printer.resolution() / kTwipsPerInch);
+        questionsheet::draw(canvas, handover);
+    }
+    if (!painter.end())
+        return QStringLiteral("プリンタ「%1」への印刷が終わりませんでした。").arg(printer.printerName());
+    return {};
+}
+
+QString writePdf(const PrintHandover &handover, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 に書き込めません: %2").arg(path, file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(QStringLiteral("問題用紙"));
+        writer.setCreator(QStringLiteral("Tavrel"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return QStringLiteral("%1 に書き込めません。").arg(path);
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        {
+            PageCanvas canvas(painter, PageMapping(OutputMode::Printer), kPdfResolution / kTwipsPerInch);
+            questionsheet::draw(canvas, handover);
+        }
+        painter.end();
+    }
+    if (!file.commit())
+        return QStringLiteral("%1 に書き込めません: %2").arg(path, file.errorString());
+    return {};
+}
+
+} // namespace sheetoutput
