@@ -9,6 +9,8 @@
 #include "levelhost.h"
 #include "levelkeys.h"
 #include "levelscroll.h"
+#include "personaltimes.h"
+#include "pupilreportpanel.h"
 #include "resultlists.h"
 #include "runstats.h"
 #include "twiplayout.h"
@@ -87,6 +89,9 @@ LevelScreen::LevelScreen(AppState &state, const RunStats &stats, LevelHost &host
     m_layout->place(m_progressBar2, QRect(3600, 2700, 8160, 300));
     m_picture6->hide();
 
+    m_reportPanel = new PupilReportPanel([this] { return listSources(); }, m_printDialogs, m_layout->canvas());
+    m_layout->place(m_reportPanel, QRect(QPoint(120, 1740), PupilReportPanel::kDesignTwips));
+
     m_picture2 = new QWidget(m_layout->canvas());
     m_picture2->setAutoFillBackground(true);
     QPalette coverPalette = m_picture2->palette();
@@ -141,12 +146,13 @@ void LevelScreen::buildHeader()
     };
     optionStrip(QRect(11100, 120, 4110, 450), m_option2,
                 {QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"), QStringLiteral("個人ﾀｲﾑ")});
-    // Personal times are not offered on this screen.
-    m_option2->button(3)->setEnabled(false);
     m_picture1 = optionStrip(QRect(11100, 630, 4110, 450), m_option1,
                              {QStringLiteral("BEST表示"), QStringLiteral("本日のみ"), QStringLiteral("すべて")});
     connect(m_option2, &QButtonGroup::idClicked, this, [this](int id) {
-        chooseDisplayMode(id == 1 ? DisplayMode::Time : DisplayMode::Points);
+        if (id == 3)
+            showPersonalTimes();
+        else
+            chooseDisplayMode(id == 1 ? DisplayMode::Time : DisplayMode::Points);
     });
     connect(m_option1, &QButtonGroup::idClicked, this, [this](int id) { chooseList(static_cast<ListChoice>(id)); });
 
@@ -158,6 +164,12 @@ void LevelScreen::buildHeader()
     m_label5 = framedLabel(canvas, QColor(255, 255, 192));
     m_label5->setText(QStringLiteral("ベスト成績"));
     m_layout->place(m_label5, QRect(2250, kHeadingTop, 10860, kHeadingHeight), pGothic(20.25, true));
+
+    m_graphButton = new QPushButton(QStringLiteral("グラフ"), canvas);
+    m_graphButton->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_graphButton, QRect(13230, kHeadingTop, 1980, kHeadingHeight), pGothic(14.25, true));
+    m_graphButton->hide();
+    connect(m_graphButton, &QPushButton::clicked, this, &LevelScreen::showGraph);
 
     m_hScroll1 = new QScrollBar(Qt::Horizontal, canvas);
     m_hScroll1->setFocusPolicy(Qt::NoFocus);
@@ -239,6 +251,7 @@ void LevelScreen::activate()
     m_picture2->raise();
     m_host.letEventsRun();
 
+    hideReport();
     m_host.computeStats();
     m_state.todayTotalAttempts = todayTotalAttempts(m_stats, m_state.pupilNo);
     m_progressBar1->setRange(0, m_state.levelCount);
@@ -341,8 +354,43 @@ void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListCh
     }
 }
 
+void LevelScreen::hideReport()
+{
+    m_graphButton->hide();
+    m_reportPanel->closePanel();
+}
+
+ListSources LevelScreen::listSources() const
+{
+    return {m_state, m_stats, m_host.pupils(), m_state.gradeFilterText, QDateTime::currentDateTime()};
+}
+
+void LevelScreen::showPersonalTimes()
+{
+    hideReport();
+    beginListWork();
+    const ListSources sources = listSources();
+    m_reportPanel->open();
+    const PersonalTimesView view = personalTimeLists(sources);
+    m_label5->setText(view.heading);
+    for (std::size_t level = 1; level < m_columns.size(); ++level) {
+        QListWidget *list = m_columns[level].list5;
+        list->clear();
+        list->addItems(view.lists[level].lines);
+    }
+    m_graphButton->show();
+    m_graphButton->raise();
+    endListWork();
+}
+
+void LevelScreen::showGraph()
+{
+    m_reportPanel->showGraph();
+}
+
 void LevelScreen::chooseDisplayMode(DisplayMode mode)
 {
+    hideReport();
     beginListWork();
     m_displayMode = mode;
     const ListChoiceCaptions captions = listChoiceCaptions(mode);

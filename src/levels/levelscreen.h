@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listsources.h"
+#include "printdialogs.h"
 
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 struct AppState;
 class ClickLabel;
 class LevelHost;
+class PupilReportPanel;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -34,6 +36,10 @@ public:
     void Command1_Click();
     void chooseDisplayMode(DisplayMode mode);
     void chooseList(ListChoice choice);
+    // The "個人ﾀｲﾑ" view: the pupil's own runs per level, with the graph button.
+    void showPersonalTimes();
+    // The graph button: the report panel for the current pupil.
+    void showGraph();
     void scrollTo(int value);
 
     // Controls, for tests.
@@ -48,6 +54,8 @@ public:
     QLabel *pupilLine() const { return m_label12; }
     QLabel *todayTotal() const { return m_label18; }
     QPushButton *backButton() const { return m_command1; }
+    QPushButton *graphButton() const { return m_graphButton; }
+    PupilReportPanel *reportPanel() const { return m_reportPanel; }
     QScrollBar *scrollBar() const { return m_hScroll1; }
     bool keysActive() const { return m_keysActive; }
     int columnLeft(int level) const;
@@ -78,6 +86,8 @@ private:
     void setListChoiceCaptions(const QString &first, const QString &second, const QString &third);
     void beginListWork();
     void endListWork();
+    void hideReport();
+    ListSources listSources() const;
 
     AppState &m_state;
     const RunStats &m_stats;
@@ -103,4 +113,7 @@ private:
     QProgressBar *m_progressBar1 = nullptr;
     QWidget *m_picture6 = nullptr;
     QProgressBar *m_progressBar2 = nullptr;
+    QPushButton *m_graphButton = nullptr;
+    BoxPrintDialogs m_printDialogs{this};
+    PupilReportPanel *m_reportPanel = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "admincommand.h"
 #include "bankcommands.h"
 #include "recordcommands.h"
+#include "reportcommand.h"
 
 namespace {
 
@@ -10,6 +11,7 @@ QList<AdminCommand> allCommands()
 {
     QList<AdminCommand> commands = bankCommands();
     commands += recordCommands();
+    commands += reportCommands();
     return commands;
 }
 

@@ -1,16 +1,20 @@
 #include "admin.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The report command draws text with the system's fonts, which needs a GUI application;
+    // the tool never opens a window, so it needs no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = runAdmin(QCoreApplication::arguments().mid(1), out, err);
+    const int status = runAdmin(QGuiApplication::arguments().mid(1), out, err);
     out.flush();
     err.flush();
     return status;
