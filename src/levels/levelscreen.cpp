@@ -90,7 +90,7 @@ LevelScreen::LevelScreen(AppState &state, const RunStats &stats, LevelHost &host
     m_picture6->hide();
 
     m_reportPanel = new PupilReportPanel([this] { return listSources(); }, m_printDialogs, m_layout->canvas());
-    m_layout->place(m_reportPanel, QRect(QPoint(120, 1740), PupilReportPanel::kDesignTwips));
+    m_layout->place(m_reportPanel, QRect(QPoint(120, 1860), PupilReportPanel::kDesignTwips));
 
     m_picture2 = new QWidget(m_layout->canvas());
     m_picture2->setAutoFillBackground(true);

@@ -167,7 +167,8 @@ void ReportPainter::drawBlock(QPainter &painter, const QRectF &area, const Repor
         text(painter, frame, x, n + 0.82 * c, m_base, oadate::toDate(last.date).toString(QStringLiteral("yyyy/MM/dd")));
     }
 
+    // The table starts below the title band, so that its first line never meets the band's rule.
     const double spacing = (paper ? 0.06 : 0.08) * c;
     for (const ReportTableLine &row : reportTableLines(fig))
-        text(painter, frame, 1.05 * f, n + 0.05 * c + row.line * spacing, 1.5 * m_base, row.text);
+        text(painter, frame, 1.05 * f, n + 0.1 * c + row.line * spacing, 1.5 * m_base, row.text);
 }
