@@ -189,6 +189,12 @@ const PupilDirectory &ScreenFlow::pupils()
                                  m_roster.pupilGradeLabel(pupil));
     }
     m_directory.setListed(m_roster.listedPupils());
+    std::vector<int> reportPupils;
+    for (const RosterEntry &entry : m_roster.rosterRows()) {
+        if (entry.listFlag == 0)
+            reportPupils.push_back(entry.rosterNo);
+    }
+    m_directory.setReportPupils(std::move(reportPupils));
     return m_directory;
 }
 

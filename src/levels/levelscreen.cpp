@@ -11,6 +11,8 @@
 #include "levelhost.h"
 #include "levelkeys.h"
 #include "levelscroll.h"
+#include "personaltimes.h"
+#include "pupilreportpanel.h"
 #include "resultlists.h"
 #include "runstats.h"
 #include "twiplayout.h"
@@ -92,6 +94,9 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     m_layout->place(m_listWaitProgress, QRect(3600, 2700, 8160, 300));
     m_listWaitPanel->hide();
 
+    m_reportPanel = new PupilReportPanel([this] { return listSources(); }, m_printDialogs, m_layout->canvas());
+    m_layout->place(m_reportPanel, QRect(QPoint(120, 1860), PupilReportPanel::kDesignTwips));
+
     m_cover = new QWidget(m_layout->canvas());
     m_cover->setAutoFillBackground(true);
     QPalette coverPalette = m_cover->palette();
@@ -146,12 +151,13 @@ void LevelScreen::buildHeader()
     };
     optionStrip(QRect(11100, 120, 4110, 450), m_displayModeButtons,
                 {QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"), QStringLiteral("個人ﾀｲﾑ")});
-    // Personal times are not offered on this screen.
-    m_displayModeButtons->button(3)->setEnabled(false);
     m_listChoiceStrip = optionStrip(QRect(11100, 630, 4110, 450), m_listChoiceButtons,
                              {QStringLiteral("BEST表示"), QStringLiteral("本日のみ"), QStringLiteral("すべて")});
     connect(m_displayModeButtons, &QButtonGroup::idClicked, this, [this](int id) {
-        chooseDisplayMode(id == 1 ? DisplayMode::Time : DisplayMode::Points);
+        if (id == 3)
+            showPersonalTimes();
+        else
+            chooseDisplayMode(id == 1 ? DisplayMode::Time : DisplayMode::Points);
     });
     connect(m_listChoiceButtons, &QButtonGroup::idClicked, this, [this](int id) { chooseList(static_cast<ListChoice>(id)); });
 
@@ -163,6 +169,12 @@ void LevelScreen::buildHeader()
     m_heading = framedLabel(canvas, QColor(255, 255, 192));
     m_heading->setText(QStringLiteral("ベスト成績"));
     m_layout->place(m_heading, QRect(2250, kHeadingTop, 10860, kHeadingHeight), pGothic(20.25, true));
+
+    m_graphButton = new QPushButton(QStringLiteral("グラフ"), canvas);
+    m_graphButton->setFocusPolicy(Qt::NoFocus);
+    m_layout->place(m_graphButton, QRect(13230, kHeadingTop, 1980, kHeadingHeight), pGothic(14.25, true));
+    m_graphButton->hide();
+    connect(m_graphButton, &QPushButton::clicked, this, &LevelScreen::showGraph);
 
     m_scrollBar = new QScrollBar(Qt::Horizontal, canvas);
     m_scrollBar->setFocusPolicy(Qt::NoFocus);
@@ -244,6 +256,7 @@ void LevelScreen::activate()
     m_cover->raise();
     m_host.letEventsRun();
 
+    hideReport();
     m_host.computeStats();
     m_session.todayTotalAttempts = todayTotalAttempts(m_stats, m_session.pupilNo);
     m_coverProgress->setRange(0, m_install.levelCount);
@@ -257,7 +270,7 @@ void LevelScreen::activate()
     setListChoiceCaptions(captions.first, captions.second, captions.third);
     m_inActivation = false;
 
-    const ListSources sources{m_install, m_session.pupilNo, m_stats, m_host.pupils(), m_session.gradeFilterText, m_clock.now()};
+    const ListSources sources = listSources();
     showLists(sources, DisplayMode::Points, ListChoice::First);
 
     const LevelScreenHeader header = levelScreenHeader(m_install, m_session, m_session.pupilGrade, m_session.todayTotalAttempts,
@@ -345,14 +358,49 @@ void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListCh
     }
 }
 
+void LevelScreen::hideReport()
+{
+    m_graphButton->hide();
+    m_reportPanel->closePanel();
+}
+
+ListSources LevelScreen::listSources() const
+{
+    return {m_install, m_session.pupilNo, m_stats, m_host.pupils(), m_session.gradeFilterText, m_clock.now()};
+}
+
+void LevelScreen::showPersonalTimes()
+{
+    hideReport();
+    beginListWork();
+    const ListSources sources = listSources();
+    m_reportPanel->open();
+    const PersonalTimesView view = personalTimeLists(sources);
+    m_heading->setText(view.heading);
+    for (std::size_t level = 1; level < m_columns.size(); ++level) {
+        QListWidget *list = m_columns[level].resultList;
+        list->clear();
+        list->addItems(view.lists[level].lines);
+    }
+    m_graphButton->show();
+    m_graphButton->raise();
+    endListWork();
+}
+
+void LevelScreen::showGraph()
+{
+    m_reportPanel->showGraph();
+}
+
 void LevelScreen::chooseDisplayMode(DisplayMode mode)
 {
+    hideReport();
     beginListWork();
     m_displayMode = mode;
     const ListChoiceCaptions captions = listChoiceCaptions(mode);
     setListChoiceCaptions(captions.first, captions.second, captions.third);
     const int checked = m_listChoiceButtons->checkedId() > 0 ? m_listChoiceButtons->checkedId() : 1;
-    const ListSources sources{m_install, m_session.pupilNo, m_stats, m_host.pupils(), m_session.gradeFilterText, m_clock.now()};
+    const ListSources sources = listSources();
     showLists(sources, mode, static_cast<ListChoice>(checked));
     endListWork();
 }
@@ -360,7 +408,7 @@ void LevelScreen::chooseDisplayMode(DisplayMode mode)
 void LevelScreen::chooseList(ListChoice choice)
 {
     beginListWork();
-    const ListSources sources{m_install, m_session.pupilNo, m_stats, m_host.pupils(), m_session.gradeFilterText, m_clock.now()};
+    const ListSources sources = listSources();
     showLists(sources, m_displayMode, choice);
     endListWork();
 }

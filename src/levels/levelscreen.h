@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listsources.h"
+#include "printdialogs.h"
 
 #include <QWidget>
 
@@ -11,6 +12,7 @@ struct PupilSession;
 class Clock;
 class ClickLabel;
 class LevelHost;
+class PupilReportPanel;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -37,6 +39,10 @@ public:
     void backToStart();
     void chooseDisplayMode(DisplayMode mode);
     void chooseList(ListChoice choice);
+    // The "個人ﾀｲﾑ" view: the pupil's own runs per level, with the graph button.
+    void showPersonalTimes();
+    // The graph button: the report panel for the current pupil.
+    void showGraph();
     void scrollTo(int value);
 
     // Controls, for tests.
@@ -51,6 +57,8 @@ public:
     QLabel *pupilLine() const { return m_pupilLine; }
     QLabel *todayTotal() const { return m_todayTotal; }
     QPushButton *backButton() const { return m_backButton; }
+    QPushButton *graphButton() const { return m_graphButton; }
+    PupilReportPanel *reportPanel() const { return m_reportPanel; }
     QScrollBar *scrollBar() const { return m_scrollBar; }
     bool keysActive() const { return m_keysActive; }
     int columnLeft(int level) const;
@@ -81,6 +89,8 @@ private:
     void setListChoiceCaptions(const QString &first, const QString &second, const QString &third);
     void beginListWork();
     void endListWork();
+    void hideReport();
+    ListSources listSources() const;
 
     const Installation &m_install;
     PupilSession &m_session;
@@ -108,4 +118,7 @@ private:
     QProgressBar *m_coverProgress = nullptr;
     QWidget *m_listWaitPanel = nullptr;
     QProgressBar *m_listWaitProgress = nullptr;
+    QPushButton *m_graphButton = nullptr;
+    BoxPrintDialogs m_printDialogs{this};
+    PupilReportPanel *m_reportPanel = nullptr;
 };

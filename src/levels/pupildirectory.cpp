@@ -22,6 +22,11 @@ void PupilDirectory::setListed(std::vector<int> pupils)
     m_listed = std::move(pupils);
 }
 
+void PupilDirectory::setReportPupils(std::vector<int> pupils)
+{
+    m_reportPupils = std::move(pupils);
+}
+
 const PupilDirectory::Entry *PupilDirectory::entry(int pupil) const
 {
     if (pupil < 0 || pupil > kMaxPupil)

@@ -20,7 +20,11 @@ public:
     // Roster numbers of the listed pupils in start-screen order.
     void setListed(std::vector<int> pupils);
 
+    // Roster numbers the report panel offers: the roster's entries with list flag 0, in file order.
+    void setReportPupils(std::vector<int> pupils);
+
     const std::vector<int> &listed() const { return m_listed; }
+    const std::vector<int> &reportPupils() const { return m_reportPupils; }
     int schoolYear() const { return m_schoolYear; }
 
     // A number the roster does not hold reads as an empty name, empty label and birth year 0.
@@ -43,4 +47,5 @@ private:
     int m_schoolYear = 0;
     std::vector<Entry> m_entries;
     std::vector<int> m_listed;
+    std::vector<int> m_reportPupils;
 };

@@ -6,6 +6,7 @@
 #include "recordcommands.h"
 #include "schoolcommands.h"
 #include "worksheetcommand.h"
+#include "reportcommand.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ QList<AdminCommand> allCommands()
     commands += recordCommands();
     commands += schoolCommands(shippedContentFolder(), installedProgramPath(), [] { return SystemClock().now(); });
     commands += worksheetCommands();
+    commands += reportCommands();
     return commands;
 }
 

@@ -7,8 +7,9 @@
 
 int main(int argc, char *argv[])
 {
-    // The worksheet command lays text out with the system's fonts, which needs a GUI application;
-    // the tool never opens a window, so it runs on the offscreen platform even without a display.
+    // The worksheet and report commands lay text out with the system's fonts, which needs a GUI
+    // application; the tool never opens a window, so it runs on the offscreen platform even
+    // without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -1,0 +1,80 @@
+#include "reportpdf.h"
+
+#include "levelsfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace levelsfixture;
+
+// Text of a PDF page as QtPdf reads it back, without blanks. Some CJK fonts map ideographs to the
+// look-alike radicals of their compatibility block; compatibility normalisation maps them back
+// (and full-width digits to plain ones).
+QString pageText(QPdfDocument &pdf, int page)
+{
+    return pdf.getAllText(page).text().normalized(QString::NormalizationForm_KC).remove(u' ');
+}
+
+class ReportPdfTest : public testing::Test
+{
+protected:
+    std::vector<ReportPage> pages(const std::vector<int> &levels)
+    {
+        const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
+        return reportPages(sources, kYamada, levels);
+    }
+
+    Installation m_state = [] {
+        Installation s = state();
+        s.productTitle = QStringLiteral("Tavrel");
+        return s;
+    }();
+    PupilDirectory m_pupils = pupils();
+    std::unique_ptr<LogStats> m_log = logStats(m_state, {{2, QTime(9, 0), kYamada, 2, 95}, {1, QTime(9, 0), kSato, 2, 61}});
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ReportPdfTest, WritesA4PagesThreeBlocksApartWithTheTablesTexts)
+{
+    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    ASSERT_TRUE(writeReportPdf(path, pages({1, 2, 3, 4}), QStringLiteral("Tavrel"), &error)) << error.toStdString();
+
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(path), QPdfDocument::Error::None);
+    ASSERT_EQ(pdf.pageCount(), 2);
+    for (int page = 0; page < 2; ++page) {
+        const QSizeF size = pdf.pagePointSize(page);
+        EXPECT_NEAR(size.width(), 595.3, 1.0);
+        EXPECT_NEAR(size.height(), 841.9, 1.0);
+    }
+    const QString first = pageText(pdf, 0);
+    EXPECT_TRUE(first.contains(QStringLiteral("山田太郎"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("政治1"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("最高95秒/61秒"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("順位2位"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("(全平均)"))) << first.toStdString();
+    EXPECT_EQ(first.count(QStringLiteral("回数")), 3);
+    const QString second = pageText(pdf, 1);
+    EXPECT_EQ(second.count(QStringLiteral("回数")), 1);
+    EXPECT_TRUE(second.contains(QStringLiteral("政治2"))) << second.toStdString();
+    EXPECT_TRUE(second.contains(QStringLiteral("山田太郎"))); // the name heads every page
+}
+
+TEST_F(ReportPdfTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
+{
+    const QString path = m_dir.filePath(QStringLiteral("missing/report.pdf"));
+    QString error;
+    EXPECT_FALSE(writeReportPdf(path, pages({2}), QStringLiteral("Tavrel"), &error));
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+} // namespace
