@@ -1,5 +1,6 @@
 #include "pupilreportpanel.h"
 
+#include "pupildirectory.h"
 #include "installation.h"
 #include "fontfaces.h"
 #include "reportcanvas.h"

@@ -43,7 +43,8 @@ TEST(ProgramArgumentsTest, AFolderThatIsNoInstallationSaysWhatIsMissing)
     };
     for (const auto &[folder, named] : cases) {
         FakeMessagePresenter messages;
-        Program program(folder, messages);
+        FakeServices fake;
+        Program program(folder, fake.services(), messages);
         EXPECT_NE(program.start(), 0);
         ASSERT_EQ(messages.shown.size(), 1);
         EXPECT_TRUE(messages.shown[0].text.contains(named)) << messages.shown[0].text.toStdString();

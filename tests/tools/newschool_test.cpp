@@ -69,7 +69,7 @@ TEST_F(NewSchool, CreatesAnInstallationThatStartsWithAnEmptyRoster)
     EXPECT_EQ(state.siteName, QStringLiteral("○○小学校"));
     EXPECT_EQ(state.yearStartMonth, 4);
     EXPECT_EQ(state.folders.filesFolder, root() + QStringLiteral("/files/"));
-    EXPECT_EQ(state.timingTable[3].passTime, 103);
+    EXPECT_EQ(state.timingTable[4].passTime, 104);
     EXPECT_EQ(read(root() + QStringLiteral("/tavrel/Morvidかな0vv.ccc")), QByteArray("stored questions\r\n"));
     EXPECT_EQ(read(root() + QStringLiteral("/files/合格.wav")), QByteArray("RIFF2"));
     EXPECT_TRUE(QFile::exists(root() + QStringLiteral("/tavrel/tavrel-help.html")));
