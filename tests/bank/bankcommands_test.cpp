@@ -1,6 +1,8 @@
 #include "adminrun.h"
 #include "questionline.h"
+#include "qtprinters.h"
 #include "storedfile.h"
+#include "testnames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,6 +58,11 @@ struct SeededFault
     std::function<QByteArray()> make;
     int line; // 0: a problem of the whole file
     const char *words;
+
+    friend void PrintTo(const SeededFault &c, std::ostream *os)
+    {
+        *os << c.name << ": reported at line " << c.line << " with " << testprint::quoted(c.words);
+    }
 };
 
 class CheckCommand : public ::testing::TestWithParam<SeededFault> {};
@@ -131,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     0, "group 1 has 0 questions"},
         SeededFault{"empty_file", [] { return QByteArray(); }, 0, "no lines"}),
-    [](const auto &tp) { return std::string(tp.param.name); });
+    testname::ByName());
 
 TEST(CheckCommandReport, ReportsEveryProblemAndIsCleanOnlyWhenThereIsNone)
 {

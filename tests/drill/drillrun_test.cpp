@@ -5,6 +5,7 @@
 #include "pupilsession.h"
 #include "questionfactory.h"
 #include "testinstallation.h"
+#include "testnames.h"
 #include "soundeffects.h"
 #include "soundtable.h"
 
@@ -366,6 +367,7 @@ TEST_P(TinyGroups, CanBePlayedToTheEnd)
     EXPECT_EQ(host.testFinished, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TinyGroups, ::testing::Values(1, 2, 5, 6));
+INSTANTIATE_TEST_SUITE_P(Sizes, TinyGroups, ::testing::Values(1, 2, 5, 6),
+                         testname::from([](int questions) { return testname::of("questions", questions); }));
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "questionrules.h"
 #include "randomsource.h"
+#include "testnames.h"
 
 #include <QSet>
 
@@ -28,6 +29,12 @@ struct SmallGroupCase
     int questions;
     int maxUse;
     int atLeastTwice; // how many questions must appear more than once
+
+    friend void PrintTo(const SmallGroupCase &c, std::ostream *os)
+    {
+        *os << c.questions << " questions: each used at most " << c.maxUse << " times, at least " << c.atLeastTwice
+            << " used more than once";
+    }
 };
 
 class SmallGroups : public ::testing::TestWithParam<SmallGroupCase> {};
@@ -57,7 +64,8 @@ TEST_P(SmallGroups, FillEverySlotWithoutTheAskedQuestion)
 INSTANTIATE_TEST_SUITE_P(Cases, SmallGroups,
                          ::testing::Values(SmallGroupCase{9, 2, 1}, SmallGroupCase{6, 2, 4},
                                            SmallGroupCase{5, 3, 1}, SmallGroupCase{3, 5, 2},
-                                           SmallGroupCase{2, 9, 1}));
+                                           SmallGroupCase{2, 9, 1}),
+                         testname::from([](const SmallGroupCase &c) { return testname::of("questions", c.questions); }));
 
 TEST(Distractors, ASingleQuestionLeavesTheWrongChoicesEmpty)
 {
@@ -70,6 +78,11 @@ struct YearCase
     int year;
     int farLow;
     int farHigh;
+
+    friend void PrintTo(const YearCase &c, std::ostream *os)
+    {
+        *os << "year " << c.year << ", far years from " << c.farLow << " to " << c.farHigh;
+    }
 };
 
 class CandidateYears : public ::testing::TestWithParam<YearCase> {};
@@ -111,7 +124,8 @@ TEST_P(CandidateYears, FourFarOneNearAndTheYearItself)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CandidateYears,
                          ::testing::Values(YearCase{50, 151, 1999}, YearCase{1950, 0, 1849},
-                                           YearCase{1192, 0, 1999}));
+                                           YearCase{1192, 0, 1999}),
+                         testname::from([](const YearCase &c) { return testname::of("year", c.year); }));
 
 TEST(CandidateYears, SortAsRightAlignedTexts)
 {

@@ -1,6 +1,8 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
+#include "qtprinters.h"
 #include "sjis.h"
+#include "testnames.h"
 
 #include <QStringList>
 
@@ -22,6 +24,11 @@ struct ValueCase
     const char *name;
     QString input;
     QStringList expected;
+
+    friend void PrintTo(const ValueCase &c, std::ostream *os)
+    {
+        *os << c.name << ": " << testprint::quoted(c.input) << " -> " << testprint::quoted(c.expected);
+    }
 };
 
 class FieldReaderValues : public ::testing::TestWithParam<ValueCase> {};
@@ -44,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"comma_before_line_end", QStringLiteral("1,2,\r\n3"), {"1", "2", "3"}},
         ValueCase{"lone_cr_and_lf", QStringLiteral("a\rb\nc"), {"a", "b", "c"}},
         ValueCase{"code_page_932_extras", QStringLiteral("①,Ⅲ,～,髙"), {"①", "Ⅲ", "～", "髙"}}),
-    [](const auto &tp) { return std::string(tp.param.name); });
+    testname::ByName());
 
 TEST(FieldReader, ReadFieldsTakesValuesAcrossLines)
 {

@@ -4,7 +4,9 @@
 #include "schoolyear.h"
 #include "siteline.h"
 #include "startup.h"
+#include "qtprinters.h"
 #include "tempinstall.h"
+#include "testnames.h"
 
 #include <QDir>
 
@@ -39,6 +41,12 @@ struct SiteCase
     QString line;
     QString code;
     QString siteName;
+
+    friend void PrintTo(const SiteCase &c, std::ostream *os)
+    {
+        *os << c.name << ": " << testprint::quoted(c.line) << " -> code " << testprint::quoted(c.code) << ", name "
+            << testprint::quoted(c.siteName);
+    }
 };
 
 class SiteLineSplit : public ::testing::TestWithParam<SiteCase> {};
@@ -58,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SiteCase{"digits_then_letters", QStringLiteral("12abcみどり"), QStringLiteral("12abc"), QStringLiteral("みどり")},
                       SiteCase{"too_short_for_a_code", QStringLiteral("123"), QString(), QStringLiteral("123")},
                       SiteCase{"empty", QString(), QString(), QString()}),
-    [](const auto &tp) { return std::string(tp.param.name); });
+    testname::ByName());
 
 TEST(SchoolYear, BeginsInTheConfiguredMonth)
 {
@@ -117,6 +125,14 @@ struct BadFileCase
     QString content;
     bool remove;
     QString expectedInMessage;
+
+    friend void PrintTo(const BadFileCase &c, std::ostream *os)
+    {
+        *os << c.name << ": " << (c.remove ? "remove " : "replace ") << testprint::quoted(c.relativePath);
+        if (!c.remove)
+            *os << " with " << testprint::quoted(c.content);
+        *os << " -> message mentions " << testprint::quoted(c.expectedInMessage);
+    }
 };
 
 class StartupRejects : public ::testing::TestWithParam<BadFileCase> {};
@@ -173,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"timing_too_many_records", kTiming, TempInstall::validTimingTable() + QStringLiteral("1,2,3,4,5,6,7,8,9,0,0,0\r\n").repeated(18), false, QStringLiteral("36 件")},
         BadFileCase{"sounds_missing", kSounds, {}, true, QStringLiteral("見つかりません")},
         BadFileCase{"sounds_group_cut_short", kSounds, QStringLiteral("正解音2,a,b"), false, QStringLiteral("正解音2")}),
-    [](const auto &tp) { return std::string(tp.param.name); });
+    testname::ByName());
 
 TEST(Startup, ThirtySixRecordsAreAllowed)
 {

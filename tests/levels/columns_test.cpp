@@ -2,6 +2,8 @@
 #include "levelcolumns.h"
 
 #include "levelsfixture.h"
+#include "qtprinters.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,13 @@ struct TargetCase
     std::int16_t requiredCount;
     float weight;
     const char *target;
+
+    friend void PrintTo(const TargetCase &c, std::ostream *os)
+    {
+        *os << "timed " << c.timed << ", pass time " << c.passTime << ", required points " << c.requiredPoints
+            << ", required count " << c.requiredCount << ", weight " << c.weight << " -> "
+            << testprint::quoted(c.target);
+    }
 };
 
 class TargetLineTest : public testing::TestWithParam<TargetCase>
@@ -41,7 +50,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, TargetLineTest,
                                          TargetCase{1, 240, 80, 5, 2.0F, "目標=240秒 5回/80点(×2)"},
                                          TargetCase{1, 90, 100, 3, 0.7F, "目標=90秒 3回/100点(×0.7)"},
                                          TargetCase{0, 60, 100, 3, 1.5F, "◎=60点以上"},
-                                         TargetCase{2, 75, 9999, 3, 1.5F, "◎=75点以上"}));
+                                         TargetCase{2, 75, 9999, 3, 1.5F, "◎=75点以上"}),
+                         testname::from([](const TargetCase &c) {
+                             return testname::of("timed", c.timed, "pass", c.passTime, "points", c.requiredPoints,
+                                                 "runs", c.requiredCount, "weight", c.weight);
+                         }));
 
 TEST(PlainNumber, IsTheShortestPlainDecimalForm)
 {
@@ -149,6 +162,12 @@ struct FinalCase
     std::int16_t requiredCount;
     std::int32_t requiredPoints;
     bool cleared;
+
+    friend void PrintTo(const FinalCase &c, std::ostream *os)
+    {
+        *os << c.name << ": " << c.attempts << " attempts, required count " << c.requiredCount
+            << ", required points " << c.requiredPoints << " -> " << (c.cleared ? "cleared" : "not cleared");
+    }
 };
 
 class FinalClearedTest : public testing::TestWithParam<FinalCase>
@@ -174,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FinalClearedTest,
                                          FinalCase{"one_point_short", 3, 3, 247, false},
                                          FinalCase{"no_runs", 0, 0, 0, true},
                                          FinalCase{"points_target_9999", 3, 3, 9999, false}),
-                         [](const testing::TestParamInfo<FinalCase> &param) { return std::string(param.param.name); });
+                         testname::ByName());
 
 TEST(FinalCleared, AFinalLevelOutsideTheTablesIsNeverCleared)
 {

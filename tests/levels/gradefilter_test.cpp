@@ -1,5 +1,8 @@
 #include "gradefilter.h"
 
+#include "qtprinters.h"
+#include "testnames.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -21,8 +24,15 @@ TEST(GradeMark, MarksPrimaryAndSecondaryGradesAndBlanksTheRest)
 
 struct FilterCase
 {
+    const char *name;
     const char *filter;
     std::vector<int> passing; // grades from -1 to 13 that pass
+
+    friend void PrintTo(const FilterCase &c, std::ostream *os)
+    {
+        *os << c.name << ": filter " << testprint::quoted(c.filter) << " passes grades "
+            << testing::PrintToString(c.passing);
+    }
 };
 
 class GradePassesTest : public testing::TestWithParam<FilterCase>
@@ -43,12 +53,16 @@ const std::vector<int> kEveryGrade{-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, GradePassesTest,
-    testing::Values(FilterCase{"全学年", kEveryGrade}, FilterCase{"家族", kEveryGrade},
-                    FilterCase{"小学生全体", {1, 2, 3, 4, 5, 6}}, FilterCase{"中学生全体", {7, 8, 9}},
-                    FilterCase{"小１", {1}}, FilterCase{"小２", {2}}, FilterCase{"小３", {3}},
-                    FilterCase{"小４", {4}}, FilterCase{"小５", {5}}, FilterCase{"小６", {6}},
-                    FilterCase{"中１", {7}}, FilterCase{"中２", {8}}, FilterCase{"中３", {9}},
-                    FilterCase{"", {}}, FilterCase{"小1", {}}, FilterCase{"高１", {}}));
+    testing::Values(FilterCase{"all_grades", "全学年", kEveryGrade}, FilterCase{"family", "家族", kEveryGrade},
+                    FilterCase{"all_primary", "小学生全体", {1, 2, 3, 4, 5, 6}},
+                    FilterCase{"all_lower_secondary", "中学生全体", {7, 8, 9}},
+                    FilterCase{"primary_1", "小１", {1}}, FilterCase{"primary_2", "小２", {2}},
+                    FilterCase{"primary_3", "小３", {3}}, FilterCase{"primary_4", "小４", {4}},
+                    FilterCase{"primary_5", "小５", {5}}, FilterCase{"primary_6", "小６", {6}},
+                    FilterCase{"lower_secondary_1", "中１", {7}}, FilterCase{"lower_secondary_2", "中２", {8}},
+                    FilterCase{"lower_secondary_3", "中３", {9}}, FilterCase{"empty_filter", "", {}},
+                    FilterCase{"half_width_digit", "小1", {}}, FilterCase{"upper_secondary_1", "高１", {}}),
+    testname::ByName());
 
 TEST(GradeFilterChoices, OfferEveryFilterInScreenOrder)
 {

@@ -1,6 +1,9 @@
 #include "levelkeys.h"
 #include "levelscroll.h"
 
+#include "qtprinters.h"
+#include "testnames.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -16,7 +19,28 @@ struct KeyCase
     bool keysActive;
     bool backEnabled;
     LevelKeyAction action;
+
+    friend void PrintTo(const KeyCase &c, std::ostream *os)
+    {
+        *os << "typed " << testprint::quoted(c.typed) << " with " << c.levelCount << " levels, keys "
+            << (c.keysActive ? "active" : "inactive") << ", back " << (c.backEnabled ? "enabled" : "disabled") << " -> ";
+        switch (c.action.kind) {
+        case Kind::None: *os << "nothing"; break;
+        case Kind::StartLevel: *os << "start level " << c.action.level; break;
+        case Kind::Back: *os << "back"; break;
+        }
+    }
 };
+
+std::string keyName(const KeyCase &c)
+{
+    std::string name = testname::of("key", *c.typed == '\0' ? "none" : c.typed, "of", c.levelCount);
+    if (!c.keysActive)
+        name += "_keys_inactive";
+    if (!c.backEnabled)
+        name += "_back_disabled";
+    return name;
+}
 
 class LevelKeysTest : public testing::TestWithParam<KeyCase>
 {
@@ -47,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"1", 18, false, true, {}},
                     KeyCase{"0", 18, false, true, {}},
                     KeyCase{"", 18, true, true, {}},
-                    KeyCase{"12", 18, true, true, {}}));
+                    KeyCase{"12", 18, true, true, {}}),
+    testname::from(keyName));
 
 TEST(LevelScroll, ColumnWidthAndScrollBar)
 {

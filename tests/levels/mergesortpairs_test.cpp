@@ -1,5 +1,7 @@
 #include "mergesortpairs.h"
 
+#include "testnames.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +18,23 @@ struct SortCase
     std::vector<std::int64_t> sortedKeys;
     std::vector<int> itemsAfterOneSort;
     std::vector<int> itemsAfterTwoSorts;
+
+    friend void PrintTo(const SortCase &c, std::ostream *os)
+    {
+        using testing::PrintToString;
+        *os << "keys " << PrintToString(c.keys) << " items " << PrintToString(c.items) << " -> keys "
+            << PrintToString(c.sortedKeys) << ", items after one sort " << PrintToString(c.itemsAfterOneSort)
+            << ", after two " << PrintToString(c.itemsAfterTwoSorts);
+    }
 };
+
+std::string keysName(const SortCase &c)
+{
+    std::string name = "keys";
+    for (const std::int64_t key : c.keys)
+        name += "_" + testname::of(key);
+    return c.keys.empty() ? "no_keys" : name;
+}
 
 class MergeSortPairsTest : public testing::TestWithParam<SortCase>
 {
@@ -43,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SortCase{{5, 5, 5, 5}, {1, 2, 3, 4}, {5, 5, 5, 5}, {4, 3, 2, 1}, {1, 2, 3, 4}},
                     SortCase{{2, 1, 2, 1, 2}, {1, 2, 3, 4, 5}, {1, 1, 2, 2, 2}, {4, 2, 5, 3, 1}, {2, 4, 1, 3, 5}},
                     SortCase{{-99999, 99999, 0, -1}, {1, 2, 3, 4}, {-99999, -1, 0, 99999}, {1, 4, 3, 2},
-                             {1, 4, 3, 2}}));
+                             {1, 4, 3, 2}}),
+    testname::from(keysName));
 
 // On any input one sort orders equal keys against their original order, and a second sort
 // restores it: together they are a stable sort.

@@ -2,12 +2,34 @@
 #include "resultlists.h"
 
 #include "levelsfixture.h"
+#include "qtprinters.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace levelsfixture;
+
+const char *modeName(DisplayMode mode)
+{
+    return mode == DisplayMode::Time ? "Time" : "Points";
+}
+
+const char *rankingName(PointsRanking ranking)
+{
+    return ranking == PointsRanking::UntilNow ? "UntilNow" : "Today";
+}
+
+const char *choiceName(ListChoice choice)
+{
+    switch (choice) {
+    case ListChoice::First: return "First";
+    case ListChoice::Second: return "Second";
+    case ListChoice::All: return "All";
+    }
+    return "?";
+}
 
 // Level 2 (a test): Suzuki ran 50 s yesterday; today Yamada 120 s (6 points), Sato 95 s
 // (7 points), Suzuki 95 s (7 points) and Tanaka timed out. Takahashi never ran.
@@ -43,6 +65,12 @@ struct RankingCase
     DisplayMode mode;
     PointsRanking ranking;
     QStringList lines;
+
+    friend void PrintTo(const RankingCase &c, std::ostream *os)
+    {
+        *os << c.name << ": filter " << testprint::quoted(c.filter) << ", " << modeName(c.mode) << ", "
+            << rankingName(c.ranking) << ", lines " << testprint::quoted(c.lines);
+    }
 };
 
 class RankingTableTest : public RankingListTest, public testing::WithParamInterface<RankingCase>
@@ -80,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         RankingCase{"points_today", "全学年", DisplayMode::Points, PointsRanking::Today,
                     {QStringLiteral(" 1Ⅱ鈴木一郎　  7/   23"), QStringLiteral(" 1⑥佐藤花子　  7/    7"),
                      QStringLiteral(" 3●山田太郎　  6/    6")}}),
-    [](const testing::TestParamInfo<RankingCase> &param) { return std::string(param.param.name); });
+    testname::ByName());
 
 TEST_F(RankingListTest, EqualBestTimesShareARankAndTheNextCountsBoth)
 {
@@ -155,6 +183,12 @@ struct ViewCase
     DisplayMode mode;
     ListChoice choice;
     const char *heading;
+
+    friend void PrintTo(const ViewCase &c, std::ostream *os)
+    {
+        *os << c.name << ": " << modeName(c.mode) << ", " << choiceName(c.choice) << ", heading "
+            << testprint::quoted(c.heading);
+    }
 };
 
 class ResultViewTest : public RankingListTest, public testing::WithParamInterface<ViewCase>
@@ -187,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ViewCase{"points_until_now", DisplayMode::Points, ListChoice::First, "獲得ポイント（今まで順位）"},
                     ViewCase{"points_today", DisplayMode::Points, ListChoice::Second, "獲得ポイント（今日の順位）"},
                     ViewCase{"points_all_runs", DisplayMode::Points, ListChoice::All, ""}),
-    [](const testing::TestParamInfo<ViewCase> &param) { return std::string(param.param.name); });
+    testname::ByName());
 
 TEST_F(RankingListTest, TodaysPointsViewUsesTheTodayRanking)
 {

@@ -2,6 +2,9 @@
 #include "oadate.h"
 #include "runlogrecord.h"
 
+#include "qtprinters.h"
+#include "testnames.h"
+
 #include <QByteArray>
 
 #include <gtest/gtest.h>
@@ -80,8 +83,14 @@ TEST(HomeRunRecordFormat, EncodesEveryFieldInPlace)
 
 struct FolderCase
 {
+    const char *name;
     const char16_t *folder;
     const char *expectedHex; // the 20 bytes of programFolder
+
+    friend void PrintTo(const FolderCase &c, std::ostream *os)
+    {
+        *os << c.name << ": folder " << testprint::quoted(c.folder) << " -> " << c.expectedHex;
+    }
 };
 
 class ProgramFolderField : public testing::TestWithParam<FolderCase>
@@ -98,18 +107,25 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ProgramFolderField,
     testing::Values(
         // A single letter: "c\" and eighteen spaces.
-        FolderCase{u"c", "635c202020202020202020202020202020202020"},
+        FolderCase{"single_letter", u"c", "635c202020202020202020202020202020202020"},
         // 19 bytes of name: the backslash is the twentieth.
-        FolderCase{u"aあいうえおかきくけ", "6182a082a282a482a682a882a982ab82ad82af5c"},
+        FolderCase{"name_of_19_bytes", u"aあいうえおかきくけ", "6182a082a282a482a682a882a982ab82ad82af5c"},
         // 20 bytes of name: no room for the backslash.
-        FolderCase{u"abあいうえおかきくけ", "616282a082a282a482a682a882a982ab82ad82af"},
+        FolderCase{"name_of_20_bytes", u"abあいうえおかきくけ", "616282a082a282a482a682a882a982ab82ad82af"},
         // A double-byte character across byte 20 is left out whole; a space fills its place.
-        FolderCase{u"aあいうえおかきくけこ", "6182a082a282a482a682a882a982ab82ad82af20"}));
+        FolderCase{"double_byte_across_byte_20", u"aあいうえおかきくけこ",
+                   "6182a082a282a482a682a882a982ab82ad82af20"}),
+    testname::ByName());
 
 struct DayCase
 {
     QDate date;
     double days;
+
+    friend void PrintTo(const DayCase &c, std::ostream *os)
+    {
+        *os << testing::PrintToString(c.date) << " is day " << c.days;
+    }
 };
 
 class DayNumbers : public testing::TestWithParam<DayCase>
@@ -125,7 +141,10 @@ TEST_P(DayNumbers, CountFromTheEndOf1899)
 INSTANTIATE_TEST_SUITE_P(Cases, DayNumbers,
                          testing::Values(DayCase{QDate(1899, 12, 30), 0.0}, DayCase{QDate(1899, 12, 29), -1.0},
                                          DayCase{QDate(1900, 3, 1), 61.0}, DayCase{QDate(2000, 1, 1), 36526.0},
-                                         DayCase{QDate(2024, 2, 29), 45351.0}));
+                                         DayCase{QDate(2024, 2, 29), 45351.0}),
+                         testname::from([](const DayCase &c) {
+                             return testname::of("date", c.date.year(), c.date.month(), c.date.day());
+                         }));
 
 TEST(DayNumbers, TimesOfDayAreWholeSecondsAndBadValuesConvertToNothing)
 {

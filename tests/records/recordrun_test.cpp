@@ -4,6 +4,7 @@
 #include "homerunrecord.h"
 #include "lockholder.h"
 #include "recordsfixture.h"
+#include "testnames.h"
 #include "runlog.h"
 #include "runstats.h"
 #include "computestats.h"
@@ -75,6 +76,12 @@ struct HomeCase
     int pupil;
     int homeUse;
     bool inHomeLog;
+
+    friend void PrintTo(const HomeCase &c, std::ostream *os)
+    {
+        *os << "pupil " << c.pupil << ", home use " << c.homeUse << " -> "
+            << (c.inHomeLog ? "in the home log" : "not in the home log");
+    }
 };
 
 class HomeRunLogRule : public RecordRunTest, public testing::WithParamInterface<HomeCase>
@@ -92,7 +99,8 @@ TEST_P(HomeRunLogRule, LeavesOutPupils4900To5000)
 INSTANTIATE_TEST_SUITE_P(Cases, HomeRunLogRule,
                          testing::Values(HomeCase{1, 1, true}, HomeCase{4899, 1, true}, HomeCase{4900, 1, false},
                                          HomeCase{4950, 1, false}, HomeCase{5000, 1, false},
-                                         HomeCase{1, 0, false}));
+                                         HomeCase{1, 0, false}),
+                         testname::from([](const HomeCase &c) { return testname::of("pupil", c.pupil, "home_use", c.homeUse); }));
 
 TEST_F(RecordRunTest, OverwritesATrailingPartialRecordAndKeepsWholeOnes)
 {
@@ -116,6 +124,13 @@ struct FlagCase
     std::int32_t time;                           // pupil 1's run
     bool newBest;
     bool newLevelBest;
+
+    friend void PrintTo(const FlagCase &c, std::ostream *os)
+    {
+        *os << c.name << ": earlier (pupil, time) " << testing::PrintToString(c.earlier) << ", pupil 1 runs " << c.time
+            << " -> new best " << testing::PrintToString(c.newBest) << ", new level best "
+            << testing::PrintToString(c.newLevelBest);
+    }
 };
 
 class BestTimeFlags : public RecordRunTest, public testing::WithParamInterface<FlagCase>
@@ -149,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FlagCase{"BeatsBoth", {{1, 90}, {2, 85}}, 80, true, true},
                     FlagCase{"TimeOutAtAnEmptyLevel", {}, 99999, false, false},
                     FlagCase{"SlowerThanOwnBest", {{1, 70}}, 80, false, false}),
-    [](const testing::TestParamInfo<FlagCase> &c) { return std::string(c.param.name); });
+    testname::ByName());
 
 TEST_F(RecordRunTest, ClearedBeforeLooksAtTheFiguresWithoutTheRunJustFinished)
 {
@@ -167,6 +182,8 @@ struct BadRunCase
 {
     int pupil;
     int level;
+
+    friend void PrintTo(const BadRunCase &c, std::ostream *os) { *os << "pupil " << c.pupil << ", level " << c.level; }
 };
 
 class RecordRunRejects : public RecordRunTest, public testing::WithParamInterface<BadRunCase>
@@ -184,7 +201,8 @@ TEST_P(RecordRunRejects, PupilsAndLevelsOutsideTheTablesWithoutWriting)
 
 INSTANTIATE_TEST_SUITE_P(Cases, RecordRunRejects,
                          testing::Values(BadRunCase{0, 2}, BadRunCase{5001, 2}, BadRunCase{-3, 2}, BadRunCase{1, 0},
-                                         BadRunCase{1, 36}));
+                                         BadRunCase{1, 36}),
+                         testname::from([](const BadRunCase &c) { return testname::of("pupil", c.pupil, "level", c.level); }));
 
 TEST_F(RecordRunTest, AFailedAppendEndsWithTheProcedureLabelAndWritesNothingMore)
 {

@@ -9,7 +9,9 @@
 #include "runstats.h"
 #include "soundeffects.h"
 #include "soundtable.h"
+#include "qtprinters.h"
 #include "tempinstall.h"
+#include "testnames.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -129,6 +131,13 @@ struct MessageCase
     bool newLevelBest;
     QString message; // empty: hidden
     QStringList sounds;
+
+    friend void PrintTo(const MessageCase &c, std::ostream *os)
+    {
+        *os << c.name << ": run time " << c.runTime << ", new best " << testing::PrintToString(c.newBest)
+            << ", new level best " << testing::PrintToString(c.newLevelBest) << " -> message " << testprint::quoted(c.message) << ", sounds "
+            << testprint::quoted(c.sounds);
+    }
 };
 
 class ResultMessages : public ResultScreenTest, public ::testing::WithParamInterface<MessageCase> {};
@@ -155,13 +164,19 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"own_record", 50, true, false, QStringLiteral("新記録おめでとう"), {QStringLiteral("/snd/own.wav")}},
         MessageCase{"no_record_at_the_limit", 200, false, false, QString(), {QStringLiteral("/snd/fail.wav")}},
         MessageCase{"no_record_past_the_limit", 201, false, false, QString(), {}}),
-    [](const auto &tp) { return std::string(tp.param.name); });
+    testname::ByName());
 
 struct PointsCase
 {
     int runTime;
     QString resultLine;
     QString pointsLine;
+
+    friend void PrintTo(const PointsCase &c, std::ostream *os)
+    {
+        *os << "run time " << c.runTime << " -> " << testprint::quoted(c.resultLine) << ", "
+            << testprint::quoted(c.pointsLine);
+    }
 };
 
 class ResultPoints : public ResultScreenTest, public ::testing::WithParamInterface<PointsCase> {};
@@ -177,7 +192,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResultPoints,
                          ::testing::Values(PointsCase{50, QStringLiteral("今の成績：50秒"), QStringLiteral("獲得ポイント：11点×1.5→16点")},
                                            PointsCase{100, QStringLiteral("今の成績：100秒"), QStringLiteral("獲得ポイント：5点×1.5→7点")},
                                            PointsCase{150, QStringLiteral("今の成績：150秒"), QStringLiteral("獲得ポイント：4点×1.5→6点")},
-                                           PointsCase{1000, QStringLiteral("今の成績：1000秒"), QStringLiteral("獲得ポイント：0点×1.5→0点")}));
+                                           PointsCase{1000, QStringLiteral("今の成績：1000秒"), QStringLiteral("獲得ポイント：0点×1.5→0点")}),
+                         testname::from([](const PointsCase &c) { return testname::of("run_time", c.runTime); }));
 
 TEST_F(ResultScreenTest, TodaysCountsIncludeTheRunJustRecorded)
 {

@@ -1,5 +1,7 @@
 #include "runscore.h"
 
+#include "testnames.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,6 +12,12 @@ struct ScoreCase
     std::int32_t passTime;
     int firstThreeDigits; // the statistics' score
     int wholeTime;        // the result screen's score
+
+    friend void PrintTo(const ScoreCase &c, std::ostream *os)
+    {
+        *os << "time " << c.time << " against pass time " << c.passTime << " -> " << c.firstThreeDigits
+            << " (first three digits), " << c.wholeTime << " (whole time)";
+    }
 };
 
 class RunScoreTable : public testing::TestWithParam<ScoreCase>
@@ -40,13 +48,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ScoreCase{99998, 200000, 0, 0},  // never scored, whatever the pass time
                     ScoreCase{6000, 1000, 1, 1},
                     ScoreCase{0, 0, 0, 0},           // no pass time: nothing to score against
-                    ScoreCase{50, -5, 0, 0}));
+                    ScoreCase{50, -5, 0, 0}),
+    testname::from([](const ScoreCase &c) { return testname::of("time", c.time, "pass", c.passTime); }));
 
 struct PointsCase
 {
     int score;
     float weight;
     std::int32_t points;
+
+    friend void PrintTo(const PointsCase &c, std::ostream *os)
+    {
+        *os << "score " << c.score << " x weight " << c.weight << " -> " << c.points << " points";
+    }
 };
 
 class RunPointsTable : public testing::TestWithParam<PointsCase>
@@ -62,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunPointsTable,
                          testing::Values(PointsCase{11, 1.5F, 16}, PointsCase{55, 1.0F, 55}, PointsCase{5, 0.8F, 4},
                                          PointsCase{10, 0.7F, 7}, // single precision: 7, not 6.9999…
                                          PointsCase{0, 1.5F, 0}, PointsCase{4, 0.0F, 0},
-                                         PointsCase{55, 1e30F, 2147483647}));
+                                         PointsCase{55, 1e30F, 2147483647}),
+                         testname::from([](const PointsCase &c) { return testname::of("score", c.score, "weight", c.weight); }));
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "lockholder.h"
 #include "recordsfixture.h"
+#include "testnames.h"
 #include "computestats.h"
 
 #include <QFileInfo>
@@ -70,6 +71,12 @@ struct WindowCase
     double windowDays;
     int dayOffset; // date of the run relative to today
     bool inside;
+
+    friend void PrintTo(const WindowCase &c, std::ostream *os)
+    {
+        *os << "window of " << c.windowDays << " days, run " << c.dayOffset << " days from today -> "
+            << (c.inside ? "inside" : "outside");
+    }
 };
 
 class FirstWindow : public StatsTest, public testing::WithParamInterface<WindowCase>
@@ -91,7 +98,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, FirstWindow,
                          testing::Values(WindowCase{7, 0, true}, WindowCase{7, -6, true}, WindowCase{7, -7, false},
                                          WindowCase{1, 0, true}, WindowCase{1, -1, false},
                                          WindowCase{0, 0, false}, WindowCase{30, -29, true},
-                                         WindowCase{30, -30, false}, WindowCase{0.5, 0, false}));
+                                         WindowCase{30, -30, false}, WindowCase{0.5, 0, false}),
+                         testname::from([](const WindowCase &c) {
+                             return testname::of("window", c.windowDays, "days_run_at_day", c.dayOffset);
+                         }));
 
 TEST_F(StatsTest, TheSecondWindowHasItsOwnLength)
 {
@@ -218,6 +228,11 @@ struct OutOfRangeCase
 {
     int pupil;
     int level;
+
+    friend void PrintTo(const OutOfRangeCase &c, std::ostream *os)
+    {
+        *os << "pupil " << c.pupil << ", level " << c.level;
+    }
 };
 
 class OutOfRangeRecord : public StatsTest, public testing::WithParamInterface<OutOfRangeCase>
@@ -239,7 +254,8 @@ TEST_P(OutOfRangeRecord, EndsTheLoadWithTheRowDump)
 
 INSTANTIATE_TEST_SUITE_P(Cases, OutOfRangeRecord,
                          testing::Values(OutOfRangeCase{5001, 2}, OutOfRangeCase{-1, 2}, OutOfRangeCase{1, 36},
-                                         OutOfRangeCase{1, -1}, OutOfRangeCase{32767, 32767}));
+                                         OutOfRangeCase{1, -1}, OutOfRangeCase{32767, 32767}),
+                         testname::from([](const OutOfRangeCase &c) { return testname::of("pupil", c.pupil, "level", c.level); }));
 
 TEST_F(StatsTest, TheHighestPupilAndLevelAreInRange)
 {

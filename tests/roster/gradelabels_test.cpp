@@ -1,6 +1,8 @@
 #include "gradelabels.h"
 
+#include "qtprinters.h"
 #include "schoolyear.h"
+#include "testnames.h"
 
 #include <QDate>
 
@@ -13,6 +15,12 @@ struct GradeCase
     int grade;
     const char *fullWidth; // empty: no full-width label
     const char *list;
+
+    friend void PrintTo(const GradeCase &c, std::ostream *os)
+    {
+        *os << "grade " << c.grade << " -> full width " << testprint::quoted(c.fullWidth) << ", list "
+            << testprint::quoted(c.list);
+    }
 };
 
 class GradeLabelTest : public ::testing::TestWithParam<GradeCase>
@@ -38,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(EveryBand, GradeLabelTest,
                                            GradeCase{7, "中１", "中1"}, GradeCase{9, "中３", "中3"},
                                            GradeCase{10, "高１", "高1"}, GradeCase{11, "", "高2"},
                                            GradeCase{12, "", "高3"}, GradeCase{13, "", "大+"},
-                                           GradeCase{2020, "", "大+"}));
+                                           GradeCase{2020, "", "大+"}),
+                         testname::from([](const GradeCase &c) { return testname::of("grade", c.grade); }));
 
 struct DateCase
 {

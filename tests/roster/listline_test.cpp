@@ -1,8 +1,10 @@
 #include "listline.h"
 
 #include "oadate.h"
+#include "qtprinters.h"
 #include "runlogrecord.h"
 #include "runstats.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,13 @@ struct FigureCase
     const char *pointsToday;
     const char *runsAll;
     const char *pointsAll;
+
+    friend void PrintTo(const FigureCase &c, std::ostream *os)
+    {
+        using testprint::quoted;
+        *os << c.value << " -> runs today " << quoted(c.runsToday) << ", points today " << quoted(c.pointsToday)
+            << ", runs " << quoted(c.runsAll) << ", points " << quoted(c.pointsAll);
+    }
 };
 
 class FigureTextTest : public ::testing::TestWithParam<FigureCase>
@@ -39,15 +48,36 @@ INSTANTIATE_TEST_SUITE_P(
                       FigureCase{999, "999回", " 999", "  999回", "    999"},
                       FigureCase{1234, "1234回", "1234", " 1234回", "   1234"},
                       FigureCase{98765, "98765回", "98765", "98765回", "  98765"},
-                      FigureCase{12345678, "12345678回", "12345678", "12345678回", "12345678"}));
+                      FigureCase{12345678, "12345678回", "12345678", "12345678回", "12345678"}),
+    testname::from([](const FigureCase &c) { return testname::of("value", c.value); }));
+
+const char *modeName(FigureMode mode)
+{
+    switch (mode) {
+    case FigureMode::RunsTodayAndAll: return "RunsTodayAndAll";
+    case FigureMode::PointsTodayAndAll: return "PointsTodayAndAll";
+    case FigureMode::TodayPointsAndRuns: return "TodayPointsAndRuns";
+    case FigureMode::AllPointsAndRuns: return "AllPointsAndRuns";
+    }
+    return "?";
+}
 
 struct LineCase
 {
+    const char *what;
     const char *label;
     const char *name;
     PupilFigures figures;
     FigureMode mode;
     const char *line;
+
+    friend void PrintTo(const LineCase &c, std::ostream *os)
+    {
+        using testprint::quoted;
+        *os << c.what << ": " << quoted(c.label) << " " << quoted(c.name) << ", runs today " << c.figures.runsToday
+            << ", points today " << c.figures.pointsToday << ", runs " << c.figures.runsAll << ", points "
+            << c.figures.pointsAll << ", " << modeName(c.mode) << " -> " << quoted(c.line);
+    }
 };
 
 class LineTextTest : public ::testing::TestWithParam<LineCase>
@@ -67,22 +97,23 @@ constexpr PupilFigures kNone{};
 INSTANTIATE_TEST_SUITE_P(
     Modes, LineTextTest,
     ::testing::Values(
-        LineCase{"小4", "山田太郎", kSome, FigureMode::RunsTodayAndAll, "小4 山田太郎　　  3回/   17回"},
-        LineCase{"小4", "山田太郎", kSome, FigureMode::PointsTodayAndAll, "小4 山田太郎　　  42/    812"},
-        LineCase{"小4", "山田太郎", kSome, FigureMode::TodayPointsAndRuns, "小4 山田太郎　　  42/  3回"},
-        LineCase{"小4", "山田太郎", kSome, FigureMode::AllPointsAndRuns, "小4 山田太郎　　    812/   17回"},
+        LineCase{"figures_runs_today_and_all", "小4", "山田太郎", kSome, FigureMode::RunsTodayAndAll, "小4 山田太郎　　  3回/   17回"},
+        LineCase{"figures_points_today_and_all", "小4", "山田太郎", kSome, FigureMode::PointsTodayAndAll, "小4 山田太郎　　  42/    812"},
+        LineCase{"figures_today_points_and_runs", "小4", "山田太郎", kSome, FigureMode::TodayPointsAndRuns, "小4 山田太郎　　  42/  3回"},
+        LineCase{"figures_all_points_and_runs", "小4", "山田太郎", kSome, FigureMode::AllPointsAndRuns, "小4 山田太郎　　    812/   17回"},
         // No runs at all: blanks in both columns.
-        LineCase{"中2", "佐藤花", kNone, FigureMode::RunsTodayAndAll, "中2 佐藤花　　　     /     　"},
-        LineCase{"中2", "佐藤花", kNone, FigureMode::PointsTodayAndAll, "中2 佐藤花　　　  　/       "},
-        LineCase{"中2", "佐藤花", kNone, FigureMode::TodayPointsAndRuns, "中2 佐藤花　　　  　/     "},
-        LineCase{"中2", "佐藤花", kNone, FigureMode::AllPointsAndRuns, "中2 佐藤花　　　       /     　"},
+        LineCase{"no_runs_runs_today_and_all", "中2", "佐藤花", kNone, FigureMode::RunsTodayAndAll, "中2 佐藤花　　　     /     　"},
+        LineCase{"no_runs_points_today_and_all", "中2", "佐藤花", kNone, FigureMode::PointsTodayAndAll, "中2 佐藤花　　　  　/       "},
+        LineCase{"no_runs_today_points_and_runs", "中2", "佐藤花", kNone, FigureMode::TodayPointsAndRuns, "中2 佐藤花　　　  　/     "},
+        LineCase{"no_runs_all_points_and_runs", "中2", "佐藤花", kNone, FigureMode::AllPointsAndRuns, "中2 佐藤花　　　       /     　"},
         // A six-character name fills the width of 9 exactly; a longer one is not padded.
-        LineCase{"小4", "長谷川香奈子", kNone, FigureMode::PointsTodayAndAll, "小4 長谷川香奈子  　/       "},
-        LineCase{"高3", "勅使河原由紀子", kNone, FigureMode::PointsTodayAndAll, "高3 勅使河原由紀子  　/       "},
+        LineCase{"six_character_name", "小4", "長谷川香奈子", kNone, FigureMode::PointsTodayAndAll, "小4 長谷川香奈子  　/       "},
+        LineCase{"seven_character_name", "高3", "勅使河原由紀子", kNone, FigureMode::PointsTodayAndAll, "高3 勅使河原由紀子  　/       "},
         // Kindergarten labels are padded to 11.
-        LineCase{"幼3", "林", kNone, FigureMode::PointsTodayAndAll, "幼3 林　　　　　　　  　/       "},
-        LineCase{"幼-", "小林一茶", kNone, FigureMode::PointsTodayAndAll, "幼- 小林一茶　　　　  　/       "},
-        LineCase{"大+", "林", kNone, FigureMode::PointsTodayAndAll, "大+ 林　　　　　  　/       "}));
+        LineCase{"kindergarten_label", "幼3", "林", kNone, FigureMode::PointsTodayAndAll, "幼3 林　　　　　　　  　/       "},
+        LineCase{"below_kindergarten_label", "幼-", "小林一茶", kNone, FigureMode::PointsTodayAndAll, "幼- 小林一茶　　　　  　/       "},
+        LineCase{"beyond_school_label", "大+", "林", kNone, FigureMode::PointsTodayAndAll, "大+ 林　　　　　  　/       "}),
+    testname::from([](const LineCase &c) { return std::string(c.what); }));
 
 TEST(ModeCaptionTest, OptionButtonCaptions)
 {

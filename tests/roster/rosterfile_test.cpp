@@ -1,7 +1,9 @@
 #include "rosterfile.h"
 
 #include "installation.h"
+#include "qtprinters.h"
 #include "rosterfixture.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,12 @@ struct BadLineCase
     const char *what;
     const char *line;
     const char *problemPart;
+
+    friend void PrintTo(const BadLineCase &c, std::ostream *os)
+    {
+        *os << c.what << ": line " << testprint::quoted(c.line) << ", problem mentions "
+            << testprint::quoted(c.problemPart);
+    }
 };
 
 class BadLineTest : public ::testing::TestWithParam<BadLineCase>
@@ -82,13 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLineCase{"year beyond 16 bits", "2,40000,0,0,\"次郎\",0,\"\",\"\"", "生まれた年「40000」"},
                       BadLineCase{"list flag not a number", "2,2014,0,0,\"次郎\",x,\"\",\"\"", "表示の区分「x」"},
                       BadLineCase{"unclosed quote", "2,2014,0,0,\"次郎,0,x,y", "引用符"}),
-    [](const auto &caseInfo) {
-        std::string name = caseInfo.param.what;
-        for (char &ch : name)
-            if (ch == ' ')
-                ch = '_';
-        return name;
-    });
+    testname::from([](const BadLineCase &c) { return std::string(c.what); }));
 
 TEST(RosterFileTest, AnyLineEndWorksAndBlankLinesHoldNoPupil)
 {

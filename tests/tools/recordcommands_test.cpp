@@ -1,7 +1,9 @@
 #include "adminrun.h"
 
 #include "runlogrecord.h"
+#include "qtprinters.h"
 #include "tempinstall.h"
+#include "testnames.h"
 
 #include <QFile>
 
@@ -91,6 +93,12 @@ struct FailureCase
     QStringList args; // "@" stands for the installation's program folder, "#" for its root
     int status;
     const char *errorMentions;
+
+    friend void PrintTo(const FailureCase &c, std::ostream *os)
+    {
+        *os << c.name << ": arguments " << testprint::quoted(c.args) << " -> status " << c.status
+            << ", error mentions " << testprint::quoted(c.errorMentions);
+    }
 };
 
 class RecordCommandFailures : public RecordCommands, public testing::WithParamInterface<FailureCase>
@@ -121,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"StatsWithoutFolder", {"stats"}, 2, "usage"},
         FailureCase{"ExportWithoutFile", {"export", "@"}, 2, "usage"},
         FailureCase{"ExportToAMissingFolder", {"export", "@", "#/no/such/folder/runs.csv"}, 1, "cannot write"}),
-    [](const testing::TestParamInfo<FailureCase> &c) { return std::string(c.param.name); });
+    testname::ByName());
 
 TEST_F(RecordCommands, ABrokenRunLogIsReportedWithTheRecord)
 {
