@@ -332,7 +332,12 @@ void LevelScreen::endListWork()
 
 void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
 {
-    const ResultListsView view = buildResultLists(sources, mode, choice);
+    // Runs recorded since the statistics were rebuilt, here or on another machine sharing the
+    // log, belong in the run lists: those read the log again at every switch.
+    std::vector<RunRow> runs;
+    if (const std::int64_t records = runLogRecordsRead(mode, choice); records > 0 && !m_host.readNewestRuns(records, runs))
+        return;
+    const ResultListsView view = buildResultLists(sources, mode, choice, runs);
     m_heading->setText(view.heading);
     for (std::size_t level = 1; level < m_columns.size(); ++level) {
         QListWidget *list = m_columns[level].resultList;
