@@ -155,7 +155,7 @@ void LevelScreen::buildHeader()
     });
     connect(m_listChoiceButtons, &QButtonGroup::idClicked, this, [this](int id) { chooseList(static_cast<ListChoice>(id)); });
 
-    m_backButton = new QPushButton(QStringLiteral("戻る(&0)"), canvas);
+    m_backButton = new QPushButton(QStringLiteral("戻る(0)"), canvas);
     m_backButton->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_backButton, QRect(150, kHeadingTop, 1950, kHeadingHeight), pGothic(14.25, true));
     connect(m_backButton, &QPushButton::clicked, this, &LevelScreen::backToStart);
@@ -406,7 +406,10 @@ void LevelScreen::backToStart()
 
 void LevelScreen::keyPressEvent(QKeyEvent *event)
 {
-    const LevelKeyAction action = levelKeyAction(event->text(), m_install.levelCount, m_keysActive, m_backButton->isEnabled());
+    // Only typed characters act: with Alt or Ctrl held a key types nothing.
+    const bool typed = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
+    const LevelKeyAction action =
+        levelKeyAction(typed ? event->text() : QString(), m_install.levelCount, m_keysActive, m_backButton->isEnabled());
     switch (action.kind) {
     case LevelKeyAction::Kind::StartLevel:
         startLevel(action.level);

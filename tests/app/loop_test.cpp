@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +201,30 @@ TEST(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
     EXPECT_EQ(levels->list(2)->count(), 3);
     EXPECT_TRUE(failures.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// "0" leaves the level screen, as its back button "戻る(0)" says; Alt+0 is no typed "0" and leaves
+// it open.
+TEST(Loop, OnlyTheKey0OrTheBackButtonLeavesTheLevelScreen)
+{
+    TempInstall install;
+    layOut(install);
+    FakeServices programServices;
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), programServices.services(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+    flow.startScreen()->confirmRow(1);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_EQ(flow.levelScreen()->backButton()->text(), QStringLiteral("戻る(0)"));
+
+    QTest::keyClick(flow.levelScreen(), Qt::Key_0, Qt::AltModifier);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_TRUE(flow.levelScreen()->isVisible());
+    EXPECT_FALSE(flow.startScreen()->isVisible());
+
+    QTest::keyClick(flow.levelScreen(), Qt::Key_0);
+    EXPECT_TRUE(flow.startScreen()->isVisible());
 }
 
 } // namespace
