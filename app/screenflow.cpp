@@ -86,6 +86,11 @@ bool ScreenFlow::computeStats()
     return refreshStats();
 }
 
+bool ScreenFlow::readNewestRuns(std::int64_t count, std::vector<RunRow> &runs)
+{
+    return ReadNewestRuns(m_install, count, runs, m_callbacks);
+}
+
 // The start screen and the name change.
 
 void ScreenFlow::showStartScreen()

@@ -80,6 +80,7 @@ public:
     void nameChangeDone() override;
 
     // LevelHost
+    bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) override;
     const PupilDirectory &pupils() override;
     void startLevel(bool closeLevels) override;
     void backToStart() override;

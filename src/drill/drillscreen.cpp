@@ -614,6 +614,12 @@ void DrillScreen::render()
 
 void DrillScreen::keyPressEvent(QKeyEvent *event)
 {
+    // A held key repeats; only its first press answers, as only the first press of a mouse
+    // button does.
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
     const int key = event->key();
     if (m_run.view().practice && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         m_run.markMemorised();

@@ -59,11 +59,22 @@ QStringList drawCandidateYears(int y, RandomSource &random)
     } while (std::abs(near - y) <= 20);
     years.append(yearText(near));
     years.append(yearText(y));
-    // Sorted as texts, character by character: a space sorts before "-", which sorts before
-    // the digits.
-    std::sort(years.begin(), years.end(),
-              [](const QString &a, const QString &b) { return QString::compare(a, b, Qt::CaseSensitive) < 0; });
+    sortYearTexts(years);
     return years;
+}
+
+void sortYearTexts(QStringList &texts)
+{
+    // Places: 0 for the years 0 to 99, 1 for negative years, 2 from 100 on. Within a place the
+    // right-aligned texts compare as texts, which for negative years is by distance from 0
+    // once the one-digit ones are padded like the others.
+    const auto key = [](const QString &text) {
+        const QString t = text.trimmed();
+        if (t.startsWith(u'-'))
+            return std::pair{1, t.mid(1).rightJustified(4, u' ')};
+        return std::pair{t.size() <= 2 ? 0 : 2, text};
+    };
+    std::stable_sort(texts.begin(), texts.end(), [&](const QString &a, const QString &b) { return key(a) < key(b); });
 }
 
 } // namespace questionrules

@@ -46,7 +46,7 @@ struct Installation
     Folders folders;
 
     // 設定.txt
-    int folderMode = 0;
+    int folderMode = 0; // 1: data in the sibling files folder (the value read was 1); 0: any other value
 
     // 共通データ.txt
     int yearStartMonth = 0;

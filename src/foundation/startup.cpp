@@ -22,10 +22,10 @@ void runStartup(Installation &state, const QString &programFolder)
     {
         FieldReader settings(program + QStringLiteral("設定.txt"));
         const QList<Field> v = settings.ReadFields(10, QStringLiteral("設定"));
-        // Only the value 1 selects the sibling "files" folder; anything else, a word included,
-        // selects the parent folder.
+        // Only the value 1 itself selects the sibling "files" folder; anything else, 1.5 or a
+        // word included, selects the parent folder. folderMode holds 1 or 0 accordingly.
         const auto mode = FieldReader::parseNumber(v[0].text);
-        state.folderMode = (mode && *mode == 1.0) ? 1 : (mode ? static_cast<int>(*mode) : 0);
+        state.folderMode = (mode && *mode == 1.0) ? 1 : 0;
     }
     state.homeUse = 1;
     state.folders = folderscheme::compute(programFolder, state.folderMode);

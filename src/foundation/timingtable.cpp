@@ -4,6 +4,22 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
 
+namespace {
+
+// A cell left empty reads as 0, as every empty value of the data files does; a spreadsheet saves
+// unused optional cells that way. Text that is not a number is still an error.
+double numberOrZero(const FieldReader &reader, const Field &f, const QString &what)
+{
+    return f.text.trimmed().isEmpty() ? 0.0 : reader.number(f, what);
+}
+
+int wholeNumberOrZero(const FieldReader &reader, const Field &f, const QString &what)
+{
+    return f.text.trimmed().isEmpty() ? 0 : reader.wholeNumber(f, what);
+}
+
+} // namespace
+
 std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, int runnableLevels)
 {
     std::array<LevelTiming, kLevelSlots> table{};
@@ -20,15 +36,15 @@ std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, in
                                     .arg(kLevelSlots - 1)
                                     .arg(kLevelSlots));
         LevelTiming &t = table[static_cast<std::size_t>(level)];
-        t.passTime = reader.wholeNumber(v[0], QStringLiteral("合格タイム"));
-        t.limitTime = reader.wholeNumber(v[1], QStringLiteral("制限タイム"));
-        t.requiredPoints = reader.wholeNumber(v[2], QStringLiteral("必要ポイント"));
-        t.requiredCount = static_cast<std::int16_t>(reader.wholeNumber(v[3], QStringLiteral("必要回数")));
-        t.levelWeight = static_cast<float>(reader.number(v[4], QStringLiteral("ポイント倍率")));
-        t.window2Count = reader.number(v[5], QStringLiteral("期間２の回数"));
-        t.window2Points = reader.number(v[6], QStringLiteral("期間２のポイント"));
-        t.window1Days = reader.number(v[7], QStringLiteral("期間１の日数"));
-        t.window2Days = reader.number(v[8], QStringLiteral("期間２の日数"));
+        t.passTime = wholeNumberOrZero(reader, v[0], QStringLiteral("合格タイム"));
+        t.limitTime = wholeNumberOrZero(reader, v[1], QStringLiteral("制限タイム"));
+        t.requiredPoints = wholeNumberOrZero(reader, v[2], QStringLiteral("必要ポイント"));
+        t.requiredCount = static_cast<std::int16_t>(wholeNumberOrZero(reader, v[3], QStringLiteral("必要回数")));
+        t.levelWeight = static_cast<float>(numberOrZero(reader, v[4], QStringLiteral("ポイント倍率")));
+        t.window2Count = numberOrZero(reader, v[5], QStringLiteral("期間２の回数"));
+        t.window2Points = numberOrZero(reader, v[6], QStringLiteral("期間２のポイント"));
+        t.window1Days = numberOrZero(reader, v[7], QStringLiteral("期間１の日数"));
+        t.window2Days = numberOrZero(reader, v[8], QStringLiteral("期間２の日数"));
         recordLine[static_cast<std::size_t>(level)] = v.first().line;
     }
     for (int l = 1; l <= runnableLevels && l < kLevelSlots; ++l) {

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "runlogrecord.h"
+
+#include <cstdint>
+#include <vector>
+
 class PupilDirectory;
 
 // What the level screen asks of the program around it.
@@ -10,6 +15,9 @@ public:
     virtual void letEventsRun() = 0;
     // Rebuilds the run-log figures; false when that failed (the failure has been reported).
     virtual bool computeStats() = 0;
+    // The newest `count` records of the run log, read afresh (see ReadNewestRuns); false when
+    // that failed (the failure has been reported).
+    virtual bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) = 0;
     // The listed pupils of the start screen, their names, grades and birth years.
     virtual const PupilDirectory &pupils() = 0;
     // Starts a run at state.runLevel. closeLevels: the level screen goes (a start button or key);

@@ -161,7 +161,7 @@ void LevelScreen::buildHeader()
     });
     connect(m_listChoiceButtons, &QButtonGroup::idClicked, this, [this](int id) { chooseList(static_cast<ListChoice>(id)); });
 
-    m_backButton = new QPushButton(QStringLiteral("戻る(&0)"), canvas);
+    m_backButton = new QPushButton(QStringLiteral("戻る(0)"), canvas);
     m_backButton->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_backButton, QRect(150, kHeadingTop, 1950, kHeadingHeight), pGothic(14.25, true));
     connect(m_backButton, &QPushButton::clicked, this, &LevelScreen::backToStart);
@@ -345,7 +345,12 @@ void LevelScreen::endListWork()
 
 void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
 {
-    const ResultListsView view = buildResultLists(sources, mode, choice);
+    // Runs recorded since the statistics were rebuilt, here or on another machine sharing the
+    // log, belong in the run lists: those read the log again at every switch.
+    std::vector<RunRow> runs;
+    if (const std::int64_t records = runLogRecordsRead(mode, choice); records > 0 && !m_host.readNewestRuns(records, runs))
+        return;
+    const ResultListsView view = buildResultLists(sources, mode, choice, runs);
     m_heading->setText(view.heading);
     for (std::size_t level = 1; level < m_columns.size(); ++level) {
         QListWidget *list = m_columns[level].resultList;
@@ -449,7 +454,10 @@ void LevelScreen::backToStart()
 
 void LevelScreen::keyPressEvent(QKeyEvent *event)
 {
-    const LevelKeyAction action = levelKeyAction(event->text(), m_install.levelCount, m_keysActive, m_backButton->isEnabled());
+    // Only typed characters act: with Alt or Ctrl held a key types nothing.
+    const bool typed = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
+    const LevelKeyAction action =
+        levelKeyAction(typed ? event->text() : QString(), m_install.levelCount, m_keysActive, m_backButton->isEnabled());
     switch (action.kind) {
     case LevelKeyAction::Kind::StartLevel:
         startLevel(action.level);

@@ -31,8 +31,8 @@ enum class ListChoice {
 
 // What every result list is built from. All references must outlive the call they are passed to.
 // state supplies levelCount, levelName, levelTimed and the timing table; currentPupil is the pupil
-// whose lines are marked; stats the figures of the last rebuild (its rows stand in for the run
-// log); gradeFilter is the grade filter text; now is the moment "today" and the 3650-day window
+// whose lines are marked; stats the figures of the last rebuild (the rankings' source; the run
+// lists read the log afresh); gradeFilter is the grade filter text; now is the moment "today" and the 3650-day window
 // are taken from.
 struct ListSources
 {

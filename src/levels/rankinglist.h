@@ -14,5 +14,7 @@
 // today's points leaves out pupils without points today.
 //
 // Pupils whose grade does not pass the grade filter are left out but keep their place in the
-// ranking. Pupils with equal keys keep their list order.
+// ranking. Pupils with equal keys keep their list order: each MergeSortPairs pass puts the right
+// half first on equal keys, which reverses them, and the ranking sorts twice, which reverses them
+// back.
 ResultList rankingList(const ListSources &sources, int level, DisplayMode mode, PointsRanking ranking);

@@ -26,11 +26,21 @@ void fillRankings(const ListSources &sources, ResultListsView &view, DisplayMode
 
 } // namespace
 
-ResultListsView buildResultLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
+std::int64_t runLogRecordsRead(DisplayMode mode, ListChoice choice)
+{
+    if (choice == ListChoice::All)
+        return kAllRunRecords;
+    if (mode == DisplayMode::Time && choice == ListChoice::Second)
+        return kTodayRunRecords;
+    return 0;
+}
+
+ResultListsView buildResultLists(const ListSources &sources, DisplayMode mode, ListChoice choice,
+                                 std::span<const RunRow> runs)
 {
     ResultListsView view;
     if (choice == ListChoice::All) {
-        view.lists = allRunLists(sources, mode);
+        view.lists = allRunLists(sources, runs, mode);
         return view;
     }
     if (mode == DisplayMode::Time) {
@@ -42,7 +52,7 @@ ResultListsView buildResultLists(const ListSources &sources, DisplayMode mode, L
                 list.selectedRow = -1;
         } else {
             view.heading = QStringLiteral("本日の成績");
-            view.lists = todayRunLists(sources);
+            view.lists = todayRunLists(sources, runs);
         }
         return view;
     }

@@ -12,7 +12,14 @@ struct ResultListsView
     LevelLists lists;
 };
 
-ResultListsView buildResultLists(const ListSources &sources, DisplayMode mode, ListChoice choice);
+// How many of the newest run-log records the view lists (ReadNewestRuns reads them afresh for
+// each switch); 0 for the rankings, which come from the statistics.
+std::int64_t runLogRecordsRead(DisplayMode mode, ListChoice choice);
+
+// runs: the newest records of the run log as read for this view (runLogRecordsRead); unused by
+// the rankings.
+ResultListsView buildResultLists(const ListSources &sources, DisplayMode mode, ListChoice choice,
+                                 std::span<const RunRow> runs);
 
 // Captions of the three list-choice buttons.
 struct ListChoiceCaptions

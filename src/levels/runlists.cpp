@@ -8,25 +8,13 @@
 #include "runscore.h"
 #include "runstats.h"
 
-#include <algorithm>
 
 static_assert(std::tuple_size_v<LevelLists> == kLevelSlots);
 
 namespace {
 
-constexpr std::int64_t kTodayWindow = 1000;
-constexpr std::int64_t kAllWindow = 20000;
 constexpr double kAllDays = 3650.0;
 constexpr std::int32_t kShownTimeBelow = 90000;
-
-// Calls visit on each of the newest `count` rows, oldest first.
-template <typename Rows, typename Visit>
-void forNewest(const Rows &rows, std::int64_t count, Visit visit)
-{
-    const auto size = static_cast<std::int64_t>(rows.size());
-    for (std::int64_t i = std::max<std::int64_t>(size - count, 0); i < size; ++i)
-        visit(static_cast<RunRow>(rows[i]));
-}
 
 enum class Layout {
     TimeFirst,   // time, when, marks and name, points
@@ -58,29 +46,29 @@ bool shown(const ListSources &sources, const RunRow &row)
 
 } // namespace
 
-LevelLists todayRunLists(const ListSources &sources)
+LevelLists todayRunLists(const ListSources &sources, std::span<const RunRow> runs)
 {
     LevelLists lists;
     const double today = oadate::fromDate(sources.now.date());
-    forNewest(sources.stats.rows(), kTodayWindow, [&](const RunRow &row) {
+    for (const RunRow &row : runs) {
         if (row.date != today || !shown(sources, row))
-            return;
+            continue;
         lists[static_cast<std::size_t>(row.level)].lines.append(
             runLine(sources, row, listformat::clockField(row.clock), Layout::TimeFirst));
-    });
+    }
     return lists;
 }
 
-LevelLists allRunLists(const ListSources &sources, DisplayMode mode)
+LevelLists allRunLists(const ListSources &sources, std::span<const RunRow> runs, DisplayMode mode)
 {
     LevelLists lists;
     const double from = oadate::fromDateTime(sources.now) - kAllDays;
     const Layout layout = mode == DisplayMode::Points ? Layout::PointsFirst : Layout::TimeFirst;
-    forNewest(sources.stats.rows(), kAllWindow, [&](const RunRow &row) {
+    for (const RunRow &row : runs) {
         if (!(row.date > from) || !shown(sources, row))
-            return;
+            continue;
         lists[static_cast<std::size_t>(row.level)].lines.append(
             runLine(sources, row, listformat::dateField(row.date), layout));
-    });
+    }
     return lists;
 }

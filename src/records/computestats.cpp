@@ -9,8 +9,10 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -152,4 +154,30 @@ bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &n
     return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
         return stats.countRecords(bytes, read, state.timingTable, now);
     });
+}
+
+bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<RunRow> &runs,
+                    const RecordCallbacks &callbacks)
+{
+    runs.clear();
+    std::vector<char> tail;
+    const bool ok = rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read)
+                                                           -> std::optional<RunStats::OutOfRange> {
+        const std::int64_t records = bytes / RunRecord::kSize;
+        const std::int64_t first = std::max<std::int64_t>(records - std::max<std::int64_t>(count, 0), 0);
+        const std::int64_t tailBytes = (records - first) * RunRecord::kSize;
+        tail.resize(static_cast<std::size_t>(tailBytes));
+        if (tailBytes > 0 && !read(tail.data(), first * RunRecord::kSize, tailBytes))
+            tail.clear();
+        return std::nullopt;
+    });
+    if (!ok)
+        return false;
+    runs.reserve(tail.size() / RunRecord::kSize);
+    for (std::size_t at = 0; at + RunRecord::kSize <= tail.size(); at += RunRecord::kSize) {
+        const RunRow row = RunRecord::decodeRow(tail.data() + at);
+        if (row.date >= 0.0 && row.pupil >= 1 && row.pupil <= kMaxPupil && row.level >= 1 && row.level < kLevelSlots)
+            runs.push_back(row);
+    }
+    return true;
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "runlogrecord.h"
+
 #include <QDateTime>
+
+#include <cstdint>
+#include <vector>
 
 struct Installation;
 struct RecordCallbacks;
@@ -21,3 +26,13 @@ bool LoadRunLog(const Installation &state, RunStats &stats, const RecordCallback
 
 // Everything: rows, best times, and the counts as of `now` against state's timing table.
 bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks);
+
+// The newest `count` records of the run log (count ≥ 0), oldest first, read afresh: the runs
+// recorded since the last rebuild, on this machine or another sharing the log, are among them.
+// Only that tail of the file is read, under the same shared lock and with the same waits and
+// failure reports as the rebuilds; records that are not rows (no date, no pupil, no level) and
+// records outside the tables (pupils 1 to 5000, levels 1 to 35) are left out, so `runs` may hold
+// fewer than `count`. A log that does not exist yet gives no runs. On failure the result is false
+// and `runs` is empty.
+bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<RunRow> &runs,
+                    const RecordCallbacks &callbacks);

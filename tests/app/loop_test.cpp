@@ -9,11 +9,16 @@
 #include "screenflow.h"
 #include "levelscreen.h"
 #include "tempinstall.h"
+#include "installation.h"
+#include "recordcallbacks.h"
+#include "runlog.h"
+#include "startup.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +156,75 @@ TEST(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
     EXPECT_FALSE(start.list()->isVisible());
     start.confirmPupil();
     EXPECT_EQ(program.flow()->levelScreen(), nullptr);
+}
+
+// Another machine sharing the run log records a run while the level screen is open: the lists of
+// today's runs and of all runs read the log again each time they are chosen.
+TEST(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
+{
+    TempInstall install;
+    layOut(install);
+    FakeServices programServices;
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), programServices.services(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+    flow.startScreen()->confirmRow(1);
+    LevelScreen *levels = flow.levelScreen();
+    ASSERT_NE(levels, nullptr);
+    levels->chooseDisplayMode(DisplayMode::Time);
+    levels->chooseList(ListChoice::Second);
+    EXPECT_EQ(levels->list(2)->count(), 0);
+
+    Installation otherMachine;
+    runStartup(otherMachine, install.programFolder());
+    QStringList failures;
+    const RecordCallbacks callbacks{[] {}, [&](const QString &, const QString &text) { failures.append(text); }};
+    const auto recordElsewhere = [&](int pupil, int seconds) {
+        ASSERT_TRUE(AppendRunRecord(otherMachine, pupil, 2, seconds, programServices.clock, callbacks));
+    };
+
+    recordElsewhere(2, 95);
+    levels->chooseList(ListChoice::All);
+    ASSERT_EQ(levels->list(2)->count(), 1);
+    EXPECT_TRUE(levels->list(2)->item(0)->text().contains(QStringLiteral("佐藤花子")));
+
+    recordElsewhere(2, 88);
+    levels->chooseList(ListChoice::Second);
+    ASSERT_EQ(levels->list(2)->count(), 2);
+    EXPECT_TRUE(levels->list(2)->item(1)->text().startsWith(QStringLiteral("  88秒")));
+
+    // The points mode's list of all runs reads the log too.
+    recordElsewhere(1, 70);
+    levels->chooseDisplayMode(DisplayMode::Points);
+    levels->chooseList(ListChoice::All);
+    EXPECT_EQ(levels->list(2)->count(), 3);
+    EXPECT_TRUE(failures.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// "0" leaves the level screen, as its back button "戻る(0)" says; Alt+0 is no typed "0" and leaves
+// it open.
+TEST(Loop, OnlyTheKey0OrTheBackButtonLeavesTheLevelScreen)
+{
+    TempInstall install;
+    layOut(install);
+    FakeServices programServices;
+    FakeMessagePresenter messages;
+    Program program(install.programFolder(), programServices.services(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+    flow.startScreen()->confirmRow(1);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_EQ(flow.levelScreen()->backButton()->text(), QStringLiteral("戻る(0)"));
+
+    QTest::keyClick(flow.levelScreen(), Qt::Key_0, Qt::AltModifier);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    EXPECT_TRUE(flow.levelScreen()->isVisible());
+    EXPECT_FALSE(flow.startScreen()->isVisible());
+
+    QTest::keyClick(flow.levelScreen(), Qt::Key_0);
+    EXPECT_TRUE(flow.startScreen()->isVisible());
 }
 
 } // namespace

@@ -10,12 +10,17 @@
 #include "soundtable.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -132,6 +137,111 @@ TEST(DrillScreen, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
     QTest::mouseClick(screen.endPracticeButton(), Qt::LeftButton);
     EXPECT_EQ(handOver.practiceFinished, 1);
     EXPECT_TRUE(handOver.recorded.isEmpty());
+}
+
+// Presses and releases through the window, as the platform delivers them: the second press of a
+// double-click reaches whatever label then lies under the pointer as a double-click event.
+void doubleClickThroughWindow(QWidget &screen, QWidget *target)
+{
+    QWindow *window = screen.windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint at = target->mapTo(screen.window(), target->rect().center());
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
+{
+    QKeyEvent first(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&screen, &first);
+    for (int i = 0; i < repeats; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, text, true);
+        QApplication::sendEvent(&screen, &repeat);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&screen, &release);
+}
+
+// A rig whose first question has its answer in slot 1, under the repeated answer of the year
+// panel.
+std::unique_ptr<ScreenRig> rigWithAnswerUnderTheYearPanel()
+{
+    for (std::uint64_t seed = 1; seed < 200; ++seed) {
+        auto rig = std::make_unique<ScreenRig>(2, 60, 100, seed);
+        rig->screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+        if (rig->screen.run().answerSlot() == 1)
+            return rig;
+    }
+    return nullptr;
+}
+
+TEST(DrillScreen, ADoubleClickOnTheRightChoiceAnswersOnce)
+{
+    const auto rig = rigWithAnswerUnderTheYearPanel();
+    ASSERT_NE(rig, nullptr);
+    DrillScreen &screen = rig->screen;
+    screen.run().coverTimerFired();
+    screen.render();
+    const int question = screen.run().currentQuestion();
+    doubleClickThroughWindow(screen, screen.choiceLabel(screen.run().answerSlot()));
+    EXPECT_EQ(screen.run().clearCounter(question), 1);
+    EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
+    EXPECT_TRUE(screen.yearPanel()->isVisible());
+    EXPECT_EQ(rig->player.played.size(), 1);
+}
+
+TEST(DrillScreen, ADoubleClickOnAWrongYearCostsTenSeconds)
+{
+    ScreenRig rig(2, 60, 100, 5);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+    screen.run().coverTimerFired();
+    screen.run().chooseSlot(screen.run().answerSlot());
+    screen.run().yearCoverTimerFired();
+    screen.render();
+    const int year = screen.run().question(screen.run().currentQuestion()).year;
+    int wrong = 1;
+    while (screen.yearLabel(wrong)->text().trimmed().toInt() == year)
+        ++wrong;
+    doubleClickThroughWindow(screen, screen.yearLabel(wrong));
+    screen.run().clockTick();
+    EXPECT_EQ(screen.run().elapsedSeconds(), 10);
+}
+
+TEST(DrillScreen, AHeldKeyAnswersOnce)
+{
+    ScreenRig rig(2, 60, 100, 11);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+    screen.run().coverTimerFired();
+    const int wrongSlot = screen.run().answerSlot() == 9 ? 8 : 9;
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrongSlot), QString::number(wrongSlot), 3);
+    EXPECT_EQ(screen.run().clearCounter(screen.run().currentQuestion()), -2);
+
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()),
+            QString::number(screen.run().answerSlot()), 0);
+    screen.run().yearCoverTimerFired();
+    const int year = screen.run().question(screen.run().currentQuestion()).year;
+    int wrong = 1;
+    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
+        ++wrong;
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrong), QString::number(wrong), 4);
+    screen.run().clockTick();
+    EXPECT_EQ(screen.run().elapsedSeconds(), 10);
+}
+
+TEST(DrillScreen, AHeldKeyInPracticeChoosesTheOrderOnce)
+{
+    ScreenRig rig(7, 600, 600, 3);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(3, 1600, 11, 4), RunHistory{});
+    holdKey(screen, Qt::Key_3, QStringLiteral("3"), 0);
+    screen.run().practiceTimerFired();
+    screen.render();
+    ASSERT_FALSE(screen.practiceMain(0)->text().isEmpty());
+    // Repeats of the key while it is held do not choose the order again, which would clear the item.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, QStringLiteral("3"), true);
+    QApplication::sendEvent(&screen, &repeat);
+    EXPECT_FALSE(screen.practiceMain(0)->text().isEmpty());
 }
 
 } // namespace

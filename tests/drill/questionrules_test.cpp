@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -116,9 +118,18 @@ TEST_P(CandidateYears, FourFarOneNearAndTheYearItself)
         EXPECT_EQ(itself, 1);
         EXPECT_EQ(far, 4);
         EXPECT_EQ(near, 1);
-        QStringList sorted = years;
-        std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(years, sorted);
+        // Years 0 to 99 rising, then negative years closest to 0 first, then from 100 on rising.
+        std::vector<int> shown;
+        for (const QString &t : years)
+            shown.push_back(t.trimmed().toInt());
+        std::vector<int> expected = shown;
+        const auto place = [](int y) { return y < 0 ? 1 : (y < 100 ? 0 : 2); };
+        std::sort(expected.begin(), expected.end(), [&](int a, int b) {
+            if (place(a) != place(b))
+                return place(a) < place(b);
+            return place(a) == 1 ? a > b : a < b;
+        });
+        EXPECT_EQ(shown, expected);
     }
 }
 
@@ -138,6 +149,33 @@ TEST(CandidateYears, SortAsRightAlignedTexts)
     std::sort(texts.begin(), texts.end());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("  57"), QStringLiteral(" -35"), QStringLiteral(" 150"),
                                   QStringLiteral(" 794"), QStringLiteral("1192")}));
+}
+
+// A negative near year, possible only for a question year below 100, comes after every positive
+// year below 100 and before the years from 100 on, whatever its number of digits.
+TEST(CandidateYears, NegativeYearsFollowThePositiveYearsBelowOneHundred)
+{
+    const auto texts = [](std::initializer_list<int> years) {
+        QStringList out;
+        for (int y : years)
+            out.append(questionrules::yearText(y));
+        return out;
+    };
+    const struct
+    {
+        QStringList drawn;
+        QStringList shown;
+    } cases[] = {
+        {texts({30, -5, 1192, 5, 794}), texts({5, 30, -5, 794, 1192})},
+        {texts({30, -35, 1192, 5, 794}), texts({5, 30, -35, 794, 1192})},
+        {texts({-50, 99, -5, 100, 0}), texts({0, 99, -5, -50, 100})},
+        {texts({1500, -100, 57, -21, 150}), texts({57, -21, -100, 150, 1500})},
+    };
+    for (const auto &c : cases) {
+        QStringList years = c.drawn;
+        questionrules::sortYearTexts(years);
+        EXPECT_EQ(years, c.shown) << years.join(u'|').toStdString();
+    }
 }
 
 } // namespace

@@ -118,6 +118,26 @@ TEST(Startup, ModeZeroReadsCommonDataAndSoundsBesideTheProgramFolder)
     EXPECT_EQ(QDir::cleanPath(state.folders.soundFolder), QDir::cleanPath(install.root() + QStringLiteral("/音フォルダ")));
 }
 
+// Only the value 1 itself selects the sibling files folder; 1.5 or 0.9 is some other value and
+// selects the parent folder, however close to 1 it lies.
+class StartupFolderMode : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(StartupFolderMode, OnlyExactlyOneSelectsTheFilesFolder)
+{
+    TempInstall install;
+    install.writeText(QStringLiteral("drill2/設定.txt"), QString::fromUtf8(GetParam()) + QStringLiteral(",0,0,0,0,0,0,0,0,0"));
+    install.writeText(QStringLiteral("共通データ.txt"), QStringLiteral("4,\"学校\",0,0,0,0,0,0,0,0"));
+    install.writeText(QStringLiteral("drill2/タイム回数データ.txt"), TempInstall::validTimingTable());
+    install.writeText(QStringLiteral("音フォルダ/新音ファイル.txt"), TempInstall::validSoundTable());
+    Installation state;
+    runStartup(state, install.programFolder());
+    EXPECT_NE(state.folderMode, 1);
+    EXPECT_EQ(QDir::cleanPath(state.folders.filesFolder), QDir::cleanPath(install.root()));
+    EXPECT_EQ(QDir::cleanPath(state.folders.soundFolder), QDir::cleanPath(install.root() + QStringLiteral("/音フォルダ")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StartupFolderMode, ::testing::Values("1.5", "1.0001", "0.9", "\"1.5\""));
+
 struct BadFileCase
 {
     const char *name;
@@ -184,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"timing_empty", kTiming, QString(), false, QStringLiteral("レベル 1")},
         BadFileCase{"timing_record_cut_short", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300"), false, QStringLiteral("12 個")},
         BadFileCase{"timing_not_a_number", kTiming, timingWithLevel(3, QStringLiteral("abc,200,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("合格タイム")},
+        BadFileCase{"timing_blank_pass_time", kTiming, timingWithLevel(4, QStringLiteral(",200,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("1 秒以上")},
         BadFileCase{"timing_zero_limit", kTiming, timingWithLevel(7, QStringLiteral("100,0,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("政治４練習")},
         BadFileCase{"timing_missing_levels", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300,3,1,5,200,7,30,0,0,0"), false, QStringLiteral("レベル 2")},
         BadFileCase{"timing_too_many_records", kTiming, TempInstall::validTimingTable() + QStringLiteral("1,2,3,4,5,6,7,8,9,0,0,0\r\n").repeated(18), false, QStringLiteral("36 件")},
@@ -200,6 +221,24 @@ TEST(Startup, ThirtySixRecordsAreAllowed)
     Installation state;
     runStartup(state, install.programFolder());
     EXPECT_EQ(state.timingTable[35].passTime, 1);
+}
+
+// Optional cells left empty, as a spreadsheet saves them, read as 0: for the second window's
+// count and points 0 means "not used".
+TEST(Startup, BlankOptionalTimingCellsReadAsZero)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    install.writeText(kTiming, timingWithLevel(4, QStringLiteral("104,204,300,3,1.5,,,7,30,,\"\",0")));
+    Installation state;
+    runStartup(state, install.programFolder());
+    const LevelTiming &t = state.timingTable[4];
+    EXPECT_EQ(t.passTime, 104);
+    EXPECT_EQ(t.limitTime, 204);
+    EXPECT_DOUBLE_EQ(t.window2Count, 0.0);
+    EXPECT_DOUBLE_EQ(t.window2Points, 0.0);
+    EXPECT_DOUBLE_EQ(t.window1Days, 7.0);
+    EXPECT_EQ(state.timingTable[6].passTime, 106);
 }
 
 } // namespace

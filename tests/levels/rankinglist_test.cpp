@@ -200,7 +200,7 @@ TEST_P(ResultViewTest, SetsTheHeadingAndFillsTheLevelsOfTheView)
 {
     const ViewCase &c = GetParam();
     const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
-    const ResultListsView view = buildResultLists(sources, c.mode, c.choice);
+    const ResultListsView view = buildResultLists(sources, c.mode, c.choice, {});
     EXPECT_EQ(view.heading, QString::fromUtf8(c.heading));
     EXPECT_TRUE(view.lists[0].lines.isEmpty());
     for (std::size_t slot = 19; slot < view.lists.size(); ++slot)
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RankingListTest, TodaysPointsViewUsesTheTodayRanking)
 {
     const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
-    const ResultListsView view = buildResultLists(sources, DisplayMode::Points, ListChoice::Second);
+    const ResultListsView view = buildResultLists(sources, DisplayMode::Points, ListChoice::Second, {});
     EXPECT_EQ(view.lists[2].lines, rankingList(sources, 2, DisplayMode::Points, PointsRanking::Today).lines);
     EXPECT_TRUE(view.lists[4].lines.isEmpty());
 }

@@ -1,8 +1,13 @@
 #include "runlists.h"
 
+#include "resultlists.h"
+
 #include "levelsfixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,17 @@ protected:
         return ListSources{m_state, kYamada, m_log->stats, m_pupils, filter, now()};
     }
     void useRuns(const std::vector<LoggedRun> &runs) { m_log = logStats(m_state, runs); }
+    // The newest records of the log, as many as the list reads.
+    std::vector<RunRow> newest(DisplayMode mode, ListChoice choice) const
+    {
+        const RunRows &rows = m_log->stats.rows();
+        std::vector<RunRow> runs;
+        for (std::int64_t i = std::max<std::int64_t>(rows.size() - runLogRecordsRead(mode, choice), 0); i < rows.size(); ++i)
+            runs.push_back(rows[i]);
+        return runs;
+    }
+    std::vector<RunRow> todays() const { return newest(DisplayMode::Time, ListChoice::Second); }
+    std::vector<RunRow> all() const { return newest(DisplayMode::Time, ListChoice::All); }
 
     Installation m_state = state();
     PupilDirectory m_pupils = pupils();
@@ -32,7 +48,7 @@ TEST_F(RunListsTest, TodaysRunsShowTimeClockMarksAndScoreInRecordedOrder)
 {
     m_state.timingTable[4].passTime = 2000;
     useRuns(kRuns);
-    const LevelLists lists = todayRunLists(sources());
+    const LevelLists lists = todayRunLists(sources(), todays());
     const QStringList levelTwo{QStringLiteral(" 120秒 09:05●山田太郎　●4"), QStringLiteral("  95秒 09:10⑥佐藤花子　⑥5"),
                                QStringLiteral("　　× 10:00①田中美咲子①")};
     EXPECT_EQ(lists[2].lines, levelTwo);
@@ -46,13 +62,13 @@ TEST_F(RunListsTest, TodaysRunsShowTimeClockMarksAndScoreInRecordedOrder)
 TEST_F(RunListsTest, AllRunsShowTheDateInTimeAndPointsLayouts)
 {
     useRuns(kRuns);
-    const LevelLists time = allRunLists(sources(), DisplayMode::Time);
+    const LevelLists time = allRunLists(sources(), all(), DisplayMode::Time);
     const QStringList timeLines{QStringLiteral("  50秒 03/07Ⅱ鈴木一郎　Ⅱ11"), QStringLiteral(" 120秒 03/08●山田太郎　●4"),
                                 QStringLiteral("  95秒 03/08⑥佐藤花子　⑥5"),
                                 QStringLiteral("　　× 03/08①田中美咲子①")};
     EXPECT_EQ(time[2].lines, timeLines);
 
-    const LevelLists points = allRunLists(sources(), DisplayMode::Points);
+    const LevelLists points = allRunLists(sources(), all(), DisplayMode::Points);
     const QStringList pointsLines{QStringLiteral("   11 03/07Ⅱ鈴木一郎　Ⅱ50秒"), QStringLiteral("    4 03/08●山田太郎　●120秒"),
                                   QStringLiteral("    5 03/08⑥佐藤花子　⑥95秒"),
                                   QStringLiteral("　　× 03/08①田中美咲子①")};
@@ -62,11 +78,11 @@ TEST_F(RunListsTest, AllRunsShowTheDateInTimeAndPointsLayouts)
 TEST_F(RunListsTest, TheGradeFilterLeavesOutOtherGrades)
 {
     useRuns(kRuns);
-    const LevelLists today = todayRunLists(sources(QStringLiteral("小６")));
+    const LevelLists today = todayRunLists(sources(QStringLiteral("小６")), todays());
     EXPECT_EQ(today[2].lines.size(), 2);
     EXPECT_TRUE(today[4].lines.last().contains(QStringLiteral("佐藤花子")));
     EXPECT_EQ(today[4].lines.size(), 1);
-    EXPECT_EQ(allRunLists(sources(QStringLiteral("中２")), DisplayMode::Time)[2].lines,
+    EXPECT_EQ(allRunLists(sources(QStringLiteral("中２")), all(), DisplayMode::Time)[2].lines,
               QStringList{QStringLiteral("  50秒 03/07Ⅱ鈴木一郎　Ⅱ11")});
 }
 
@@ -74,7 +90,7 @@ TEST_F(RunListsTest, TheGradeFilterLeavesOutOtherGrades)
 TEST_F(RunListsTest, RunsOfLevelsBeyondTheCatalogueAreLeftOut)
 {
     useRuns({{0, QTime(9, 0), kSato, 19, 95}, {0, QTime(9, 0), kSato, 35, 95}, {0, QTime(9, 0), kSato, 18, 95}});
-    for (const LevelLists &lists : {todayRunLists(sources()), allRunLists(sources(), DisplayMode::Time)}) {
+    for (const LevelLists &lists : {todayRunLists(sources(), todays()), allRunLists(sources(), all(), DisplayMode::Time)}) {
         EXPECT_EQ(lists[18].lines.size(), 1);
         EXPECT_TRUE(lists[19].lines.isEmpty());
         EXPECT_TRUE(lists[35].lines.isEmpty());
@@ -85,10 +101,10 @@ TEST_F(RunListsTest, AllRunsCoverTheLast3650Days)
 {
     useRuns({{3651, QTime(9, 0), kSato, 2, 95}, {3650, QTime(16, 0), kSato, 2, 96}, {3649, QTime(9, 0), kSato, 2, 97}});
     // 3650 days back from 15:00 is 15:00 that day; a run dated that day is dated its midnight.
-    const QStringList lines = allRunLists(sources(), DisplayMode::Time)[2].lines;
+    const QStringList lines = allRunLists(sources(), all(), DisplayMode::Time)[2].lines;
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("  97秒")));
-    EXPECT_TRUE(todayRunLists(sources())[2].lines.isEmpty());
+    EXPECT_TRUE(todayRunLists(sources(), todays())[2].lines.isEmpty());
 }
 
 TEST_F(RunListsTest, TodaysRunsComeFromTheNewest1000Runs)
@@ -97,7 +113,7 @@ TEST_F(RunListsTest, TodaysRunsComeFromTheNewest1000Runs)
     for (int i = 0; i < 1000; ++i)
         runs.push_back({0, QTime(9, 0), kSato, 4, 100});
     useRuns(runs);
-    const LevelLists lists = todayRunLists(sources());
+    const LevelLists lists = todayRunLists(sources(), todays());
     EXPECT_TRUE(lists[2].lines.isEmpty());
     EXPECT_EQ(lists[4].lines.size(), 1000);
 }
@@ -108,7 +124,7 @@ TEST_F(RunListsTest, AllRunsComeFromTheNewest20000Runs)
     for (int i = 0; i < 20000; ++i)
         runs.push_back({1, QTime(9, 0), kSato, 4, 100});
     useRuns(runs);
-    const LevelLists lists = allRunLists(sources(), DisplayMode::Points);
+    const LevelLists lists = allRunLists(sources(), all(), DisplayMode::Points);
     EXPECT_TRUE(lists[2].lines.isEmpty());
     EXPECT_EQ(lists[4].lines.size(), 20000);
 }
@@ -116,9 +132,9 @@ TEST_F(RunListsTest, AllRunsComeFromTheNewest20000Runs)
 TEST_F(RunListsTest, AnEmptyLogGivesEmptyLists)
 {
     useRuns({});
-    for (const ResultList &list : todayRunLists(sources()))
+    for (const ResultList &list : todayRunLists(sources(), todays()))
         EXPECT_TRUE(list.lines.isEmpty());
-    for (const ResultList &list : allRunLists(sources(), DisplayMode::Time))
+    for (const ResultList &list : allRunLists(sources(), all(), DisplayMode::Time))
         EXPECT_TRUE(list.lines.isEmpty());
 }
 

@@ -312,4 +312,35 @@ TEST_F(StatsTest, ReadersDoNotWaitForEachOther)
     EXPECT_EQ(probe.waits, 0);
 }
 
+// The run lists read only the tail of the log: the newest `count` records, of which those that are
+// no rows, or lie outside the tables, are left out.
+TEST_F(StatsTest, TheNewestRunsAreTheTailOfTheLogReadAfresh)
+{
+    std::vector<RunRow> runs{RunRow{}};
+    ASSERT_TRUE(ReadNewestRuns(fx.state, 3, runs, probe.callbacks()));
+    EXPECT_TRUE(runs.empty()) << "no log yet";
+    EXPECT_FALSE(QFileInfo::exists(fx.runLog()));
+
+    fx.writeRunLog({runOn(kToday, 1, 2, 10), runOn(kToday, 1, 2, 11), runOn(kToday, 0, 2, 12),
+                    runOn(kToday, 6001, 2, 13), runOn(kToday, 2, 4, 14)});
+    QByteArray partial = runOn(kToday, 3, 2, 15).encode().left(20);
+    QFile log(fx.runLog());
+    ASSERT_TRUE(log.open(QIODevice::Append));
+    log.write(partial);
+    log.close();
+
+    ASSERT_TRUE(ReadNewestRuns(fx.state, 4, runs, probe.callbacks()));
+    std::vector<std::int32_t> times;
+    for (const RunRow &row : runs)
+        times.push_back(row.time);
+    EXPECT_EQ(times, (std::vector<std::int32_t>{11, 14}));
+    EXPECT_EQ(runs.back().level, 4);
+
+    ASSERT_TRUE(ReadNewestRuns(fx.state, 100, runs, probe.callbacks()));
+    EXPECT_EQ(runs.size(), 3U);
+    ASSERT_TRUE(ReadNewestRuns(fx.state, 0, runs, probe.callbacks()));
+    EXPECT_TRUE(runs.empty());
+    EXPECT_TRUE(probe.fatals.isEmpty());
+}
+
 } // namespace

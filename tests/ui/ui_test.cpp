@@ -1,16 +1,22 @@
 #include "chime.h"
+#include "clicklabel.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "sdlwavplayer.h"
 #include "twiplayout.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -97,5 +103,55 @@ TEST(Chime, EveryDemoSoundRenders)
     }
     EXPECT_TRUE(chime::render(QStringLiteral("nothing")).isEmpty());
 }
+
+// Mouse events as a label receives them; a double-click reaches a widget as press, release,
+// double-click (in place of the second press) and release.
+enum class Mouse { Press, Release, ReleaseOutside, DoubleClick, RightPress, RightRelease };
+
+struct ClickCase
+{
+    const char *name;
+    std::vector<Mouse> events;
+    int clicks;
+};
+
+class ClickLabelClicks : public testing::TestWithParam<ClickCase>
+{
+};
+
+TEST_P(ClickLabelClicks, AnswerOnceForEachPressAndReleaseOnTheLabel)
+{
+    ClickLabel label;
+    label.resize(200, 60);
+    label.show();
+    QSignalSpy clicked(&label, &ClickLabel::clicked);
+    const QPointF inside(100, 30);
+    const QPointF outside(260, 30);
+    for (const Mouse m : GetParam().events) {
+        const bool right = m == Mouse::RightPress || m == Mouse::RightRelease;
+        const Qt::MouseButton button = right ? Qt::RightButton : Qt::LeftButton;
+        QEvent::Type type = QEvent::MouseButtonPress;
+        if (m == Mouse::Release || m == Mouse::ReleaseOutside || m == Mouse::RightRelease)
+            type = QEvent::MouseButtonRelease;
+        else if (m == Mouse::DoubleClick)
+            type = QEvent::MouseButtonDblClick;
+        const QPointF at = m == Mouse::ReleaseOutside ? outside : inside;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, at, label.mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&label, &event);
+    }
+    EXPECT_EQ(clicked.count(), GetParam().clicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, ClickLabelClicks,
+    testing::Values(ClickCase{"press_only", {Mouse::Press}, 0},
+                    ClickCase{"press_and_release", {Mouse::Press, Mouse::Release}, 1},
+                    ClickCase{"released_elsewhere", {Mouse::Press, Mouse::ReleaseOutside}, 0},
+                    ClickCase{"release_without_press", {Mouse::Release}, 0},
+                    ClickCase{"double_click", {Mouse::Press, Mouse::Release, Mouse::DoubleClick, Mouse::Release}, 1},
+                    ClickCase{"two_clicks", {Mouse::Press, Mouse::Release, Mouse::Press, Mouse::Release}, 2},
+                    ClickCase{"right_button", {Mouse::RightPress, Mouse::RightRelease}, 0}),
+    [](const auto &tp) { return std::string(tp.param.name); });
 
 } // namespace
