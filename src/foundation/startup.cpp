@@ -11,6 +11,9 @@
 
 #include <QDir>
 
+#include <cmath>
+#include <limits>
+
 void runStartup(AppState &state, const QString &programFolder)
 {
     state.screenBackColour = QColor(0, 128, 128);
@@ -19,10 +22,12 @@ void runStartup(AppState &state, const QString &programFolder)
     {
         FieldReader settings(program + QStringLiteral("設定.txt"));
         const QList<Field> v = settings.ReadFields(10, QStringLiteral("設定"));
-        // Only the value 1 selects the sibling "files" folder; anything else, a word included,
-        // selects the parent folder.
+        // Only the value 1 selects the sibling "files" folder; anything else, a word, a fraction
+        // or a number beyond any int included, selects the parent folder.
         const auto mode = FieldReader::parseNumber(v[0].text);
-        state.folderMode = (mode && *mode == 1.0) ? 1 : (mode ? static_cast<int>(*mode) : 0);
+        const bool wholeInt = mode && *mode == std::floor(*mode) && *mode >= std::numeric_limits<int>::min()
+                              && *mode <= std::numeric_limits<int>::max();
+        state.folderMode = wholeInt ? static_cast<int>(*mode) : 0;
     }
     state.homeUse = 1;
     state.folders = folderscheme::compute(programFolder, state.folderMode);

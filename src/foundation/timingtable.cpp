@@ -4,6 +4,24 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
 
+#include <limits>
+
+namespace {
+
+// The value converted to the table's narrower type; a value that type cannot hold is refused
+// rather than wrapped or made infinite.
+template <typename T>
+T inRange(const FieldReader &reader, const Field &f, double value, const QString &what)
+{
+    if (value < static_cast<double>(std::numeric_limits<T>::lowest())
+        || value > static_cast<double>(std::numeric_limits<T>::max()))
+        throw DataFileError(reader.filePath(), f.line,
+                            QStringLiteral("%1が大きすぎます（「%2」）。").arg(what, f.text));
+    return static_cast<T>(value);
+}
+
+} // namespace
+
 std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, int runnableLevels)
 {
     std::array<LevelTiming, kLevelSlots> table{};
@@ -23,8 +41,10 @@ std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, in
         t.passTime = reader.wholeNumber(v[0], QStringLiteral("合格タイム"));
         t.limitTime = reader.wholeNumber(v[1], QStringLiteral("制限タイム"));
         t.requiredPoints = reader.wholeNumber(v[2], QStringLiteral("必要ポイント"));
-        t.requiredCount = static_cast<std::int16_t>(reader.wholeNumber(v[3], QStringLiteral("必要回数")));
-        t.levelWeight = static_cast<float>(reader.number(v[4], QStringLiteral("ポイント倍率")));
+        t.requiredCount = inRange<std::int16_t>(reader, v[3], reader.wholeNumber(v[3], QStringLiteral("必要回数")),
+                                                 QStringLiteral("必要回数"));
+        t.levelWeight = inRange<float>(reader, v[4], reader.number(v[4], QStringLiteral("ポイント倍率")),
+                                       QStringLiteral("ポイント倍率"));
         t.window2Count = reader.number(v[5], QStringLiteral("期間２の回数"));
         t.window2Points = reader.number(v[6], QStringLiteral("期間２のポイント"));
         t.window1Days = reader.number(v[7], QStringLiteral("期間１の日数"));

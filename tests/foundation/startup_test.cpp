@@ -105,6 +105,25 @@ TEST(Startup, ModeZeroReadsCommonDataAndSoundsBesideTheProgramFolder)
     EXPECT_EQ(QDir::cleanPath(state.folders.soundFolder), QDir::cleanPath(install.root() + QStringLiteral("/音フォルダ")));
 }
 
+// Any first value of 設定.txt other than 1 selects the parent folder, however large.
+class StartupFolderMode : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(StartupFolderMode, OnlyOneSelectsTheSiblingFilesFolder)
+{
+    TempInstall install;
+    install.writeText(QStringLiteral("drill2/設定.txt"), QString::fromLatin1(GetParam()) + QStringLiteral(",0,0,0,0,0,0,0,0,0"));
+    install.writeText(QStringLiteral("共通データ.txt"), QStringLiteral("4,\"学校\",0,0,0,0,0,0,0,0"));
+    install.writeText(QStringLiteral("drill2/タイム回数データ.txt"), TempInstall::validTimingTable());
+    install.writeText(QStringLiteral("音フォルダ/新音ファイル.txt"), TempInstall::validSoundTable());
+    AppState state;
+    runStartup(state, install.programFolder());
+    EXPECT_NE(state.folderMode, 1);
+    EXPECT_EQ(QDir::cleanPath(state.folders.soundFolder), QDir::cleanPath(install.root() + QStringLiteral("/音フォルダ")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StartupFolderMode,
+                         ::testing::Values("x", "0", "2", "1.5", "1e300", "-1e300", "\"4294967297\""));
+
 struct BadFileCase
 {
     const char *name;
@@ -163,6 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"timing_empty", kTiming, QString(), false, QStringLiteral("レベル 1")},
         BadFileCase{"timing_record_cut_short", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300"), false, QStringLiteral("12 個")},
         BadFileCase{"timing_not_a_number", kTiming, timingWithLevel(3, QStringLiteral("abc,200,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("合格タイム")},
+        BadFileCase{"timing_count_beyond_16_bits", kTiming, timingWithLevel(4, QStringLiteral("100,200,300,40000,1,5,200,7,30,0,0,0")), false, QStringLiteral("必要回数が大きすぎます")},
+        BadFileCase{"timing_weight_beyond_float", kTiming, timingWithLevel(5, QStringLiteral("100,200,300,3,1e300,5,200,7,30,0,0,0")), false, QStringLiteral("ポイント倍率が大きすぎます")},
         BadFileCase{"timing_zero_limit", kTiming, timingWithLevel(7, QStringLiteral("100,0,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("政治４練習")},
         BadFileCase{"timing_missing_levels", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300,3,1,5,200,7,30,0,0,0"), false, QStringLiteral("レベル 2")},
         BadFileCase{"timing_too_many_records", kTiming, TempInstall::validTimingTable() + QStringLiteral("1,2,3,4,5,6,7,8,9,0,0,0\r\n").repeated(18), false, QStringLiteral("36 件")},
