@@ -33,11 +33,6 @@ struct WavBuffer
     }
 };
 
-int bytesPerFrame(SDL_AudioFormat format, int channels)
-{
-    return SDL_AUDIO_BITSIZE(format) / 8 * channels;
-}
-
 } // namespace
 
 SdlWavPlayer::~SdlWavPlayer()
@@ -86,7 +81,6 @@ PlayResult SdlWavPlayer::play(const QString &wavPath)
         m_deviceRate = obtained.freq;
         m_deviceFormat = obtained.format;
         m_deviceChannels = obtained.channels;
-        m_deviceFrames = obtained.samples;
     }
 
     // Sounds in another format than the first are converted to the output's.
@@ -115,27 +109,29 @@ PlayResult SdlWavPlayer::play(const QString &wavPath)
     SDL_ClearQueuedAudio(m_device);
     if (SDL_QueueAudio(m_device, samples, length) != 0)
         return failure(QueueFailed, QStringLiteral("音声を再生できません"));
-    // Synchronous by design: the caller continues only when the sound has ended. Once the queue
-    // is empty the output still holds at most one buffer, which takes bufferMs to play.
-    const Uint64 bufferMs = static_cast<Uint64>(m_deviceFrames) * 1000 / static_cast<Uint64>(m_deviceRate) + 1;
+    // Synchronous by design: the caller continues only when the sound has ended. The clip starts
+    // sounding when the output takes its first buffer from the queue and ends clipMs later;
+    // waiting for that moment, rather than a whole buffer after the queue drains, returns within
+    // a millisecond or two of the clip's end.
     const Uint64 clipMs = static_cast<Uint64>(header.format.lengthMs());
     const Uint64 start = SDL_GetTicks64();
+    Uint64 sounding = 0;
     SDL_PauseAudioDevice(m_device, 0);
     PlayResult result;
     for (;;) {
         const Uint32 queued = SDL_GetQueuedAudioSize(m_device);
-        if (queued == 0)
+        const Uint64 now = SDL_GetTicks64();
+        if (sounding == 0 && queued < length)
+            sounding = now;
+        if (sounding != 0 && queued == 0 && now >= sounding + clipMs)
             break;
-        if (SDL_GetTicks64() - start > clipMs + kMarginMs) {
+        if (now - start > clipMs + kMarginMs) {
             result = {PlayOverran, QStringLiteral("音声の再生が終わりません: ") + native};
             break;
         }
-        const Uint64 leftMs = static_cast<Uint64>(queued) * 1000
-                              / static_cast<Uint64>(m_deviceRate * bytesPerFrame(static_cast<SDL_AudioFormat>(m_deviceFormat), m_deviceChannels));
-        SDL_Delay(static_cast<Uint32>(std::clamp<Uint64>(leftMs / 2, 1, 20)));
+        const Uint64 end = sounding + clipMs;
+        SDL_Delay(sounding != 0 && now < end ? static_cast<Uint32>(std::min<Uint64>(end - now, 20)) : 1);
     }
-    if (result.code == 0)
-        SDL_Delay(static_cast<Uint32>(bufferMs));
     SDL_PauseAudioDevice(m_device, 1);
     SDL_ClearQueuedAudio(m_device);
     return result;

@@ -5,9 +5,10 @@
 #include <cstdint>
 
 // Plays .wav files through SDL's audio output, blocking until the last sample has been played.
-// The output is opened once, at the first play, with a short buffer (512 sample frames) so that
-// a play returns within a few milliseconds of the clip's end; every later sound is converted to
-// the format it was opened with. It is closed with the player.
+// The output is opened once, at the first play, with a short buffer (512 sample frames), so a
+// clip starts sounding within one buffer and the play returns when it has sounded for its
+// length; every later sound is converted to the format the output was opened with. It is
+// closed with the player.
 //
 // A file's header is checked before it is played (see wavheader): a damaged file is a failed
 // play, never a crash or a frozen window, and no play waits longer than its clip's length plus a
@@ -38,5 +39,4 @@ private:
     int m_deviceRate = 0;
     int m_deviceFormat = 0;
     int m_deviceChannels = 0;
-    int m_deviceFrames = 0;
 };
