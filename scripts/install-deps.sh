@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
