@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

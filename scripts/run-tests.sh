@@ -15,3 +15,7 @@ export SDL_AUDIODRIVER=dummy
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 600
+
+# Every file reader under libFuzzer for a short while; a crash fails the run.
+cd ..
+bash scripts/run-fuzz-smoke.sh

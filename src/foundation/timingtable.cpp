@@ -4,6 +4,8 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
 
+#include <limits>
+
 namespace {
 
 // A cell left empty reads as 0, as every empty value of the data files does; a spreadsheet saves
@@ -16,6 +18,18 @@ double numberOrZero(const FieldReader &reader, const Field &f, const QString &wh
 int wholeNumberOrZero(const FieldReader &reader, const Field &f, const QString &what)
 {
     return f.text.trimmed().isEmpty() ? 0 : reader.wholeNumber(f, what);
+}
+
+// The value converted to the table's narrower type; a value that type cannot hold is refused
+// rather than wrapped or made infinite.
+template <typename T>
+T inRange(const FieldReader &reader, const Field &f, double value, const QString &what)
+{
+    if (value < static_cast<double>(std::numeric_limits<T>::lowest())
+        || value > static_cast<double>(std::numeric_limits<T>::max()))
+        throw DataFileError(reader.filePath(), f.line,
+                            QStringLiteral("%1が大きすぎます（「%2」）。").arg(what, f.text));
+    return static_cast<T>(value);
 }
 
 } // namespace
@@ -39,8 +53,10 @@ std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, in
         t.passTime = wholeNumberOrZero(reader, v[0], QStringLiteral("合格タイム"));
         t.limitTime = wholeNumberOrZero(reader, v[1], QStringLiteral("制限タイム"));
         t.requiredPoints = wholeNumberOrZero(reader, v[2], QStringLiteral("必要ポイント"));
-        t.requiredCount = static_cast<std::int16_t>(wholeNumberOrZero(reader, v[3], QStringLiteral("必要回数")));
-        t.levelWeight = static_cast<float>(numberOrZero(reader, v[4], QStringLiteral("ポイント倍率")));
+        t.requiredCount = inRange<std::int16_t>(reader, v[3], wholeNumberOrZero(reader, v[3], QStringLiteral("必要回数")),
+                                                 QStringLiteral("必要回数"));
+        t.levelWeight = inRange<float>(reader, v[4], numberOrZero(reader, v[4], QStringLiteral("ポイント倍率")),
+                                       QStringLiteral("ポイント倍率"));
         t.window2Count = numberOrZero(reader, v[5], QStringLiteral("期間２の回数"));
         t.window2Points = numberOrZero(reader, v[6], QStringLiteral("期間２のポイント"));
         t.window1Days = numberOrZero(reader, v[7], QStringLiteral("期間１の日数"));

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #else
 #include <cerrno>
 #include <cstring>
@@ -112,12 +113,15 @@ bool RecordFile::readAt(std::int64_t offset, char *into, std::int64_t count)
         const auto chunk = static_cast<DWORD>(std::min<std::int64_t>(count - done, 1 << 30));
         DWORD got = 0;
         if (!ReadFile(asHandle(m_handle), into + done, chunk, &got, &o)) {
-            noteError();
-            return false;
+            if (GetLastError() != ERROR_HANDLE_EOF) {
+                noteError();
+                return false;
+            }
+            got = 0;
         }
         if (got == 0) {
-            m_error = {QStringLiteral("file shorter than expected"), 0};
-            return false;
+            std::memset(into + done, 0, static_cast<std::size_t>(count - done));
+            return true;
         }
         done += got;
     }
@@ -244,8 +248,8 @@ bool RecordFile::readAt(std::int64_t offset, char *into, std::int64_t count)
             return false;
         }
         if (got == 0) {
-            m_error = {QStringLiteral("file shorter than expected"), 0};
-            return false;
+            std::memset(into + done, 0, static_cast<std::size_t>(count - done));
+            return true;
         }
         done += got;
     }

@@ -48,7 +48,9 @@ public:
     Outcome lock(LockKind kind);
     bool unlock();
     std::optional<std::int64_t> size();
-    // Reads `count` bytes starting `offset` bytes into the file; false when fewer are there.
+    // Reads `count` bytes starting `offset` bytes into the file. Bytes past the end of the file
+    // (a file that shrank since its size was taken) read as zeros, as a record beyond the end
+    // reads as an empty record; false only when the system reports an error.
     bool readAt(std::int64_t offset, char *into, std::int64_t count);
     bool writeAt(std::int64_t offset, QByteArrayView bytes);
     // Hands what was written to the storage, so that the next holder of the lock, on this

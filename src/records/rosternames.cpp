@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace rosternames {
 
 namespace {
@@ -36,7 +38,7 @@ std::vector<QString> read(const QString &rosterPath)
                 entry.push_back(std::move(*f));
             }
             const std::optional<double> number = FieldReader::parseNumber(entry[kNumberField].text);
-            if (!number || *number != static_cast<int>(*number) || *number < 1 || *number > kMaxPupil)
+            if (!number || *number < 1 || *number > kMaxPupil || *number != std::floor(*number))
                 continue;
             names[static_cast<std::size_t>(*number)] = entry[kNameField].text.trimmed();
         }

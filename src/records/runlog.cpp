@@ -8,6 +8,8 @@
 #include "recordcallbacks.h"
 #include "runlogrecord.h"
 
+#include <QDir>
+
 #include <functional>
 #include <optional>
 
@@ -73,8 +75,11 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file)
 bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
                      const RecordCallbacks &callbacks)
 {
-    const auto fail = [&](const FileError &e) {
-        callbacks.fatal(state.productTitle, QStringLiteral("成績ランダムファイル記録") + e.description);
+    const auto fail = [&](const QString &path, const FileError &e, const QString &note) {
+        callbacks.fatal(state.productTitle, QStringLiteral("成績ランダムファイル記録 %1: %2（エラー番号 %3）")
+                                                    .arg(QDir::toNativeSeparators(path), e.description)
+                                                    .arg(e.number)
+                                                + note);
         return false;
     };
 
@@ -84,8 +89,9 @@ bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32
     const QDateTime runMoment = clock.now();
     const RunRecord run = RunRecord::forRun(oadate::fromDate(runMoment.date()), oadate::timeOfDay(runMoment.time()),
                                             pupilNo, levelNo, runTime, state.siteCode);
-    if (const auto e = appendRecord(runlog::runLogPath(state.folders), run.encode(), callbacks.letEventsRun))
-        return fail(*e);
+    const QString runLogPath = runlog::runLogPath(state.folders);
+    if (const auto e = appendRecord(runLogPath, run.encode(), callbacks.letEventsRun))
+        return fail(runLogPath, *e, QString());
 
     if (!runlog::goesToHomeRunLog(state, pupil))
         return true;
@@ -94,7 +100,9 @@ bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32
                                                      oadate::fromDate(homeMoment.date()),
                                                      oadate::timeOfDay(homeMoment.time()), pupilNo, levelNo,
                                                      runTime, state.siteCode);
-    if (const auto e = appendRecord(runlog::homeRunLogPath(state.folders), home.encode(), callbacks.letEventsRun))
-        return fail(*e);
+    const QString homePath = runlog::homeRunLogPath(state.folders);
+    if (const auto e = appendRecord(homePath, home.encode(), callbacks.letEventsRun))
+        return fail(homePath, *e,
+                    QStringLiteral("\r\nこの成績は %1 には記録されています。").arg(QDir::toNativeSeparators(runLogPath)));
     return true;
 }

@@ -36,7 +36,9 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file);
 // clock.now() at the moment that record is built.
 //
 // pupil is 1 to 5000 and level 1 to 35 (RecordRun checks). On any other failure the files are
-// closed, callbacks.fatal is called with "成績ランダムファイル記録" and the system's description, and
-// the result is false: nothing more is written.
+// closed, callbacks.fatal is called with "成績ランダムファイル記録", the file that failed, the system's
+// description and error number (and, when only the home run log failed, that the run is in the
+// run log), and the result is false: nothing more is written. A write cut short (a full disk)
+// may leave a partial record at the end; readers pass over it and the next append overwrites it.
 bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
                      const RecordCallbacks &callbacks);

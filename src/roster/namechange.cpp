@@ -1,10 +1,10 @@
 #include "namechange.h"
 
 #include "rosterfile.h"
+#include "savefile.h"
 #include "sjis.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -33,7 +33,7 @@ std::vector<Boxes> load(const QString &rosterPath)
         const RosterEntry *entry = roster.entry(i);
         if (!entry)
             break;
-        boxes.push_back(Boxes{RosterEntry::padded(entry->name), QString::number(entry->birthYear)});
+        boxes.push_back(Boxes{entry->trimmedName(), QString::number(entry->birthYear)});
     }
     return boxes;
 }
@@ -77,9 +77,9 @@ SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes)
 {
     RosterFile roster = RosterFile::read(rosterPath);
     if (!roster.found())
-        return {false, QStringLiteral("名簿ファイル %1 がないため、変更できません。").arg(shown(rosterPath))};
+        return {false, false, QStringLiteral("名簿ファイル %1 がないため、変更できません。").arg(shown(rosterPath))};
     if (!roster.problems().empty() && roster.lines().empty())
-        return {false, roster.problems().front().text()};
+        return {false, false, roster.problems().front().text()};
 
     bool changedAny = false;
     const int count = std::min(static_cast<int>(boxes.size()), kEditableEntries);
@@ -90,10 +90,10 @@ SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes)
         const Boxes &box = boxes[static_cast<std::size_t>(i)];
         const QString name = storedName(box.name);
         if (!storable(name))
-            return {false, QStringLiteral("「%1」には名簿ファイルに書けない文字があります。").arg(name)};
+            return {false, false, QStringLiteral("「%1」には名簿ファイルに書けない文字があります。").arg(name)};
         const std::optional<std::int16_t> year = storedBirthYear(box.birthYear);
         if (!year)
-            return {false, QStringLiteral("生まれた年「%1」は大きすぎます。").arg(box.birthYear.trimmed())};
+            return {false, false, QStringLiteral("生まれた年「%1」は大きすぎます。").arg(box.birthYear.trimmed())};
         if (name == current->trimmedName() && *year == current->birthYear)
             continue;
         RosterEntry changed = *current;
@@ -103,16 +103,14 @@ SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes)
         changedAny = true;
     }
     if (!changedAny)
-        return {true, QString()};
+        return {true, false, QString()};
 
-    QSaveFile file(rosterPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("名簿ファイル %1 を書けません（%2）。").arg(shown(rosterPath), file.errorString())};
-    const QByteArray bytes = roster.encode();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return {false, QStringLiteral("名簿ファイル %1 を書けませんでした（%2）。名簿は元のままです。")
-                           .arg(shown(rosterPath), file.errorString())};
-    return {true, QString()};
+    const savefile::Outcome written = savefile::replace(rosterPath, roster.encode());
+    if (!written.saved)
+        return {false, false,
+                QStringLiteral("名簿ファイル %1 を書けませんでした（%2）。名簿は元のままです。")
+                    .arg(shown(rosterPath), written.error)};
+    return {true, true, QString()};
 }
 
 } // namespace namechange

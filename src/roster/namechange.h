@@ -15,7 +15,8 @@ inline constexpr int kEditableEntries = 3;
 // The texts of one pair of boxes.
 struct Boxes
 {
-    QString name;      // the name as stored: padded with spaces to 20 characters
+    QString name;      // the name without the spaces that pad it in the file, so that the
+                       // box's 20 characters are all there to type in
     QString birthYear; // in decimal
 
     bool operator==(const Boxes &) const = default;
@@ -38,14 +39,16 @@ std::optional<std::int16_t> storedBirthYear(const QString &typed);
 struct SaveResult
 {
     bool saved = false;
-    QString message; // why nothing was written, for the screen to show
+    bool changed = false; // saved, and something was different from the file
+    QString message;      // why nothing was written, for the screen to show
 };
 
 // Reads the roster again, gives its first pupils (up to three, as many as `boxes` holds) the
 // typed names and birth years, and writes the roster back. Only a pupil whose name or birth year
 // actually changes has its line written anew, in the roster format; every other line keeps its
-// bytes, and every line ends in CR LF; when nothing changes the file is not touched. The new roster is written beside the old one and takes its
-// place only when complete, so a failed write (disk full, a crash) leaves the old roster intact.
+// bytes (blank lines included), and every line ends in CR LF; when nothing changes the file is
+// not touched (saved, not changed). The new roster is written beside the old one and takes its
+// place only when complete and flushed to the disk, so a failed write (disk full, a crash) leaves the old roster intact.
 // Nothing is written when the roster cannot be read, a birth year does not fit, or a name holds a
 // character the roster's code page cannot store.
 SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes);

@@ -92,7 +92,7 @@ void NameChangeScreen::saveNames()
         m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), result.message, this);
         return;
     }
-    m_status->setText(QStringLiteral("変更しました。"));
+    m_status->setText(result.changed ? QStringLiteral("変更しました。") : QStringLiteral("変更はありません。"));
     loadNames();
 }
 

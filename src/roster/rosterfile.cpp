@@ -88,8 +88,11 @@ RosterFile RosterFile::parse(QByteArrayView bytes, const QString &filePath)
     int number = 0;
     for (QByteArray &bytesOfLine : splitLines(bytes)) {
         ++number;
-        if (bytesOfLine.trimmed().isEmpty())
+        if (bytesOfLine.trimmed().isEmpty()) {
+            // Not a pupil, but kept so that a rewrite gives the file back line for line.
+            roster.m_lines.push_back(Line{number, std::move(bytesOfLine), std::nullopt, false});
             continue;
+        }
         auto report = [&](const QString &problem) {
             roster.m_problems.emplace_back(filePath, number, problem + kSkipped);
         };

@@ -1,9 +1,11 @@
 #include "adminrun.h"
+#include "filesizelimit.h"
 #include "questionline.h"
 #include "qtprinters.h"
 #include "storedfile.h"
 #include "testnames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -235,6 +237,27 @@ TEST(ScrambleCommand, RefusesLinesTheProgramCouldNotReadAndLeavesTheOutputAlone)
     EXPECT_EQ(lines.status, 1);
     EXPECT_TRUE(lines.err.contains(plainPath + QStringLiteral(":1001: "))) << lines.err.toStdString();
 }
+
+#ifdef Q_OS_LINUX
+TEST(ScrambleCommand, AFullDiskIsReportedAndLeavesTheOutputAlone)
+{
+    QTemporaryDir dir;
+    const QString plainPath = dir.path() + QStringLiteral("/plain.txt");
+    const QString outPath = dir.path() + QStringLiteral("/out.ccc");
+    writeFile(plainPath, storedfile::validLines().join(u'\n').toUtf8());
+    writeFile(outPath, "previous");
+    AdminRun r;
+    {
+        const FileSizeLimit limit(1000); // the stored file fits in the write buffer but not on the disk
+        r = admin({QStringLiteral("scramble"), plainPath, outPath});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + outPath + QStringLiteral(": File too large")))
+        << r.err.toStdString();
+    EXPECT_EQ(readFile(outPath), QByteArray("previous"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+#endif
 
 TEST(UnscrambleCommand, RefusesLinesItCannotUnscramble)
 {

@@ -136,7 +136,8 @@ TEST_P(StartupFolderMode, OnlyExactlyOneSelectsTheFilesFolder)
     EXPECT_EQ(QDir::cleanPath(state.folders.soundFolder), QDir::cleanPath(install.root() + QStringLiteral("/音フォルダ")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, StartupFolderMode, ::testing::Values("1.5", "1.0001", "0.9", "\"1.5\""));
+INSTANTIATE_TEST_SUITE_P(Values, StartupFolderMode, ::testing::Values("1.5", "1.0001", "0.9", "\"1.5\"", "x", "0", "2", "1e300",
+                                                             "-1e300", "\"4294967297\""));
 
 struct BadFileCase
 {
@@ -205,6 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"timing_record_cut_short", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300"), false, QStringLiteral("12 個")},
         BadFileCase{"timing_not_a_number", kTiming, timingWithLevel(3, QStringLiteral("abc,200,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("合格タイム")},
         BadFileCase{"timing_blank_pass_time", kTiming, timingWithLevel(4, QStringLiteral(",200,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("1 秒以上")},
+        BadFileCase{"timing_count_beyond_16_bits", kTiming, timingWithLevel(4, QStringLiteral("100,200,300,40000,1,5,200,7,30,0,0,0")), false, QStringLiteral("必要回数が大きすぎます")},
+        BadFileCase{"timing_weight_beyond_float", kTiming, timingWithLevel(5, QStringLiteral("100,200,300,3,1e300,5,200,7,30,0,0,0")), false, QStringLiteral("ポイント倍率が大きすぎます")},
         BadFileCase{"timing_zero_limit", kTiming, timingWithLevel(7, QStringLiteral("100,0,300,3,1,5,200,7,30,0,0,0")), false, QStringLiteral("政治４練習")},
         BadFileCase{"timing_missing_levels", kTiming, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0\r\n100,200,300,3,1,5,200,7,30,0,0,0"), false, QStringLiteral("レベル 2")},
         BadFileCase{"timing_too_many_records", kTiming, TempInstall::validTimingTable() + QStringLiteral("1,2,3,4,5,6,7,8,9,0,0,0\r\n").repeated(18), false, QStringLiteral("36 件")},

@@ -8,8 +8,13 @@
 #include "runlog.h"
 #include "runstats.h"
 #include "computestats.h"
+#include "filesizelimit.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +216,10 @@ TEST_F(RecordRunTest, AFailedAppendEndsWithTheProcedureLabelAndWritesNothingMore
     ASSERT_EQ(probe.fatals.size(), 1);
     EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
     EXPECT_GT(probe.fatals.first().size(), QStringLiteral("成績ランダムファイル記録").size());
+    EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(": ")
+                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
+                                              + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
+        << probe.fatals.first().toStdString();
     EXPECT_FALSE(QFileInfo::exists(fx.homeRunLog()));
     EXPECT_EQ(stats.bestTime(1, 2), RunStats::kNoTime);
 }
@@ -221,8 +230,41 @@ TEST_F(RecordRunTest, AFailedHomeAppendKeepsTheRunLogRecord)
     EXPECT_FALSE(record(1, 2, 50));
     ASSERT_EQ(probe.fatals.size(), 1);
     EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
+    const QString homeLog = QDir::toNativeSeparators(fx.state.folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"));
+    EXPECT_TRUE(probe.fatals.first().contains(homeLog + QStringLiteral(": ")
+                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
+                                              + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
+        << probe.fatals.first().toStdString();
+    EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(" には記録されています")))
+        << probe.fatals.first().toStdString();
     EXPECT_EQ(QFileInfo(fx.runLog()).size(), RunRecord::kSize);
 }
+
+#ifdef Q_OS_LINUX
+TEST_F(RecordRunTest, AFullDiskLeavesAPartialRecordThatReadersPassOverAndTheNextAppendHeals)
+{
+    fx.state.homeUse = 0;
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(record(1, 2, 50 + i));
+    {
+        const FileSizeLimit limit(3 * RunRecord::kSize + 20);
+        EXPECT_FALSE(record(2, 2, 40));
+    }
+    ASSERT_EQ(probe.fatals.size(), 1);
+    EXPECT_TRUE(probe.fatals.first().contains(QStringLiteral("（エラー番号 %1）").arg(EFBIG)))
+        << probe.fatals.first().toStdString();
+    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 3 * RunRecord::kSize + 20);
+    recompute();
+    EXPECT_EQ(stats.rows().size(), 3);
+    EXPECT_EQ(stats.bestTime(2, 2), RunStats::kNoTime);
+
+    ASSERT_TRUE(record(2, 2, 41));
+    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 4 * RunRecord::kSize);
+    recompute();
+    EXPECT_EQ(stats.rows().size(), 4);
+    EXPECT_EQ(stats.bestTime(2, 2), 41);
+}
+#endif
 
 TEST_F(RecordRunTest, WaitsWhileAnotherProcessHoldsTheLogThenAppends)
 {

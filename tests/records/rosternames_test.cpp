@@ -19,6 +19,9 @@ TEST(RosterNames, ReadsNumbersAndNamesAndPassesOverWhatCannotBeStored)
                                         "5000,2013,0,0,\"佐藤, 花子\",1,\"メモ\",\"\"\r\n"
                                         "5001,2013,0,0,\"範囲外\",0,\"\",\"\"\r\n"
                                         "x,2013,0,0,\"番号なし\",0,\"\",\"\"\r\n"
+                                        "1e10,2013,0,0,\"大きすぎる番号\",0,\"\",\"\"\r\n"
+                                        "-1e300,2013,0,0,\"負の番号\",0,\"\",\"\"\r\n"
+                                        "2.5,2013,0,0,\"端数\",0,\"\",\"\"\r\n"
                                         "7,2013,0,0,\"途中まで\"\r\n")));
     f.close();
     const std::vector<QString> names = rosternames::read(path);
@@ -26,6 +29,7 @@ TEST(RosterNames, ReadsNumbersAndNamesAndPassesOverWhatCannotBeStored)
     EXPECT_EQ(names[1], QStringLiteral("山田　太郎"));
     EXPECT_EQ(names[5000], QStringLiteral("佐藤, 花子"));
     EXPECT_TRUE(names[7].isEmpty());
+    EXPECT_TRUE(names[2].isEmpty());
     EXPECT_TRUE(names[0].isEmpty());
 }
 

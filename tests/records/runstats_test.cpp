@@ -4,7 +4,9 @@
 #include "recordsfixture.h"
 #include "testnames.h"
 #include "computestats.h"
+#include "recordfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -176,6 +178,27 @@ TEST_F(StatsTest, ATrailingPartialRecordIsNotRead)
     bytes += runOn(kToday, 1, 2, 10).encode().left(30);
     RecordsFixture::write(fx.runLog(), bytes);
     ASSERT_TRUE(compute());
+    EXPECT_EQ(stats.rowCount(), 1);
+    EXPECT_EQ(stats.bestTime(1, 2), 50);
+}
+
+// Another machine may cut the log short between the moment its length is taken and the read;
+// what is no longer there reads as empty records rather than failing the load.
+TEST_F(StatsTest, ALogThatShrinksWhileItIsReadIsReadAsFarAsItGoes)
+{
+    const QByteArray bytes = runOn(kToday, 1, 2, 50).encode() + runOn(kToday, 2, 2, 60).encode();
+    RecordsFixture::write(fx.runLog(), bytes);
+    RecordFile file;
+    ASSERT_EQ(file.open(fx.runLog(), RecordFile::Access::ReadOnly), RecordFile::Outcome::Done);
+    ASSERT_EQ(file.size(), 2 * RunRecord::kSize);
+    QFile::resize(fx.runLog(), RunRecord::kSize + 10);
+
+    QByteArray read(2 * RunRecord::kSize, 'x');
+    ASSERT_TRUE(file.readAt(0, read.data(), read.size())) << file.error().description.toStdString();
+    EXPECT_EQ(read.left(RunRecord::kSize + 10), bytes.left(RunRecord::kSize + 10));
+    EXPECT_EQ(read.mid(RunRecord::kSize + 10), QByteArray(RunRecord::kSize - 10, '\0'));
+
+    ASSERT_TRUE(stats.loadRecords(read) == std::nullopt);
     EXPECT_EQ(stats.rowCount(), 1);
     EXPECT_EQ(stats.bestTime(1, 2), 50);
 }

@@ -1,5 +1,6 @@
 #include "namechange.h"
 
+#include "filesizelimit.h"
 #include "rosterfile.h"
 #include "rosterfixture.h"
 
@@ -7,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_LINUX
-#include "filesizelimit.h"
-#endif
 
 namespace {
 
@@ -23,24 +21,19 @@ QStringList tenLines()
     return lines;
 }
 
-QString padded(const QString &name)
-{
-    return name.leftJustified(20, u' ');
-}
-
 TEST(NameChangeLoadTest, ShowsTheFirstThreePupils)
 {
     RosterFixture fx;
     fx.writeRoster(tenLines());
     EXPECT_EQ(namechange::load(fx.rosterPath()),
-              (std::vector<Boxes>{{padded(QStringLiteral("生徒1")), QStringLiteral("2011")},
-                                  {padded(QStringLiteral("生徒2")), QStringLiteral("2012")},
-                                  {padded(QStringLiteral("生徒3")), QStringLiteral("2013")}}));
+              (std::vector<Boxes>{{QStringLiteral("生徒1"), QStringLiteral("2011")},
+                                  {QStringLiteral("生徒2"), QStringLiteral("2012")},
+                                  {QStringLiteral("生徒3"), QStringLiteral("2013")}}));
     fx.writeRoster({RosterFixture::line(8, 2015, QStringLiteral("一")), QStringLiteral("damaged"),
                     RosterFixture::line(9, 2016, QStringLiteral("二"))});
     EXPECT_EQ(namechange::load(fx.rosterPath()),
-              (std::vector<Boxes>{{padded(QStringLiteral("一")), QStringLiteral("2015")},
-                                  {padded(QStringLiteral("二")), QStringLiteral("2016")}}));
+              (std::vector<Boxes>{{QStringLiteral("一"), QStringLiteral("2015")},
+                                  {QStringLiteral("二"), QStringLiteral("2016")}}));
     EXPECT_TRUE(namechange::load(fx.rosterPath() + QStringLiteral(".none")).empty());
 }
 
@@ -134,6 +127,22 @@ TEST(NameChangeTest, DamagedAndLongLinesSurviveARewrite)
                                               .arg(QString(20, u' '))}));
 }
 
+TEST(NameChangeTest, BlankLinesSurviveARewrite)
+{
+    RosterFixture fx;
+    const QStringList lines = {RosterFixture::line(1, 2011, QStringLiteral("一")), QString(), QStringLiteral("   "),
+                               RosterFixture::line(2, 2012, QStringLiteral("二"))};
+    fx.writeRoster(lines);
+    std::vector<Boxes> boxes = namechange::load(fx.rosterPath());
+    ASSERT_EQ(boxes.size(), 2U);
+    boxes[1].name = QStringLiteral("二郎");
+    const namechange::SaveResult result = namechange::save(fx.rosterPath(), boxes);
+    ASSERT_TRUE(result.saved);
+    EXPECT_TRUE(result.changed);
+    EXPECT_EQ(RosterFixture::readFile(fx.rosterPath()),
+              RosterFixture::rosterBytes({lines[0], lines[1], lines[2], RosterFixture::line(2, 2012, QStringLiteral("二郎"))}));
+}
+
 TEST(NameChangeTest, NothingChangedLeavesTheFileUntouched)
 {
     RosterFixture fx;
@@ -141,6 +150,7 @@ TEST(NameChangeTest, NothingChangedLeavesTheFileUntouched)
     RosterFixture::writeFile(fx.rosterPath(), bytes);
     const namechange::SaveResult result = namechange::save(fx.rosterPath(), namechange::load(fx.rosterPath()));
     EXPECT_TRUE(result.saved);
+    EXPECT_FALSE(result.changed);
     EXPECT_EQ(RosterFixture::readFile(fx.rosterPath()), bytes);
 }
 
@@ -176,11 +186,15 @@ TEST(NameChangeTest, AMissingRosterIsNotCreated)
 }
 
 #ifdef Q_OS_LINUX
-TEST(NameChangeTest, AWriteThatFailsPartWayLeavesTheOldRosterIntact)
+// A roster small enough to sit in the write buffer, whose failure shows only when it is flushed,
+// and one large enough to fail while it is written.
+class NameChangeFullDisk : public testing::TestWithParam<int> {};
+
+TEST_P(NameChangeFullDisk, AWriteThatFailsPartWayLeavesTheOldRosterIntact)
 {
     RosterFixture fx;
     QStringList lines = tenLines();
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < GetParam(); ++i)
         lines << RosterFixture::line(100 + i, 2012, QStringLiteral("生徒"));
     fx.writeRoster(lines);
     const QByteArray before = RosterFixture::readFile(fx.rosterPath());
@@ -193,12 +207,15 @@ TEST(NameChangeTest, AWriteThatFailsPartWayLeavesTheOldRosterIntact)
     }
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.message.contains(QStringLiteral("名簿は元のままです"))) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(QStringLiteral("File too large"))) << result.message.toStdString();
     EXPECT_EQ(RosterFixture::readFile(fx.rosterPath()), before);
     EXPECT_EQ(QDir(fx.state.folders.filesFolder).entryList(QDir::Files), QStringList{QStringLiteral("生徒用名簿.txt")});
     // Once there is room again the same change goes through.
     EXPECT_TRUE(namechange::save(fx.rosterPath(), boxes).saved);
     EXPECT_EQ(RosterFile::read(fx.rosterPath()).entry(0)->trimmedName(), QStringLiteral("新しい名前"));
 }
+
+INSTANTIATE_TEST_SUITE_P(RosterSizes, NameChangeFullDisk, testing::Values(0, 200));
 #endif
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "installation.h"
 #include "fakes.h"
 #include "folderscheme.h"
+#include "namechange.h"
 #include "namechangescreen.h"
 #include "sjis.h"
 #include "starthost.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,23 @@ TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
                               .arg(QStringLiteral("佐藤はな子").leftJustified(20), QStringLiteral("メモ").leftJustified(20),
                                    QString(20, u' ')))
                            .toStdString());
+
+    EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更しました。"));
+
+    // A name can be lengthened by typing at its end, up to the field's 20 characters.
+    QLineEdit *first = screen.nameBox(1);
+    first->setFocus();
+    first->end(false);
+    QTest::keyClicks(first, QStringLiteral("ABCDEFGHIJKLMNOPQR"));
+    EXPECT_EQ(first->text(), QStringLiteral("山田太郎ABCDEFGHIJKLMNOP"));
+    screen.saveButton()->click();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(namechange::load(install.filesFolder() + QStringLiteral("生徒用名簿.txt")).front().name,
+              QStringLiteral("山田太郎ABCDEFGHIJKLMNOP"));
+
+    // Saving what is already in the file says so rather than claiming a change.
+    screen.saveButton()->click();
+    EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更はありません。"));
 
     screen.backButton()->click();
     EXPECT_EQ(host.done, 1);

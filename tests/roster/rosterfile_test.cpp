@@ -96,16 +96,20 @@ TEST(RosterFileTest, AnyLineEndWorksAndBlankLinesHoldNoPupil)
 {
     const QByteArray a = sjis::encode(RosterFixture::line(1, 2014, QStringLiteral("一郎")));
     const QByteArray b = sjis::encode(RosterFixture::line(2, 2015, QStringLiteral("二郎")));
-    const QByteArray variants[] = {a + "\r\n" + b + "\r\n", a + "\n" + b, a + "\r" + b + "\r",
-                                   "\r\n" + a + "\r\n  \r\n\r\n" + b + "\r\n\r\n"};
-    for (const QByteArray &bytes : variants) {
+    // Written back, every line ends in CR LF and blank lines stay where they were.
+    const std::pair<QByteArray, QByteArray> variants[] = {
+        {a + "\r\n" + b + "\r\n", a + "\r\n" + b + "\r\n"},
+        {a + "\n" + b, a + "\r\n" + b + "\r\n"},
+        {a + "\r" + b + "\r", a + "\r\n" + b + "\r\n"},
+        {"\r\n" + a + "\r\n  \r\n\r\n" + b + "\r\n\r\n", "\r\n" + a + "\r\n  \r\n\r\n" + b + "\r\n\r\n"}};
+    for (const auto &[bytes, written] : variants) {
         SCOPED_TRACE(bytes.toStdString());
         const RosterFile roster = RosterFile::parse(bytes, kPath);
         EXPECT_TRUE(roster.problems().empty());
         ASSERT_NE(roster.entry(1), nullptr);
         EXPECT_EQ(roster.entry(0)->trimmedName(), QStringLiteral("一郎"));
         EXPECT_EQ(roster.entry(1)->trimmedName(), QStringLiteral("二郎"));
-        EXPECT_EQ(roster.encode(), a + "\r\n" + b + "\r\n");
+        EXPECT_EQ(roster.encode(), written);
     }
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
+
+#ifdef Q_OS_LINUX
 #include <sys/resource.h>
 
 #include <csignal>
 
-// While alive, the process may write files only up to `bytes`: a write beyond fails part-way as
-// on a full disk, whatever the user's rights. Linux only.
+// While it lives, files this process writes cannot grow beyond `bytes`: a write fails part-way as
+// on a full disk, whatever the user's rights (root included). SIGXFSZ is ignored meanwhile so
+// the failing write returns an error instead of ending the test.
 class FileSizeLimit
 {
 public:
@@ -29,3 +33,4 @@ private:
     rlimit m_saved{};
     void (*m_oldHandler)(int) = nullptr;
 };
+#endif

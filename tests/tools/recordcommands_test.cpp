@@ -1,10 +1,12 @@
 #include "adminrun.h"
 
+#include "filesizelimit.h"
 #include "runlogrecord.h"
 #include "qtprinters.h"
 #include "tempinstall.h"
 #include "testnames.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -77,6 +79,29 @@ TEST_F(RecordCommands, ExportWritesTheRowsAsSpreadsheetReadyCsv)
                   .toUtf8()
                   .toStdString());
 }
+
+#ifdef Q_OS_LINUX
+TEST_F(RecordCommands, ExportOnAFullDiskFailsAndLeavesTheOldFileAlone)
+{
+    const QString csv = install.root() + QStringLiteral("/runs.csv");
+    QFile previous(csv);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write("previous");
+    previous.close();
+    AdminRun r;
+    {
+        const FileSizeLimit limit(64); // the CSV fits in the write buffer but not on the disk
+        r = admin({QStringLiteral("export"), install.programFolder(), csv});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + csv + QStringLiteral(": File too large")))
+        << r.err.toStdString();
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), QByteArray("previous"));
+    EXPECT_EQ(QDir(install.root()).entryList({QStringLiteral("runs.csv*")}, QDir::Files),
+              QStringList{QStringLiteral("runs.csv")});
+}
+#endif
 
 TEST_F(RecordCommands, ExportWithoutARosterLeavesNamesEmpty)
 {

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QtEndian>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -91,7 +93,45 @@ TEST(SdlWavPlayer, PlaysAGeneratedWaveToItsEndAndReportsMissingFiles)
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a wave file");
     bad.close();
-    EXPECT_EQ(player.play(bad.fileName()).code, SdlWavPlayer::FileUnreadable);
+    EXPECT_EQ(player.play(bad.fileName()).code, SdlWavPlayer::FileDamaged);
+}
+
+// A damaged header is refused before anything plays: neither an overflow nor minutes of waiting.
+TEST(SdlWavPlayer, RefusesDamagedHeadersAtOnceAndReturnsSoonAfterAClipEnds)
+{
+    QTemporaryDir dir;
+    const QList<qint16> tenth(2205, 1000);
+    SdlWavPlayer player;
+    for (const quint32 rate : {0x7FFFFFFFu, 100u}) {
+        QByteArray bytes = chime::wavFile(tenth, 22050);
+        qToLittleEndian<quint32>(rate, bytes.data() + 24);
+        QFile f(dir.filePath(QStringLiteral("damaged%1.wav").arg(rate)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QElapsedTimer timer;
+        timer.start();
+        const PlayResult result = player.play(f.fileName());
+        EXPECT_EQ(result.code, SdlWavPlayer::FileDamaged) << rate;
+        EXPECT_TRUE(result.text.contains(QStringLiteral("%1 Hz").arg(rate))) << result.text.toStdString();
+        EXPECT_LT(timer.elapsed(), 1000);
+    }
+
+    // Clips in two formats through the one output: each returns within its length and a margin.
+    const QList<qint16> third(7350, 1000);
+    for (const int rate : {22050, 44100}) {
+        QFile f(dir.filePath(QStringLiteral("clip%1.wav").arg(rate)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(chime::wavFile(third, rate));
+        f.close();
+        QElapsedTimer timer;
+        timer.start();
+        const PlayResult result = player.play(f.fileName());
+        EXPECT_EQ(result.code, 0) << result.text.toStdString();
+        const qint64 clipMs = 7350 * 1000 / rate;
+        EXPECT_GE(timer.elapsed(), clipMs - 20) << rate;
+        EXPECT_LT(timer.elapsed(), clipMs + 300) << rate;
+    }
 }
 
 TEST(Chime, EveryDemoSoundRenders)

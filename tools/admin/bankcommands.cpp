@@ -2,10 +2,10 @@
 
 #include "questionfile.h"
 #include "questionline.h"
+#include "savefile.h"
 #include "scramblekey.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <optional>
@@ -35,9 +35,9 @@ std::optional<QByteArray> readAll(const QString &path, QTextStream &err)
 // The file at path is either replaced whole or left as it was.
 bool writeAll(const QString &path, const QByteArray &bytes, QTextStream &err)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << "tavrel-admin: cannot write " << path << ": " << file.errorString() << '\n';
+    const savefile::Outcome written = savefile::replace(path, bytes);
+    if (!written.saved) {
+        err << "tavrel-admin: cannot write " << path << ": " << written.error << '\n';
         return false;
     }
     return true;

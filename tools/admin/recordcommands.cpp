@@ -10,12 +10,12 @@
 #include "runscore.h"
 #include "runstats.h"
 #include "spreadsheetcsv.h"
+#include "savefile.h"
 #include "startup.h"
 #include "computestats.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 #include <vector>
@@ -168,15 +168,9 @@ int runExport(const QStringList &args, QTextStream &, QTextStream &err)
                 + QString::number(score) + u',' + QString::number(RunPoints(score, timing.levelWeight)) + QStringLiteral("\r\n");
     }
 
-    QSaveFile file(args[1]);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << "tavrel-admin export: cannot write " << args[1] << ": " << file.errorString() << '\n';
-        return 1;
-    }
-    file.write("\xEF\xBB\xBF");
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        err << "tavrel-admin export: cannot write " << args[1] << ": " << file.errorString() << '\n';
+    const savefile::Outcome written = savefile::replace(args[1], QByteArray("\xEF\xBB\xBF") + text.toUtf8());
+    if (!written.saved) {
+        err << "tavrel-admin export: cannot write " << args[1] << ": " << written.error << '\n';
         return 1;
     }
     return 0;

@@ -2,11 +2,11 @@
 //   demo-builder sjis IN OUT     UTF-8 text to Shift-JIS with CR LF line ends
 //   demo-builder chime KIND OUT  a short synthesised chime as a 16-bit mono .wav
 #include "chime.h"
+#include "savefile.h"
 #include "sjis.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -18,11 +18,7 @@ int fail(const QString &text)
 
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(bytes);
-    return out.commit();
+    return savefile::replace(path, bytes).saved;
 }
 } // namespace
 
