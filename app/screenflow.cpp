@@ -65,8 +65,16 @@ ScreenFlow::~ScreenFlow()
 void ScreenFlow::fatal(const QString &title, const QString &text)
 {
     m_messages.show(MessagePresenter::Icon::Critical, title, text);
-    QApplication::closeAllWindows();
+    hideAllWindows();
     m_endProgram();
+}
+
+void ScreenFlow::hideAllWindows()
+{
+    // Close requests would be answered by the screens as a pupil's request (a question, a way
+    // back); the program is ending, so its windows only go out of sight.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
 }
 
 void ScreenFlow::letEventsRun()
@@ -120,8 +128,10 @@ void ScreenFlow::leaveProgram()
     // ends all the same.
     const QString launcher = QDir::cleanPath(m_install.folders.appFolder + QStringLiteral("../起動/Velnor.exe"));
     QProcess::startDetached(launcher, {QStringLiteral("001")}, QFileInfo(launcher).absolutePath());
-    QApplication::closeAllWindows();
-    QApplication::quit();
+    hideAllWindows();
+    // exit(), not quit(): quit() first sends every window a close request, which the start
+    // screen answers by leaving again.
+    QCoreApplication::exit(0);
 }
 
 void ScreenFlow::showNameChange()
@@ -245,7 +255,8 @@ void ScreenFlow::startRun()
     history.ownBestTime = ownBest == RunStats::kNoTime ? 0 : ownBest;
 
     if (!m_drill) {
-        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this);
+        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this,
+                                  m_messages);
         m_drill->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_services.random.reseedFromClock();
@@ -282,6 +293,12 @@ void ScreenFlow::finishTestRun()
 }
 
 void ScreenFlow::finishPractice()
+{
+    retire(m_drill);
+    showLevelScreen();
+}
+
+void ScreenFlow::abandonRun()
 {
     retire(m_drill);
     showLevelScreen();

@@ -85,6 +85,7 @@ public:
     void showWaitScreen() override;
     void finishTestRun() override;
     void finishPractice() override;
+    void abandonRun() override;
 
     // ResultHost
     void closeWaitScreen() override;
@@ -96,6 +97,8 @@ public:
 
 private:
     void fatal(const QString &title, const QString &text);
+    // Hides every window of the program without a close request, as the program ends.
+    static void hideAllWindows();
     void closeLevelScreen();
 
     const Installation &m_install;

@@ -4,6 +4,7 @@
 #include "twiplayout.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -33,4 +34,9 @@ void WaitCover::showCover()
 void WaitCover::closeCover()
 {
     hide();
+}
+
+void WaitCover::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }

@@ -5,11 +5,13 @@
 #include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "messagepresenter.h"
 #include "timelinewidget.h"
 #include "twiplayout.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +67,7 @@ public:
     // The end notice stays up for a moment before the result screen replaces it.
     void finishTestRun() override { m_screen.m_handOverTimer.start(); }
     void finishPractice() override { m_handOver.finishPractice(); }
+    void abandonRun() override { m_handOver.abandonRun(); }
 
 private:
     DrillScreen &m_screen;
@@ -72,9 +75,11 @@ private:
 };
 
 DrillScreen::DrillScreen(const Installation &install, const PupilSession &session, const Clock &clock,
-                         RandomSource &random, SoundEffects &sounds, DrillHost &handOver, QWidget *parent)
+                         RandomSource &random, SoundEffects &sounds, DrillHost &handOver, MessagePresenter &messages,
+                         QWidget *parent)
     : QWidget(parent)
     , m_handOver(handOver)
+    , m_messages(messages)
     , m_host(std::make_unique<Host>(*this, handOver))
     , m_run(install, session, clock, random, sounds, *m_host)
 {
@@ -628,4 +633,32 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void DrillScreen::stopRunTimers()
+{
+    for (QTimer *timer : {&m_clockTimer, &m_coverTimer, &m_yearCoverTimer, &m_practiceTimer})
+        timer->stop();
+}
+
+void DrillScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    switch (m_run.closeRequest()) {
+    case DrillRun::CloseRequest::Ignore:
+        return;
+    case DrillRun::CloseRequest::EndPractice:
+        m_run.endPractice();
+        afterEvent();
+        return;
+    case DrillRun::CloseRequest::AskAbandon:
+        break;
+    }
+    // The run's timers wait while the question is up, so that nothing ends or hands the run over
+    // under it. The run time is measured on the clock, so the time spent on the question counts
+    // when the run goes on.
+    stopRunTimers();
+    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), this))
+        m_run.abandon();
+    afterEvent();
 }

@@ -16,6 +16,7 @@
 #include "twiplayout.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -167,7 +168,6 @@ void LevelScreen::buildHeader()
     m_scrollBar = new QScrollBar(Qt::Horizontal, canvas);
     m_scrollBar->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_scrollBar, QRect(kMargin, kScrollTop, kFormWidth - 2 * kMargin, 330));
-    connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 }
 
 void LevelScreen::buildColumns()
@@ -175,7 +175,10 @@ void LevelScreen::buildColumns()
     const int levels = m_install.levelCount;
     m_columnWidth = levelscroll::columnWidth(levels);
     m_scrollBar->setVisible(levelscroll::scrollBarShown(levels));
+    // The range is set before the bar reports changes: a new bar's value clamps to the range, and
+    // that must not overwrite the first visible level kept from the last visit.
     m_scrollBar->setRange(1, levelscroll::scrollMaximum(levels));
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 
     QWidget *canvas = m_layout->canvas();
     m_columns.resize(static_cast<std::size_t>(levels) + 1);
@@ -413,4 +416,10 @@ void LevelScreen::keyPressEvent(QKeyEvent *event)
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void LevelScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    backToStart();
 }

@@ -10,6 +10,7 @@
 #include "soundeffects.h"
 #include "twiplayout.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -205,4 +206,11 @@ void ResultScreen::runAgain()
     m_menuButton->setEnabled(false);
     m_host.showWaitScreen();
     m_host.runAgain();
+}
+
+void ResultScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (m_menuButton->isVisible() && m_menuButton->isEnabled())
+        backToLevels();
 }

@@ -13,6 +13,7 @@
 #include "twiplayout.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -252,4 +253,10 @@ void StartScreen::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKey(event, false))
         QMainWindow::keyPressEvent(event);
+}
+
+void StartScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    leaveProgram();
 }
