@@ -7,6 +7,7 @@
 #include "eventwait.h"
 #include "namechangescreen.h"
 #include "aboutdialog.h"
+#include "helpwindow.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
 #include "questionbank.h"
@@ -17,11 +18,9 @@
 #include "computestats.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
 
 namespace {
 
@@ -159,12 +158,19 @@ void ScreenFlow::showPrintSelection()
 void ScreenFlow::showHelp()
 {
     // The installation's own help file when it has one, otherwise the help page that comes with
-    // the program; a page that cannot be opened is ignored.
+    // the program, shown in the program's own window; one that cannot be read is said there.
     const QString own = m_install.folders.appFolder + m_install.productTitle + QStringLiteral(".HLP");
     const QString shipped = m_install.folders.appFolder + QStringLiteral("tavrel-help.html");
     const QString page = QFileInfo::exists(own) ? own : shipped;
-    if (QFileInfo::exists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    if (!m_help) {
+        m_help = new HelpWindow(page, m_startScreen.get());
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_help->load(page);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void ScreenFlow::showVersion(QWidget *over)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drillhost.h"
+#include "helpwindow.h"
 #include "namechangescreen.h"
 #include "resultscreen.h"
 #include "levelhost.h"
@@ -59,6 +60,7 @@ public:
     DrillScreen *drillScreen() const { return m_drill.data(); }
     ResultScreen *resultScreen() const { return m_result.data(); }
     WaitCover *waitScreen() const { return m_wait.get(); }
+    HelpWindow *helpWindow() const { return m_help.data(); }
 
     // Shared by the hosts.
     void letEventsRun() override;
@@ -121,4 +123,5 @@ private:
     QPointer<LevelScreen> m_levels;
     QPointer<DrillScreen> m_drill;
     QPointer<ResultScreen> m_result;
+    QPointer<HelpWindow> m_help;
 };

@@ -1,7 +1,8 @@
-// What the program does when a screen's window is asked to close (the close button, Alt+F4),
-// and where the level screen opens when the pupil comes back to it.
+// The hand-overs between screens: what a screen does when its window is asked to close (the
+// close button, Alt+F4), where the level screen opens when the pupil comes back to it, and help.
 #include "drillscreen.h"
 #include "fakes.h"
+#include "helpwindow.h"
 #include "levelscreen.h"
 #include "loopinstall.h"
 #include "namechangescreen.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -187,6 +189,33 @@ TEST_F(ScreenFlowTest, ClosingTheStartScreenLeavesThroughTheLauncher)
     EXPECT_TRUE(QTest::qWaitFor([&] { return started.exists() && started.size() > 0; }, 10000));
     ASSERT_TRUE(started.open(QIODevice::ReadOnly));
     EXPECT_EQ(started.readAll().trimmed(), QByteArray("001"));
+}
+
+TEST_F(ScreenFlowTest, HelpShowsThePageInTheProgramsOwnWindow)
+{
+    install.writeBytes(QStringLiteral("drill2/tavrel-help.html"),
+                       QStringLiteral("<html><body><h1>使い方</h1><p>名前を選びます。</p></body></html>").toUtf8());
+    flow().showHelp();
+    HelpWindow *help = flow().helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("名前を選びます。")));
+    EXPECT_FALSE(help->browser()->toPlainText().contains(QStringLiteral("<h1>")));
+
+    // Asked again, the same window comes to the front.
+    flow().showHelp();
+    EXPECT_EQ(flow().helpWindow(), help);
+    help->closeButton()->click();
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(start().isVisible());
+}
+
+TEST_F(ScreenFlowTest, HelpWithoutAPageSaysWhichPageIsMissing)
+{
+    flow().showHelp();
+    ASSERT_NE(flow().helpWindow(), nullptr);
+    EXPECT_TRUE(flow().helpWindow()->isVisible());
+    EXPECT_TRUE(flow().helpWindow()->browser()->toPlainText().contains(QStringLiteral("tavrel-help.html")));
 }
 
 } // namespace
