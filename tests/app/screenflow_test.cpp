@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -216,6 +218,23 @@ TEST_F(ScreenFlowTest, HelpWithoutAPageSaysWhichPageIsMissing)
     ASSERT_NE(flow().helpWindow(), nullptr);
     EXPECT_TRUE(flow().helpWindow()->isVisible());
     EXPECT_TRUE(flow().helpWindow()->browser()->toPlainText().contains(QStringLiteral("tavrel-help.html")));
+}
+
+TEST_F(ScreenFlowTest, TheMenuBarGrowsWithTheScreenLikeEverythingElse)
+{
+    const auto barPoints = [&](int width, int height) {
+        start().showNormal();
+        start().resize(width, height);
+        QCoreApplication::processEvents();
+        return start().menuBar()->font().pointSizeF();
+    };
+    const double designed = barPoints(1024, 768);
+    const double large = barPoints(1920, 1080);
+    EXPECT_NEAR(large / designed, 1080.0 / 768.0, 0.01);
+    for (QAction *item : start().menuBar()->actions()) {
+        ASSERT_NE(item->menu(), nullptr);
+        EXPECT_DOUBLE_EQ(item->menu()->font().pointSizeF(), large) << item->text().toStdString();
+    }
 }
 
 } // namespace
