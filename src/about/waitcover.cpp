@@ -1,5 +1,6 @@
 #include "waitcover.h"
 
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
 
@@ -14,7 +15,7 @@ WaitCover::WaitCover(QWidget *parent)
     setWindowTitle(QStringLiteral("Just a moment, please."));
     auto *layout = new TwipLayout(this);
     layout->setBackground(QColor(0, 128, 128));
-    m_textLabel = new QLabel(QStringLiteral("Just a moment, please."), layout->canvas());
+    m_textLabel = new FitLabel(QStringLiteral("Just a moment, please."), layout->canvas());
     m_textLabel->setAlignment(Qt::AlignCenter);
     m_textLabel->setStyleSheet(QStringLiteral("color: white;"));
     layout->place(m_textLabel, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));

@@ -84,7 +84,7 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     listPalette.setColor(QPalette::Window, QColor(0, 128, 128));
     m_listWaitPanel->setPalette(listPalette);
     m_layout->place(m_listWaitPanel, QRect(0, kHeadingTop, kFormWidth, kScrollTop - kHeadingTop));
-    auto *listWaitText = new QLabel(QStringLiteral("Just a momento, please."), m_listWaitPanel);
+    auto *listWaitText = new FitLabel(QStringLiteral("Just a momento, please."), m_listWaitPanel);
     listWaitText->setAlignment(Qt::AlignCenter);
     listWaitText->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(listWaitText, QRect(3600, 1800, 8160, 690), pGothic(27.75));
@@ -99,7 +99,7 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     coverPalette.setColor(QPalette::Window, m_install.screenBackColour);
     m_cover->setPalette(coverPalette);
     m_layout->place(m_cover, QRect(0, 0, kFormWidth, 11520));
-    auto *coverText = new QLabel(QStringLiteral("Just a moment, please."), m_cover);
+    auto *coverText = new FitLabel(QStringLiteral("Just a moment, please."), m_cover);
     coverText->setAlignment(Qt::AlignCenter);
     coverText->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(coverText, QRect(4050, 5130, 7005, 690), pGothic(26.25));

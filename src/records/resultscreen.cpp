@@ -93,7 +93,7 @@ ResultScreen::ResultScreen(const Installation &install, const PupilSession &sess
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
     m_goalPanel->setPalette(pal);
     m_layout->place(m_goalPanel, QRect(180, 8145, 15105, 1785));
-    auto *goal = new QLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_goalPanel);
+    auto *goal = new FitLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_goalPanel);
     goal->setAlignment(Qt::AlignCenter);
     goal->setStyleSheet(boxStyle(QColor(128, 255, 128)));
     m_layout->place(goal, QRect(3330, 390, 8415, 615), pGothic(27.75));

@@ -1,6 +1,7 @@
 #include "namechangescreen.h"
 
 #include "installation.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
 #include "namechange.h"
@@ -35,7 +36,7 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
     QWidget *canvas = layout->canvas();
 
     const auto label = [&](const QString &text, const QRect &r, double points, bool bold, Qt::Alignment align) {
-        auto *l = new QLabel(text, canvas);
+        auto *l = new FitLabel(text, canvas);
         l->setAlignment(align);
         l->setStyleSheet(QStringLiteral("color: white;"));
         layout->place(l, r, gothic(points, bold));

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 ClickLabel::ClickLabel(QWidget *parent)
-    : QLabel(parent)
+    : FitLabel(parent)
 {
 }
 
@@ -14,5 +14,5 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
         Q_EMIT clicked();
         return;
     }
-    QLabel::mousePressEvent(event);
+    FitLabel::mousePressEvent(event);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLabel>
+#include "fitlabel.h"
 
 // A label that can be clicked, as the drill's answer labels are. Disabled labels do not click.
-class ClickLabel : public QLabel
+// Its text shrinks to fit as a FitLabel's does.
+class ClickLabel : public FitLabel
 {
     Q_OBJECT
 
