@@ -4,12 +4,16 @@
 #include "randomsource.h"
 #include "sdlwavplayer.h"
 #include "programarguments.h"
+#include "terminationwatch.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // A logout ends the program between two handlers; the windows and the instance lock go with
+    // the objects below as main returns.
+    const TerminationWatch termination([] { QCoreApplication::exit(0); });
     SystemClock clock;
     SeededRandom random;
     SdlWavPlayer player;

@@ -7,6 +7,7 @@
 #include "eventwait.h"
 #include "namechangescreen.h"
 #include "aboutdialog.h"
+#include "helpwindow.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
 #include "printsettingsscreen.h"
@@ -18,11 +19,9 @@
 #include "computestats.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUrl>
 
 namespace {
 
@@ -67,8 +66,16 @@ ScreenFlow::~ScreenFlow()
 void ScreenFlow::fatal(const QString &title, const QString &text)
 {
     m_messages.show(MessagePresenter::Icon::Critical, title, text);
-    QApplication::closeAllWindows();
+    hideAllWindows();
     m_endProgram();
+}
+
+void ScreenFlow::hideAllWindows()
+{
+    // Close requests would be answered by the screens as a pupil's request (a question, a way
+    // back); the program is ending, so its windows only go out of sight.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
 }
 
 void ScreenFlow::letEventsRun()
@@ -127,8 +134,10 @@ void ScreenFlow::leaveProgram()
     // ends all the same.
     const QString launcher = QDir::cleanPath(m_install.folders.appFolder + QStringLiteral("../起動/Velnor.exe"));
     QProcess::startDetached(launcher, {QStringLiteral("001")}, QFileInfo(launcher).absolutePath());
-    QApplication::closeAllWindows();
-    QApplication::quit();
+    hideAllWindows();
+    // exit(), not quit(): quit() first sends every window a close request, which the start
+    // screen answers by leaving again.
+    QCoreApplication::exit(0);
 }
 
 void ScreenFlow::showNameChange()
@@ -167,12 +176,19 @@ void ScreenFlow::showPrintSelection()
 void ScreenFlow::showHelp()
 {
     // The installation's own help file when it has one, otherwise the help page that comes with
-    // the program; a page that cannot be opened is ignored.
+    // the program, shown in the program's own window; one that cannot be read is said there.
     const QString own = m_install.folders.appFolder + m_install.productTitle + QStringLiteral(".HLP");
     const QString shipped = m_install.folders.appFolder + QStringLiteral("tavrel-help.html");
     const QString page = QFileInfo::exists(own) ? own : shipped;
-    if (QFileInfo::exists(page))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    if (!m_help) {
+        m_help = new HelpWindow(page, m_startScreen.get());
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_help->load(page);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void ScreenFlow::showVersion(QWidget *over)
@@ -269,7 +285,8 @@ void ScreenFlow::startRun()
     history.ownBestTime = ownBest == RunStats::kNoTime ? 0 : ownBest;
 
     if (!m_drill) {
-        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this);
+        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this,
+                                  m_messages);
         m_drill->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_services.random.reseedFromClock();
@@ -306,6 +323,12 @@ void ScreenFlow::finishTestRun()
 }
 
 void ScreenFlow::finishPractice()
+{
+    retire(m_drill);
+    showLevelScreen();
+}
+
+void ScreenFlow::abandonRun()
 {
     retire(m_drill);
     showLevelScreen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drillhost.h"
+#include "helpwindow.h"
 #include "namechangescreen.h"
 #include "resultscreen.h"
 #include "levelhost.h"
@@ -63,6 +64,7 @@ public:
     ResultScreen *resultScreen() const { return m_result.data(); }
     WaitCover *waitScreen() const { return m_wait.get(); }
     PrintSettingsScreen *printSettingsScreen() const;
+    HelpWindow *helpWindow() const { return m_help.data(); }
 
     // Shared by the hosts.
     void letEventsRun() override;
@@ -90,6 +92,7 @@ public:
     void showWaitScreen() override;
     void finishTestRun() override;
     void finishPractice() override;
+    void abandonRun() override;
 
     // ResultHost
     void closeWaitScreen() override;
@@ -101,6 +104,8 @@ public:
 
 private:
     void fatal(const QString &title, const QString &text);
+    // Hides every window of the program without a close request, as the program ends.
+    static void hideAllWindows();
     void closeLevelScreen();
 
     const Installation &m_install;
@@ -125,4 +130,5 @@ private:
     QPointer<ResultScreen> m_result;
     SystemPrintPlatform m_printPlatform;
     QPointer<PrintSettingsScreen> m_printSettings;
+    QPointer<HelpWindow> m_help;
 };

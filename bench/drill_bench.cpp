@@ -28,7 +28,8 @@ void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
     FakeSoundPlayer player;
     SoundEffects sounds(table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {});
     FakeDrillHost handOver;
-    DrillScreen screen(app, session, clock, random, sounds, handOver);
+    FakeMessagePresenter messages;
+    DrillScreen screen(app, session, clock, random, sounds, handOver, messages);
     screen.resize(1024, 768);
     screen.show();
 

@@ -1,9 +1,11 @@
 #include "waitcover.h"
 
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -13,7 +15,7 @@ WaitCover::WaitCover(QWidget *parent)
     setWindowTitle(QStringLiteral("Just a moment, please."));
     auto *layout = new TwipLayout(this);
     layout->setBackground(QColor(0, 128, 128));
-    m_textLabel = new QLabel(QStringLiteral("Just a moment, please."), layout->canvas());
+    m_textLabel = new FitLabel(QStringLiteral("Just a moment, please."), layout->canvas());
     m_textLabel->setAlignment(Qt::AlignCenter);
     m_textLabel->setStyleSheet(QStringLiteral("color: white;"));
     layout->place(m_textLabel, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
@@ -33,4 +35,9 @@ void WaitCover::showCover()
 void WaitCover::closeCover()
 {
     hide();
+}
+
+void WaitCover::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
 }

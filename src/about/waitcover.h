@@ -17,6 +17,10 @@ public:
 
     QLabel *label() const { return m_textLabel; }
 
+protected:
+    // The cover goes only when the hand-over it covers is done; a close request is ignored.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QLabel *m_textLabel = nullptr;
 };

@@ -20,4 +20,7 @@ public:
     // practice) comes. After a test the screen first leaves the end notice up for a moment.
     virtual void finishTestRun() = 0;
     virtual void finishPractice() = 0;
+    // The pupil gave the test run up before it ended: nothing was recorded; the drill screen
+    // goes and level selection comes.
+    virtual void abandonRun() = 0;
 };

@@ -345,6 +345,32 @@ RunOutcome DrillRun::outcome() const
     return result;
 }
 
+DrillRun::CloseRequest DrillRun::closeRequest() const
+{
+    if (m_recordingDone)
+        return CloseRequest::Ignore;
+    return m_practice ? CloseRequest::EndPractice : CloseRequest::AskAbandon;
+}
+
+QString DrillRun::abandonQuestion()
+{
+    return QStringLiteral("テストを途中でやめますか？\n"
+                          "やめると、このテストの成績は記録されません。");
+}
+
+void DrillRun::abandon()
+{
+    if (m_recordingDone)
+        return;
+    // From here on nothing may answer, time out or record this run.
+    m_recordingDone = true;
+    m_clockOn = false;
+    m_coverTimerOn = false;
+    m_yearCoverTimerOn = false;
+    switchPracticeTimer(PracticeStep::None);
+    m_host.abandonRun();
+}
+
 void DrillRun::minutesTick()
 {
     updateMinutes();

@@ -62,6 +62,16 @@ public:
     void setSpeed(int value);            // the speed bar, 1000 to 3000
     void endPractice();                  // "練習終わり"
 
+    // What a request to close the drill window means at this moment: nothing once the run has
+    // ended (its hand-over is under way), the end of a practice, or the question whether to give
+    // a running test up.
+    enum class CloseRequest { Ignore, EndPractice, AskAbandon };
+    CloseRequest closeRequest() const;
+    static QString abandonQuestion();
+    // Gives a running test up: the clock and the covers stop, nothing is recorded and the host
+    // takes the pupil back to level selection. Does nothing once the run has ended.
+    void abandon();
+
     const DrillView &view() const { return m_view; }
 
     // Timers the screen must run. A timer's start count changes each time it is switched on, so

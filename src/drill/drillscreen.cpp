@@ -5,11 +5,13 @@
 #include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "messagepresenter.h"
 #include "timelinewidget.h"
 #include "twiplayout.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,6 +67,7 @@ public:
     // The end notice stays up for a moment before the result screen replaces it.
     void finishTestRun() override { m_screen.m_handOverTimer.start(); }
     void finishPractice() override { m_handOver.finishPractice(); }
+    void abandonRun() override { m_handOver.abandonRun(); }
 
 private:
     DrillScreen &m_screen;
@@ -72,9 +75,11 @@ private:
 };
 
 DrillScreen::DrillScreen(const Installation &install, const PupilSession &session, const Clock &clock,
-                         RandomSource &random, SoundEffects &sounds, DrillHost &handOver, QWidget *parent)
+                         RandomSource &random, SoundEffects &sounds, DrillHost &handOver, MessagePresenter &messages,
+                         QWidget *parent)
     : QWidget(parent)
     , m_handOver(handOver)
+    , m_messages(messages)
     , m_host(std::make_unique<Host>(*this, handOver))
     , m_run(install, session, clock, random, sounds, *m_host)
 {
@@ -216,11 +221,11 @@ void DrillScreen::buildTestPanel()
         l->setStyleSheet(boxStyle(back, true));
         m_layout->place(l, r, pGothic(points, bold));
     };
-    m_clueSubLabel = new QLabel(m_testPanel);
+    m_clueSubLabel = new FitLabel(m_testPanel);
     box(m_clueSubLabel, QRect(360, 90, 14715, 405), kLightYellow, 18, false);
-    m_clueLabel = new QLabel(m_testPanel);
+    m_clueLabel = new FitLabel(m_testPanel);
     box(m_clueLabel, QRect(360, 480, 14715, 885), kLightYellow, 24, true);
-    m_progressLabel = new QLabel(m_testPanel);
+    m_progressLabel = new FitLabel(m_testPanel);
     box(m_progressLabel, QRect(13350, 1080, 1725, 315), Qt::white, 9, true);
 
     // The prompt slot above the grid, then the nine slots: a small label above a large one.
@@ -244,7 +249,7 @@ void DrillScreen::buildTestPanel()
         m_choiceLabels[static_cast<std::size_t>(slot)] = large;
         m_choiceSubLabels[static_cast<std::size_t>(slot)] = small;
     }
-    m_yearTag = new QLabel(QStringLiteral("年代"), m_testPanel);
+    m_yearTag = new FitLabel(QStringLiteral("年代"), m_testPanel);
     box(m_yearTag, QRect(5370, 3285, 4755, 420), kOrange, 18, true);
     m_yearTag->hide();
 
@@ -252,11 +257,11 @@ void DrillScreen::buildTestPanel()
     m_cover = new QWidget(m_testPanel);
     fill(m_cover, QColor(192, 64, 0));
     m_layout->place(m_cover, QRect(0, kLabel1Bottom, 15360, kPanelHeight - kLabel1Bottom));
-    auto *think = new QLabel(QStringLiteral("考えなさい"), m_cover);
+    auto *think = new FitLabel(QStringLiteral("考えなさい"), m_cover);
     think->setAlignment(Qt::AlignCenter);
     think->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(think, QRect(4950, 1860, 5445, 645), pGothic(27.75, true));
-    auto *question = new QLabel(QStringLiteral("?"), m_cover);
+    auto *question = new FitLabel(QStringLiteral("?"), m_cover);
     question->setAlignment(Qt::AlignCenter);
     question->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(question, QRect(6900, 420, 1545, 1575), pGothic(72, true));
@@ -269,12 +274,12 @@ void DrillScreen::buildYearPanel()
     m_layout->place(m_yearPanel, QRect(360, kLabel1Bottom, 14715, kPanelHeight - kLabel1Bottom));
     m_yearPanel->hide();
 
-    auto *heading = new QLabel(QStringLiteral("年代を選びなさい"), m_yearPanel);
+    auto *heading = new FitLabel(QStringLiteral("年代を選びなさい"), m_yearPanel);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(boxStyle(QColor(192, 255, 192), true));
     // At the designed 36 points the heading does not fit the installed faces, which are wider.
     m_layout->place(heading, QRect(585, 135, 5505, 915), pGothic(30));
-    m_penaltyNote = new QLabel(QStringLiteral("年代間違いは１０秒追加のみ"), m_yearPanel);
+    m_penaltyNote = new FitLabel(QStringLiteral("年代間違いは１０秒追加のみ"), m_yearPanel);
     m_penaltyNote->setAlignment(Qt::AlignCenter);
     m_penaltyNote->setStyleSheet(boxStyle(Qt::white, true));
     m_layout->place(m_penaltyNote, QRect(585, 1080, 5505, 300), pGothic(12, true));
@@ -305,7 +310,7 @@ void DrillScreen::buildYearPanel()
                                                        {6705, QStringLiteral("江戸")},
                                                        {7515, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
-        auto *caption = new QLabel(name, m_timeline);
+        auto *caption = new FitLabel(name, m_timeline);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
@@ -328,7 +333,7 @@ void DrillScreen::buildYearPanel()
     m_yearCover = new QWidget(m_timeline);
     fill(m_yearCover, QColor(192, 255, 192));
     m_layout->place(m_yearCover, QRect(2025, -90, 5055, 8025));
-    auto *think = new QLabel(QStringLiteral("考えなさい"), m_yearCover);
+    auto *think = new FitLabel(QStringLiteral("考えなさい"), m_yearCover);
     think->setAlignment(Qt::AlignCenter);
     m_layout->place(think, QRect(1395, 4275, 2445, 420), pGothic(18, true));
 
@@ -365,7 +370,7 @@ void DrillScreen::buildPracticePanel()
                                                        {7245, QStringLiteral("江戸")},
                                                        {8070, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
-        auto *caption = new QLabel(name, practiceTimeline);
+        auto *caption = new FitLabel(name, practiceTimeline);
         caption->setAlignment(Qt::AlignCenter);
         caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
@@ -382,7 +387,7 @@ void DrillScreen::buildPracticePanel()
     auto *orderStrip = new QWidget(m_practicePanel);
     fill(orderStrip, QColor(0, 192, 192));
     m_layout->place(orderStrip, QRect(7200, 120, 5535, 495));
-    auto *orderCaption = new QLabel(QStringLiteral("表示順"), orderStrip);
+    auto *orderCaption = new FitLabel(QStringLiteral("表示順"), orderStrip);
     m_layout->place(orderCaption, QRect(240, 80, 900, 375), pGothic(11.25, true));
     m_orderButtons = new QButtonGroup(this);
     for (int k = 0; k < 6; ++k) {
@@ -412,15 +417,15 @@ void DrillScreen::buildPracticePanel()
     const std::array<int, 3> mainTops{1170, 3690, 6210};
     const std::array<int, 3> mainHeights{1515, 1515, 1395};
     for (std::size_t i = 0; i < 3; ++i) {
-        auto *headingLabel = new QLabel(m_practicePanel);
+        auto *headingLabel = new FitLabel(m_practicePanel);
         headingLabel->setAlignment(Qt::AlignCenter);
         headingLabel->setStyleSheet(QStringLiteral("color: white; background: rgb(0,96,96); border: 1px solid white;"));
         m_layout->place(headingLabel, QRect(2880, headingTops[i], 1215, 375), pGothic(14.25, true));
-        auto *second = new QLabel(m_practicePanel);
+        auto *second = new FitLabel(m_practicePanel);
         second->setAlignment(Qt::AlignCenter);
         second->setStyleSheet(QStringLiteral("color: rgb(192,255,192);"));
         m_layout->place(second, QRect(2880, secondTops[i], 11955, 435), pGothic(14.25, true));
-        auto *main = new QLabel(m_practicePanel);
+        auto *main = new FitLabel(m_practicePanel);
         main->setAlignment(Qt::AlignCenter);
         main->setWordWrap(true);
         main->setStyleSheet(QStringLiteral("color: rgb(0,192,0); background: rgb(0,24,24);"));
@@ -448,10 +453,10 @@ void DrillScreen::buildPracticePanel()
         m_run.setSpeed(value);
         afterEvent();
     });
-    auto *slow = new QLabel(QStringLiteral("slow"), m_practicePanel);
+    auto *slow = new FitLabel(QStringLiteral("slow"), m_practicePanel);
     slow->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(slow, QRect(2880, 9000, 900, 330), pGothic(10.5, true));
-    auto *fast = new QLabel(QStringLiteral("fast"), m_practicePanel);
+    auto *fast = new FitLabel(QStringLiteral("fast"), m_practicePanel);
     fast->setStyleSheet(QStringLiteral("color: white;"));
     fast->setAlignment(Qt::AlignRight | Qt::AlignTop);
     m_layout->place(fast, QRect(13935, 9000, 900, 330), pGothic(10.5, true));
@@ -462,8 +467,8 @@ void DrillScreen::buildNotice()
     m_notice = new QWidget(m_layout->canvas());
     fill(m_notice, QColor(255, 255, 192));
     m_layout->place(m_notice, QRect(0, 0, 5400, 1200));
-    m_recordingNotice = new QLabel(QStringLiteral("成績記録中"), m_notice);
-    m_timeOutNotice = new QLabel(QStringLiteral("時間切れ"), m_notice);
+    m_recordingNotice = new FitLabel(QStringLiteral("成績記録中"), m_notice);
+    m_timeOutNotice = new FitLabel(QStringLiteral("時間切れ"), m_notice);
     for (QLabel *l : {m_recordingNotice, m_timeOutNotice}) {
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
@@ -634,4 +639,32 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void DrillScreen::stopRunTimers()
+{
+    for (QTimer *timer : {&m_clockTimer, &m_coverTimer, &m_yearCoverTimer, &m_practiceTimer})
+        timer->stop();
+}
+
+void DrillScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    switch (m_run.closeRequest()) {
+    case DrillRun::CloseRequest::Ignore:
+        return;
+    case DrillRun::CloseRequest::EndPractice:
+        m_run.endPractice();
+        afterEvent();
+        return;
+    case DrillRun::CloseRequest::AskAbandon:
+        break;
+    }
+    // The run's timers wait while the question is up, so that nothing ends or hands the run over
+    // under it. The run time is measured on the clock, so the time spent on the question counts
+    // when the run goes on.
+    stopRunTimers();
+    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), this))
+        m_run.abandon();
+    afterEvent();
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class ClickLabel;
+class MessagePresenter;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -28,7 +29,7 @@ public:
     static constexpr int kNoticeMs = 1000;
 
     DrillScreen(const Installation &install, const PupilSession &session, const Clock &clock, RandomSource &random,
-                SoundEffects &sounds, DrillHost &handOver, QWidget *parent = nullptr);
+                SoundEffects &sounds, DrillHost &handOver, MessagePresenter &messages, QWidget *parent = nullptr);
     ~DrillScreen() override;
 
     // Activates the screen for the session's level with the level's questions.
@@ -64,6 +65,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A close request (the window's close button, Alt+F4) never closes the window itself: a test
+    // run asks whether to give the run up, a practice ends as with "練習終わり", and after the
+    // end of a run the request is ignored.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     class Host;
@@ -76,9 +81,11 @@ private:
     void renderPractice();
     void renderSlot(int slot);
     void syncTimers();
+    void stopRunTimers();
     void afterEvent();
 
     DrillHost &m_handOver;
+    MessagePresenter &m_messages;
     std::unique_ptr<Host> m_host;
     DrillRun m_run;
     TwipLayout *m_layout = nullptr;

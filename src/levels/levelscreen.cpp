@@ -18,6 +18,7 @@
 #include "twiplayout.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -85,7 +86,7 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     listPalette.setColor(QPalette::Window, QColor(0, 128, 128));
     m_listWaitPanel->setPalette(listPalette);
     m_layout->place(m_listWaitPanel, QRect(0, kHeadingTop, kFormWidth, kScrollTop - kHeadingTop));
-    auto *listWaitText = new QLabel(QStringLiteral("Just a momento, please."), m_listWaitPanel);
+    auto *listWaitText = new FitLabel(QStringLiteral("Just a momento, please."), m_listWaitPanel);
     listWaitText->setAlignment(Qt::AlignCenter);
     listWaitText->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(listWaitText, QRect(3600, 1800, 8160, 690), pGothic(27.75));
@@ -103,7 +104,7 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     coverPalette.setColor(QPalette::Window, m_install.screenBackColour);
     m_cover->setPalette(coverPalette);
     m_layout->place(m_cover, QRect(0, 0, kFormWidth, 11520));
-    auto *coverText = new QLabel(QStringLiteral("Just a moment, please."), m_cover);
+    auto *coverText = new FitLabel(QStringLiteral("Just a moment, please."), m_cover);
     coverText->setAlignment(Qt::AlignCenter);
     coverText->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(coverText, QRect(4050, 5130, 7005, 690), pGothic(26.25));
@@ -179,7 +180,6 @@ void LevelScreen::buildHeader()
     m_scrollBar = new QScrollBar(Qt::Horizontal, canvas);
     m_scrollBar->setFocusPolicy(Qt::NoFocus);
     m_layout->place(m_scrollBar, QRect(kMargin, kScrollTop, kFormWidth - 2 * kMargin, 330));
-    connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 }
 
 void LevelScreen::buildColumns()
@@ -187,7 +187,10 @@ void LevelScreen::buildColumns()
     const int levels = m_install.levelCount;
     m_columnWidth = levelscroll::columnWidth(levels);
     m_scrollBar->setVisible(levelscroll::scrollBarShown(levels));
+    // The range is set before the bar reports changes: a new bar's value clamps to the range, and
+    // that must not overwrite the first visible level kept from the last visit.
     m_scrollBar->setRange(1, levelscroll::scrollMaximum(levels));
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 
     QWidget *canvas = m_layout->canvas();
     m_columns.resize(static_cast<std::size_t>(levels) + 1);
@@ -469,4 +472,10 @@ void LevelScreen::keyPressEvent(QKeyEvent *event)
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void LevelScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    backToStart();
 }

@@ -65,6 +65,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A close request does what "戻る" does (nothing while it is disabled).
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Column

@@ -10,6 +10,7 @@
 #include "soundeffects.h"
 #include "twiplayout.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -92,7 +93,7 @@ ResultScreen::ResultScreen(const Installation &install, const PupilSession &sess
     pal.setColor(QPalette::Window, QColor(0, 128, 0));
     m_goalPanel->setPalette(pal);
     m_layout->place(m_goalPanel, QRect(180, 8145, 15105, 1785));
-    auto *goal = new QLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_goalPanel);
+    auto *goal = new FitLabel(QStringLiteral("目標レベルクリア。おめでとう！"), m_goalPanel);
     goal->setAlignment(Qt::AlignCenter);
     goal->setStyleSheet(boxStyle(QColor(128, 255, 128)));
     m_layout->place(goal, QRect(3330, 390, 8415, 615), pGothic(27.75));
@@ -205,4 +206,11 @@ void ResultScreen::runAgain()
     m_menuButton->setEnabled(false);
     m_host.showWaitScreen();
     m_host.runAgain();
+}
+
+void ResultScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (m_menuButton->isVisible() && m_menuButton->isEnabled())
+        backToLevels();
 }

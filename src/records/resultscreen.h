@@ -57,6 +57,11 @@ public:
     QPushButton *againButton() const { return m_againButton; }
     bool buttonTimerRunning() const { return m_buttonTimer.isActive(); }
 
+protected:
+    // A close request does what "メニューへ" does, once that button is offered; before, it is
+    // ignored.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void backToLevels();
     void runAgain();

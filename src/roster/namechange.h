@@ -48,9 +48,9 @@ struct SaveResult
 // actually changes has its line written anew, in the roster format; every other line keeps its
 // bytes (blank lines included), and every line ends in CR LF; when nothing changes the file is
 // not touched (saved, not changed). The new roster is written beside the old one and takes its
-// place only when complete and flushed to the disk, so a failed write (disk full, a crash) leaves the old roster intact.
-// Nothing is written when the roster cannot be read, a birth year does not fit, or a name holds a
-// character the roster's code page cannot store.
+// place only when complete and flushed to the disk, so a failed write (disk full, a crash) leaves
+// the old roster intact. Nothing is written when the roster cannot be read or a box breaks its
+// rule (namecheck).
 SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes);
 
 } // namespace namechange

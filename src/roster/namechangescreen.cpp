@@ -1,13 +1,16 @@
 #include "namechangescreen.h"
 
 #include "installation.h"
+#include "fitlabel.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
 #include "namechange.h"
+#include "namecheck.h"
 #include "rosterfile.h"
 #include "starthost.h"
 #include "twiplayout.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,7 +36,7 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
     QWidget *canvas = layout->canvas();
 
     const auto label = [&](const QString &text, const QRect &r, double points, bool bold, Qt::Alignment align) {
-        auto *l = new QLabel(text, canvas);
+        auto *l = new FitLabel(text, canvas);
         l->setAlignment(align);
         l->setStyleSheet(QStringLiteral("color: white;"));
         layout->place(l, r, gothic(points, bold));
@@ -48,8 +51,9 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
         auto *year = new QLineEdit(canvas);
         year->setInputMethodHints(Qt::ImhDigitsOnly);
         layout->place(year, QRect(600, top, 3600, 1050), gothic(36));
+        // No length limit on the box: a name too long for the roster is refused with a message
+        // when it is saved, never cut while typing.
         auto *name = new QLineEdit(canvas);
-        name->setMaxLength(20);
         layout->place(name, QRect(4500, top, 10260, 1050), gothic(36));
         m_birthYearBoxes[static_cast<std::size_t>(i)] = year;
         m_nameBoxes[static_cast<std::size_t>(i)] = name;
@@ -86,6 +90,14 @@ void NameChangeScreen::saveNames()
     std::vector<namechange::Boxes> boxes;
     for (std::size_t i = 0; i < static_cast<std::size_t>(m_rows); ++i)
         boxes.push_back({m_nameBoxes[i]->text(), m_birthYearBoxes[i]->text()});
+    if (const auto problem = namecheck::firstProblem(boxes)) {
+        m_status->clear();
+        m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), problem->message, this);
+        QLineEdit *box = problem->birthYear ? birthYearBox(problem->row) : nameBox(problem->row);
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
     const namechange::SaveResult result = namechange::save(RosterFile::path(m_install.folders), boxes);
     if (!result.saved) {
         m_status->clear();
@@ -99,4 +111,10 @@ void NameChangeScreen::saveNames()
 void NameChangeScreen::backToStart()
 {
     m_host.nameChangeDone();
+}
+
+void NameChangeScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    backToStart();
 }

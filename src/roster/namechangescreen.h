@@ -27,6 +27,10 @@ public:
     QPushButton *saveButton() const { return m_saveButton; }
     QPushButton *backButton() const { return m_backButton; }
 
+protected:
+    // A close request does what "もどる" does.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void loadNames();
 

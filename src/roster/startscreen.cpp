@@ -13,6 +13,7 @@
 #include "twiplayout.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -53,10 +54,10 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     // Banner: the icon box and the title.
     auto *banner = new QWidget(canvas);
     m_layout->place(banner, QRect(60, 45, 13170, 1275));
-    auto *bannerFrame = new QLabel(banner);
+    auto *bannerFrame = new FitLabel(banner);
     bannerFrame->setStyleSheet(QStringLiteral("background: rgb(0,64,64); border: 1px solid black;"));
     m_layout->place(bannerFrame, QRect(30, 0, 13140, 1290));
-    auto *icon = new QLabel(banner);
+    auto *icon = new FitLabel(banner);
     icon->setAlignment(Qt::AlignCenter);
     icon->setText(QStringLiteral("史"));
     icon->setStyleSheet(QStringLiteral("background: rgb(192,255,255); color: rgb(0,96,96); border: 1px solid black;"));
@@ -115,7 +116,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
             [this](QListWidgetItem *item) { confirmRow(m_list->row(item)); });
 
     // Shown in place of the list when there is no roster to show.
-    m_rosterMessage = new QLabel(canvas);
+    m_rosterMessage = new FitLabel(canvas);
     m_rosterMessage->setAlignment(Qt::AlignCenter);
     m_rosterMessage->setWordWrap(true);
     m_rosterMessage->setStyleSheet(QStringLiteral("background: white; color: rgb(160,0,0); border: 2px solid rgb(160,0,0);"));
@@ -129,7 +130,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     waitPalette.setColor(QPalette::Window, m_install.screenBackColour);
     m_waitPanel->setPalette(waitPalette);
     m_layout->place(m_waitPanel, QRect(0, 0, 15360, 11520));
-    auto *waitText = new QLabel(QStringLiteral("Just a moment, please."), m_waitPanel);
+    auto *waitText = new FitLabel(QStringLiteral("Just a moment, please."), m_waitPanel);
     waitText->setAlignment(Qt::AlignCenter);
     waitText->setStyleSheet(QStringLiteral("color: white;"));
     m_layout->place(waitText, QRect(4080, 5130, 7005, 690), gothic(26.25));
@@ -144,6 +145,9 @@ void StartScreen::buildMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->addAction(QStringLiteral("目次"), this, [this] { m_host.showHelp(); });
     help->addAction(QStringLiteral("バージョン情報"), this, [this] { m_host.showVersion(nullptr); });
+    // The bar and its menus grow with the screen like everything on the canvas.
+    for (QWidget *w : {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(file), static_cast<QWidget *>(help)})
+        m_layout->scaleWithWindow(w, fontfaces::make(fontfaces::pGothic(), 10.5));
 }
 
 void StartScreen::activate()
@@ -252,4 +256,10 @@ void StartScreen::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKey(event, false))
         QMainWindow::keyPressEvent(event);
+}
+
+void StartScreen::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    leaveProgram();
 }

@@ -47,6 +47,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // A close request does what "終了" does: the launcher starts and the program ends.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 ClickLabel::ClickLabel(QWidget *parent)
-    : QLabel(parent)
+    : FitLabel(parent)
 {
 }
 
@@ -14,7 +14,7 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    QLabel::mousePressEvent(event);
+    FitLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)

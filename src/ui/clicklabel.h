@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include "fitlabel.h"
 
 // A label that can be clicked, as the drill's answer labels are. A click is a left-button press
 // and release both on this label; clicked() comes with the release. The second press of a
 // double-click arms nothing, so a double-click is one click: on the drill's labels every click
 // is an answer, and a panel that opens after the first click must not take the second as another.
-// Disabled or hidden labels do not click.
-class ClickLabel : public QLabel
+// Disabled or hidden labels do not click. Its text shrinks to fit as a FitLabel's does.
+class ClickLabel : public FitLabel
 {
     Q_OBJECT
 

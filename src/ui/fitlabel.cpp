@@ -17,10 +17,22 @@ QFont FitLabel::fittedFont() const
 {
     QFont f = font();
     const int room = contentsRect().width() - 2 * margin() - 4;
-    if (room <= 0 || text().isEmpty())
+    const int height = contentsRect().height() - 2 * margin();
+    if (room <= 0 || height <= 0 || text().isEmpty())
         return f;
+    // The installed Japanese faces are taller than the ones the screens were drawn for: a line
+    // that is too tall for its box loses the bottom of its strokes as surely as one too wide.
+    const auto fits = [&](const QFont &candidate) {
+        const QFontMetricsF metrics(candidate);
+        if (wordWrap()) {
+            const QRectF need = metrics.boundingRect(QRectF(0, 0, room, height),
+                                                     static_cast<int>(alignment()) | Qt::TextWordWrap, text());
+            return need.width() <= room && need.height() <= height;
+        }
+        return metrics.horizontalAdvance(text()) <= room && metrics.height() <= height;
+    };
     double points = f.pointSizeF();
-    while (points > 4.0 && QFontMetricsF(f).horizontalAdvance(text()) > room) {
+    while (points > 4.0 && !fits(f)) {
         points *= 0.92;
         f.setPointSizeF(points);
     }
@@ -30,7 +42,7 @@ QFont FitLabel::fittedFont() const
 void FitLabel::paintEvent(QPaintEvent *event)
 {
     const QFont fitted = fittedFont();
-    if (fitted == font() || wordWrap()) {
+    if (fitted == font()) {
         QLabel::paintEvent(event);
         return;
     }
@@ -38,6 +50,6 @@ void FitLabel::paintEvent(QPaintEvent *event)
     drawFrame(&painter);
     painter.setFont(fitted);
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), text(),
-                          foregroundRole());
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), foregroundRole());
 }

@@ -1,6 +1,7 @@
 #include "messagepresenter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 void BoxMessagePresenter::show(Icon icon, const QString &title, const QString &text, QWidget *parent)
 {
@@ -11,4 +12,15 @@ void BoxMessagePresenter::show(Icon icon, const QString &title, const QString &t
         boxIcon = QMessageBox::Critical;
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool BoxMessagePresenter::ask(const QString &title, const QString &text, QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }

@@ -4,8 +4,9 @@
 
 class QWidget;
 
-// Shows a message box and waits until it is closed. Screens and start-up speak through this so
-// that tests can read the messages instead of clicking them away.
+// Shows a message box, or asks a yes/no question, and waits for the answer. Screens and start-up
+// speak through this so that tests can read the messages and answer the questions instead of
+// clicking them away.
 class MessagePresenter
 {
 public:
@@ -13,6 +14,9 @@ public:
 
     virtual ~MessagePresenter() = default;
     virtual void show(Icon icon, const QString &title, const QString &text, QWidget *parent = nullptr) = 0;
+    // A question with the buttons "はい" (the default) and "いいえ"; true for はい. Closing the
+    // box without choosing counts as いいえ.
+    virtual bool ask(const QString &title, const QString &text, QWidget *parent = nullptr) = 0;
 };
 
 // The real message boxes.
@@ -20,4 +24,5 @@ class BoxMessagePresenter : public MessagePresenter
 {
 public:
     void show(Icon icon, const QString &title, const QString &text, QWidget *parent = nullptr) override;
+    bool ask(const QString &title, const QString &text, QWidget *parent = nullptr) override;
 };

@@ -46,6 +46,9 @@ SdlWavPlayer::~SdlWavPlayer()
 PlayResult SdlWavPlayer::play(const QString &wavPath)
 {
     if (!m_initialised) {
+        // SDL would otherwise take SIGINT and SIGTERM for its own event queue, and the program
+        // would no longer end on them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return failure(AudioUnavailable, QStringLiteral("音声装置を使えません"));
         m_initialised = true;

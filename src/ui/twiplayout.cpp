@@ -56,6 +56,41 @@ void TwipLayout::setDesignFont(QWidget *control, const QFont &font)
     }
 }
 
+void TwipLayout::scaleWithWindow(QWidget *control, const QFont &font)
+{
+    if (!m_window) {
+        m_window = m_host->window();
+        if (m_window != m_host)
+            m_window->installEventFilter(this);
+    }
+    m_windowScaled.push_back({control, QRect(), font, true});
+    applyWindowScale();
+}
+
+void TwipLayout::applyWindowScale()
+{
+    if (!m_window)
+        return;
+    const QSize size = m_window->size();
+    if (size.width() <= 0 || size.height() <= 0)
+        return;
+    const double scale = std::min(size.width() * double(kTwipsPerPixel) / kScreenTwips.width(),
+                                  size.height() * double(kTwipsPerPixel) / kScreenTwips.height());
+    for (const Placed &p : m_windowScaled) {
+        if (p.widget)
+            setScaledFont(p.widget, p.font, scale);
+    }
+}
+
+void TwipLayout::setScaledFont(QWidget *control, const QFont &design, double scale)
+{
+    QFont f = design;
+    // Designed sizes are points at 96 dpi; keep the same pixel size on any display.
+    const double dpi = control->logicalDpiY() > 0 ? control->logicalDpiY() : 96.0;
+    f.setPointSizeF(design.pointSizeF() * scale * 96.0 / dpi);
+    control->setFont(f);
+}
+
 void TwipLayout::setBackground(const QColor &colour)
 {
     for (QWidget *w : {m_host, m_canvas}) {
@@ -111,18 +146,17 @@ void TwipLayout::apply(const Placed &p) const
     if (!p.widget)
         return;
     p.widget->setGeometry(toPixels(p.twips));
-    if (p.hasFont) {
-        QFont f = p.font;
-        // Designed sizes are points at 96 dpi; keep the same pixel size on any display.
-        const double dpi = p.widget->logicalDpiY() > 0 ? p.widget->logicalDpiY() : 96.0;
-        f.setPointSizeF(p.font.pointSizeF() * m_scale * 96.0 / dpi);
-        p.widget->setFont(f);
-    }
+    if (p.hasFont)
+        setScaledFont(p.widget, p.font, m_scale);
 }
 
 bool TwipLayout::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_host && event->type() == QEvent::Resize)
-        relayout();
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_host)
+            relayout();
+        if (watched == m_window || (watched == m_host && m_window == m_host))
+            applyWindowScale();
+    }
     return QObject::eventFilter(watched, event);
 }

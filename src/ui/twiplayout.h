@@ -34,6 +34,12 @@ public:
     // Gives a placed control another font at its designed point size.
     void setDesignFont(QWidget *control, const QFont &font);
 
+    // Gives a control outside the canvas (a main window's menu bar, its menus) a font at the
+    // designed point size that scales with the whole window as the canvas scales with its host.
+    // The window's size is used, not the canvas's: a bar above the canvas takes room from it, and
+    // scaling the bar with the canvas would feed its own height back into its scale.
+    void scaleWithWindow(QWidget *control, const QFont &font);
+
     // Moves an already placed control (for controls that move while the screen is shown).
     void move(QWidget *control, const QRect &twips);
 
@@ -64,10 +70,14 @@ private:
         bool hasFont = false;
     };
     void apply(const Placed &p) const;
+    void applyWindowScale();
+    static void setScaledFont(QWidget *control, const QFont &design, double scale);
 
     QWidget *m_host = nullptr;
     QWidget *m_canvas = nullptr;
     QSize m_design;
     double m_scale = 1.0;
     std::vector<Placed> m_placed;
+    std::vector<Placed> m_windowScaled; // twips unused
+    QWidget *m_window = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "questionfile.h"
 #include "screenflow.h"
 #include "levelscreen.h"
+#include "loopinstall.h"
 #include "tempinstall.h"
 #include "installation.h"
 #include "recordcallbacks.h"
@@ -24,33 +25,8 @@
 
 namespace {
 
-// A folder-mode-1 installation with a roster, six questions in group 1 and short sounds.
-void layOut(TempInstall &install)
-{
-    install.writeValidMode1();
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
-                      QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"\r\n"
-                                     "2,2013,0,0,\"佐藤花子            \",0,\"                    \",\"                    \"\r\n"));
-    QString plain;
-    for (int i = 1; i <= 6; ++i)
-        plain += QStringLiteral("%1,1,%2,人物%1,よみ%1,説明%1,補足%1／ｅｎｄ／\n").arg(i).arg(600 + 50 * i);
-    const questionfile::Scrambled stored = questionfile::scramble(plain);
-    ASSERT_TRUE(stored.problems.isEmpty());
-    install.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), stored.stored);
-    const QByteArray blip = chime::wavFile(QList<qint16>(220, 0), 22050);
-    for (const char *name : {"ok1", "ok2", "ok3", "year", "wrong", "own", "fail", "最高1", "合格"})
-        install.writeBytes(QStringLiteral("files/") + QString::fromUtf8(name) + QStringLiteral(".wav"), blip);
-}
-
-int correctYearIndex(DrillScreen &drill)
-{
-    const int year = drill.run().question(drill.run().currentQuestion()).year;
-    for (int k = 1; k <= 6; ++k) {
-        if (drill.run().view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt() == year)
-            return k;
-    }
-    return 0;
-}
+using loopinstall::correctYearIndex;
+using loopinstall::layOut;
 
 TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
 {

@@ -371,3 +371,47 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TinyGroups, ::testing::Values(1, 2, 5, 6),
                          testname::from([](int questions) { return testname::of("questions", questions); }));
 
 } // namespace
+
+namespace {
+
+TEST_F(DrillRunTest, AGivenUpRunIsNeitherRecordedNorAnsweredNorTimedOut)
+{
+    activate(5);
+    EXPECT_EQ(run.closeRequest(), DrillRun::CloseRequest::AskAbandon);
+    answerCorrectly();
+    run.abandon();
+    EXPECT_EQ(host.abandoned, 1);
+    EXPECT_FALSE(run.clockRunning());
+    EXPECT_FALSE(run.coverTimerRunning());
+    EXPECT_FALSE(run.yearCoverTimerRunning());
+    EXPECT_EQ(run.closeRequest(), DrillRun::CloseRequest::Ignore);
+
+    // Nothing that still arrives can answer, time out or end the run.
+    run.chooseYear(correctYearIndex());
+    tickAt(5 * 100 + 1);
+    run.abandon();
+    EXPECT_TRUE(host.recorded.isEmpty());
+    EXPECT_EQ(host.testFinished, 0);
+    EXPECT_EQ(host.abandoned, 1);
+    EXPECT_FALSE(run.timedOut());
+}
+
+TEST_F(DrillRunTest, AnEndedRunCannotBeGivenUp)
+{
+    activate(1);
+    answerCorrectly();
+    run.chooseYear(correctYearIndex());
+    ASSERT_EQ(host.recorded.size(), 1);
+    EXPECT_EQ(run.closeRequest(), DrillRun::CloseRequest::Ignore);
+    run.abandon();
+    EXPECT_EQ(host.abandoned, 0);
+}
+
+TEST_F(DrillRunTest, APracticeIsClosedByEndingIt)
+{
+    session.runLevel = 1;
+    activate(3);
+    EXPECT_EQ(run.closeRequest(), DrillRun::CloseRequest::EndPractice);
+}
+
+} // namespace

@@ -47,7 +47,8 @@ struct ScreenRig
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
     FakeDrillHost handOver;
-    DrillScreen screen{state, session, clock, random, sounds, handOver};
+    FakeMessagePresenter messages;
+    DrillScreen screen{state, session, clock, random, sounds, handOver, messages};
 };
 
 TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)

@@ -87,4 +87,47 @@ TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
     EXPECT_EQ(host.done, 1);
 }
 
+TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
+{
+    TempInstall install;
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
+    const QString rosterPath = install.filesFolder() + QStringLiteral("生徒用名簿.txt");
+    const auto bytes = [&] {
+        QFile f(rosterPath);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+    Installation state;
+    state.folders = folderscheme::compute(install.programFolder(), 1);
+    FakeStartHost host;
+    FakeMessagePresenter messages;
+    NameChangeScreen screen(state, host, messages);
+    screen.show();
+
+    // A birth year that is not a number, then a name longer than the roster holds (typed, not cut).
+    screen.birthYearBox(2)->setText(QStringLiteral("abc"));
+    screen.saveButton()->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("2番目の「生まれた年」"))) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(bytes(), before);
+    EXPECT_TRUE(screen.statusLabel()->text().isEmpty());
+
+    screen.birthYearBox(2)->setText(QStringLiteral("2013"));
+    const QString longName = QStringLiteral("寿限無寿限無五劫の擦り切れ海砂利水魚の水行末");
+    screen.nameBox(1)->setText(longName);
+    EXPECT_EQ(screen.nameBox(1)->text(), longName);
+    screen.saveButton()->click();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("1番目の「名前」"))) << messages.shown[1].text.toStdString();
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("20文字まで")));
+    EXPECT_EQ(bytes(), before);
+
+    // Mended, it is saved and said so.
+    screen.nameBox(1)->setText(QStringLiteral("寿限無"));
+    screen.saveButton()->click();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更しました。"));
+    EXPECT_NE(bytes(), before);
+}
+
 } // namespace

@@ -22,6 +22,7 @@ public:
     void showWaitScreen() override { ++waitScreens; }
     void finishTestRun() override { ++testFinished; }
     void finishPractice() override { ++practiceFinished; }
+    void abandonRun() override { ++abandoned; }
 
     // The recorded times, in the order the runs ended.
     QList<int> recordedSeconds() const
@@ -37,6 +38,7 @@ public:
     int waitScreens = 0;
     int testFinished = 0;
     int practiceFinished = 0;
+    int abandoned = 0;
     // Runs inside letEventsRun, as a click or a tick would while events are let through.
     std::function<void()> duringEvents;
 };

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Records every file it is asked to play and answers with the codes it was given (0 when none
 // are left).
@@ -64,7 +65,19 @@ public:
     {
         shown.append({icon, title, text});
     }
+    // Keeps the question and gives `answer`; `whileAsking` runs first, as ticks or clicks would
+    // while a real question waits.
+    bool ask(const QString &title, const QString &text, QWidget * = nullptr) override
+    {
+        asked.append({Icon::Information, title, text});
+        if (whileAsking)
+            whileAsking();
+        return answer;
+    }
     QList<ShownMessage> shown;
+    QList<ShownMessage> asked;
+    bool answer = true;
+    std::function<void()> whileAsking;
 };
 
 // The services a whole program runs on in a test: a clock that moves only when told to (on a

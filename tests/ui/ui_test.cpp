@@ -47,7 +47,8 @@ TEST(FitLabel, ShrinksOnlyTextThatWouldBeCutOff)
 {
     FitLabel label;
     label.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 36));
-    label.resize(300, 60);
+    // Tall enough for a line of the face (its line is about 1.45 em high).
+    label.resize(300, 80);
     label.setText(QStringLiteral("山田"));
     EXPECT_EQ(label.fittedFont(), label.font());
 
@@ -55,6 +56,13 @@ TEST(FitLabel, ShrinksOnlyTextThatWouldBeCutOff)
     const QFont fitted = label.fittedFont();
     EXPECT_LT(fitted.pointSizeF(), label.font().pointSizeF());
     EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(label.text()), label.contentsRect().width());
+
+    // A short text in a box too low for the face loses no strokes either.
+    label.resize(300, 50);
+    label.setText(QStringLiteral("山田"));
+    const QFont lower = label.fittedFont();
+    EXPECT_LT(lower.pointSizeF(), label.font().pointSizeF());
+    EXPECT_LE(QFontMetricsF(lower).height(), label.contentsRect().height());
 }
 
 TEST(FontFaces, WindowsFacesMapToInstalledJapaneseFaces)
