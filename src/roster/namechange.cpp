@@ -77,7 +77,7 @@ std::optional<std::int16_t> storedBirthYear(const QString &typed)
 SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes)
 {
     if (const auto problem = namecheck::firstProblem(boxes))
-        return {false, problem->message};
+        return {false, false, problem->message};
     RosterFile roster = RosterFile::read(rosterPath);
     if (!roster.found())
         return {false, false, QStringLiteral("名簿ファイル %1 がないため、変更できません。").arg(shown(rosterPath))};
