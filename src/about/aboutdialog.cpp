@@ -1,5 +1,6 @@
 #include "aboutdialog.h"
 
+#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
@@ -90,8 +91,8 @@ void AboutDialog::showEvent(QShowEvent *event)
 
 void AboutDialog::fillTexts()
 {
-    QApplication::processEvents();
-    QApplication::processEvents();
+    // The dialog paints its frame before the texts arrive, as it opens over a busy screen.
+    eventwait::letEventsRun();
     m_titleLabel->setText(m_productTitle);
     m_versionLabel->setText(versionText());
     m_makerLabel->setText(makerName());

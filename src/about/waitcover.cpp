@@ -1,5 +1,6 @@
 #include "waitcover.h"
 
+#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
@@ -29,7 +30,8 @@ void WaitCover::showCover()
         showFullScreen();
     }
     raise();
-    QApplication::processEvents();
+    // The cover must be on screen before the slow step that follows it starts.
+    eventwait::letEventsRun();
 }
 
 void WaitCover::closeCover()
