@@ -23,20 +23,35 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using loopinstall::correctYearIndex;
 using loopinstall::layOut;
 
-TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
+// The whole program on a temporary installation, with a manual clock, silent sounds and messages
+// that are recorded instead of shown. Each test lays the installation out, then starts it.
+class Loop : public testing::Test
 {
+protected:
+    void startProgram()
+    {
+        program = std::make_unique<Program>(install.programFolder(), services.services(), messages);
+        ASSERT_EQ(program->start(), 0);
+    }
+
     TempInstall install;
-    layOut(install);
-    FakeServices programServices;
+    FakeServices services;
     FakeMessagePresenter messages;
-    Program program(install.programFolder(), programServices.services(), messages);
-    ASSERT_EQ(program.start(), 0);
-    ScreenFlow &flow = *program.flow();
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(Loop, StartScreenLevelScreenDrillResultAndBack)
+{
+    layOut(install);
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ScreenFlow &flow = *program->flow();
 
     // The start screen lists both pupils under the header line.
     StartScreen &start = *flow.startScreen();
@@ -96,16 +111,12 @@ TEST(Loop, StartScreenLevelScreenDrillResultAndBack)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
+TEST_F(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
 {
-    TempInstall install;
     layOut(install);
     install.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), QByteArray("broken\r\n"));
-    FakeServices programServices;
-    FakeMessagePresenter messages;
-    Program program(install.programFolder(), programServices.services(), messages);
-    ASSERT_EQ(program.start(), 0);
-    ScreenFlow &flow = *program.flow();
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ScreenFlow &flow = *program->flow();
     StartScreen &start = *flow.startScreen();
     start.confirmRow(1);
     ASSERT_NE(flow.levelScreen(), nullptr);
@@ -117,34 +128,26 @@ TEST(Loop, AQuestionFileThatCannotBeReadLeavesThePupilAtLevelSelection)
     EXPECT_FALSE(QFile::exists(install.programFolder() + QStringLiteral("成績累積データ.dat")));
 }
 
-TEST(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
+TEST_F(Loop, WithoutARosterTheStartScreenSaysSoAndStaysOpen)
 {
-    TempInstall install;
     install.writeValidMode1();
-    FakeServices programServices;
-    FakeMessagePresenter messages;
-    Program program(install.programFolder(), programServices.services(), messages);
-    ASSERT_EQ(program.start(), 0);
-    StartScreen &start = *program.flow()->startScreen();
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    StartScreen &start = *program->flow()->startScreen();
     EXPECT_TRUE(start.isVisible());
     EXPECT_TRUE(start.rosterMessage()->isVisible());
     EXPECT_TRUE(start.rosterMessage()->text().contains(QStringLiteral("生徒用名簿.txt")));
     EXPECT_FALSE(start.list()->isVisible());
     start.confirmPupil();
-    EXPECT_EQ(program.flow()->levelScreen(), nullptr);
+    EXPECT_EQ(program->flow()->levelScreen(), nullptr);
 }
 
 // Another machine sharing the run log records a run while the level screen is open: the lists of
 // today's runs and of all runs read the log again each time they are chosen.
-TEST(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
+TEST_F(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
 {
-    TempInstall install;
     layOut(install);
-    FakeServices programServices;
-    FakeMessagePresenter messages;
-    Program program(install.programFolder(), programServices.services(), messages);
-    ASSERT_EQ(program.start(), 0);
-    ScreenFlow &flow = *program.flow();
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ScreenFlow &flow = *program->flow();
     flow.startScreen()->confirmRow(1);
     LevelScreen *levels = flow.levelScreen();
     ASSERT_NE(levels, nullptr);
@@ -157,7 +160,7 @@ TEST(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
     QStringList failures;
     const RecordCallbacks callbacks{[] {}, [&](const QString &, const QString &text) { failures.append(text); }};
     const auto recordElsewhere = [&](int pupil, int seconds) {
-        ASSERT_TRUE(AppendRunRecord(otherMachine, pupil, 2, seconds, programServices.clock, callbacks));
+        ASSERT_TRUE(AppendRunRecord(otherMachine, pupil, 2, seconds, services.clock, callbacks));
     };
 
     recordElsewhere(2, 95);
@@ -181,15 +184,11 @@ TEST(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
 
 // "0" leaves the level screen, as its back button "戻る(0)" says; Alt+0 is no typed "0" and leaves
 // it open.
-TEST(Loop, OnlyTheKey0OrTheBackButtonLeavesTheLevelScreen)
+TEST_F(Loop, OnlyTheKey0OrTheBackButtonLeavesTheLevelScreen)
 {
-    TempInstall install;
     layOut(install);
-    FakeServices programServices;
-    FakeMessagePresenter messages;
-    Program program(install.programFolder(), programServices.services(), messages);
-    ASSERT_EQ(program.start(), 0);
-    ScreenFlow &flow = *program.flow();
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ScreenFlow &flow = *program->flow();
     flow.startScreen()->confirmRow(1);
     ASSERT_NE(flow.levelScreen(), nullptr);
     EXPECT_EQ(flow.levelScreen()->backButton()->text(), QStringLiteral("戻る(0)"));

@@ -1,7 +1,7 @@
 #include "adminrun.h"
 
 #include "filesizelimit.h"
-#include "runlogrecord.h"
+#include "runlogbytes.h"
 #include "qtprinters.h"
 #include "tempinstall.h"
 #include "testnames.h"
@@ -13,14 +13,6 @@
 
 namespace {
 
-QByteArray runAt(QDate date, int pupil, int level, std::int32_t time)
-{
-    return RunRecord::forRun(static_cast<double>(QDate(1899, 12, 30).daysTo(date)), 0.5,
-                             static_cast<std::int16_t>(pupil), static_cast<std::int16_t>(level), time,
-                             QStringLiteral("01234"))
-        .encode();
-}
-
 // An installation whose levels have pass time 100 + level, weight 1.5 and windows of 7 and 30
 // days, and a run log of five records, one of them no row (pupil 0).
 class RecordCommands : public testing::Test
@@ -31,11 +23,11 @@ protected:
         install.writeValidMode1();
         const QDate today(2024, 6, 10);
         install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"),
-                           runAt(today, 3, 2, 51)                    // 11 points × 1.5 = 16
-                               + runAt(today.addDays(-9), 3, 2, 99999) // time-out
-                               + runAt(today.addDays(-40), 1, 4, 104)  // 5 × 1.5 = 7
-                               + runAt(today, 0, 2, 10)                // no pupil: not a row
-                               + runAt(today.addDays(-1), 7, 2, 6000));
+                           runLogRecordBytes(today, 3, 2, 51)                    // 11 points × 1.5 = 16
+                               + runLogRecordBytes(today.addDays(-9), 3, 2, 99999) // time-out
+                               + runLogRecordBytes(today.addDays(-40), 1, 4, 104)  // 5 × 1.5 = 7
+                               + runLogRecordBytes(today, 0, 2, 10)                // no pupil: not a row
+                               + runLogRecordBytes(today.addDays(-1), 7, 2, 6000));
     }
 
     TempInstall install;
@@ -158,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RecordCommands, ABrokenRunLogIsReportedWithTheRecord)
 {
-    install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"), runAt(QDate(2024, 6, 10), 6000, 2, 51));
+    install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"), runLogRecordBytes(QDate(2024, 6, 10), 6000, 2, 51));
     const AdminRun r = admin({QStringLiteral("stats"), install.programFolder()});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("/Bangou=6000"))) << r.err.toStdString();

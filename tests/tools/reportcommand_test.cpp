@@ -1,6 +1,6 @@
 #include "adminrun.h"
 
-#include "runlogrecord.h"
+#include "runlogbytes.h"
 #include "tempinstall.h"
 
 #include <QFile>
@@ -9,14 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray runAt(QDate date, int pupil, int level, std::int32_t time)
-{
-    return RunRecord::forRun(static_cast<double>(QDate(1899, 12, 30).daysTo(date)), 0.5,
-                             static_cast<std::int16_t>(pupil), static_cast<std::int16_t>(level), time,
-                             QStringLiteral("01234"))
-        .encode();
-}
 
 // An installation with a roster of two pupils and a run log of their runs at levels 2 and 4.
 class ReportCommand : public testing::Test
@@ -30,8 +22,8 @@ protected:
                                          "4901,1980,0,0,\"先生                \",0,\"\",\"\"\r\n"));
         const QDate day(2024, 6, 10);
         install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"),
-                           runAt(day.addDays(-3), 3, 2, 120) + runAt(day.addDays(-1), 3, 2, 90) +
-                               runAt(day, 4901, 2, 70) + runAt(day, 3, 4, 200));
+                           runLogRecordBytes(day.addDays(-3), 3, 2, 120) + runLogRecordBytes(day.addDays(-1), 3, 2, 90) +
+                               runLogRecordBytes(day, 4901, 2, 70) + runLogRecordBytes(day, 3, 4, 200));
     }
 
     QString out() const { return install.root() + QStringLiteral("/report.pdf"); }
