@@ -1,0 +1,143 @@
+// Whole-process measurements that a benchmark inside one process cannot make: the wall time and
+// memory of a start-up (library loading and font set-up included) and the memory after a run.
+// bench/startup_compare.sh runs it; each mode exits as soon as its moment has come and prints
+// nothing else but what is asked:
+//   school_probe make <root>            writes the large school under root, prints its program folder
+//   school_probe start <program folder> the program up to its start screen painted with the list
+//   school_probe label                  the reference: a maximised window showing one Japanese label
+//   school_probe run <program folder>   a whole test run of pupil 1 at level 2, answered right, up to
+//                                       the result screen; prints the peak resident memory in KiB
+#include "drillscreen.h"
+#include "largeschool.h"
+#include "messagepresenter.h"
+#include "program.h"
+#include "resultscreen.h"
+#include "schoolscreens.h"
+#include "screenflow.h"
+#include "startscreen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+class SilentPresenter : public MessagePresenter
+{
+public:
+    void show(Icon, const QString &, const QString &text, QWidget *) override
+    {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
+};
+
+long peakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+int startUp(const QString &programFolder)
+{
+    SilentPresenter messages;
+    Program program(programFolder, messages);
+    if (program.start() != 0)
+        return 1;
+    QListWidget *list = program.startScreen()->list();
+    PaintCounter listPaints([list](const QWidget *w) { return w->parentWidget() == list && list->count() > 1; });
+    while (listPaints.counted == 0)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return 0;
+}
+
+int label()
+{
+    QWidget window;
+    auto *text = new QLabel(QStringLiteral("名前を選びなさい"), &window);
+    text->setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 24));
+    text->setGeometry(40, 40, 600, 80);
+    PaintCounter paints([text](const QWidget *w) { return w == text; });
+    window.showMaximized();
+    while (paints.counted == 0)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return 0;
+}
+
+int run(const QString &programFolder)
+{
+    SilentPresenter messages;
+    Program program(programFolder, messages);
+    if (program.start() != 0)
+        return 1;
+    ScreenFlow *flow = program.flow();
+    paintAfter([] {});
+    program.startScreen()->List1_Click(1);
+    paintAfter([&] { program.startScreen()->okButton()->click(); });
+    if (!flow->levelScreen())
+        return 2;
+    program.state().runLevel = 2;
+    paintAfter([&] { flow->startLevel(true); });
+    QElapsedTimer limit;
+    limit.start();
+    while (!flow->resultScreen() && limit.elapsed() < 600000) {
+        DrillScreen *screen = flow->drillScreen();
+        if (!screen) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            continue;
+        }
+        DrillRun &drill = screen->run();
+        paintAfter([&] {
+            drill.coverTimerFired();
+            drill.chooseSlot(drill.answerSlot());
+            drill.yearCoverTimerFired();
+        });
+        if (!flow->drillScreen())
+            continue;
+        int year = 1;
+        for (; year <= 6; ++year) {
+            if (drill.view().yearTexts[static_cast<std::size_t>(year)].trimmed().toInt()
+                == drill.question(drill.currentQuestion()).year)
+                break;
+        }
+        paintAfter([&] { drill.chooseYear(year); });
+    }
+    if (!flow->resultScreen())
+        return 3;
+    paintAfter([] {});
+    std::printf("%ld\n", peakKiB());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    const char *mode = argc > 1 ? argv[1] : "";
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (std::strcmp(mode, "make") == 0 && !folder.isEmpty()) {
+        const QString program = largeschool::write(folder);
+        std::printf("%s\n", program.toLocal8Bit().constData());
+        return program.isEmpty() ? 1 : 0;
+    }
+    if (std::strcmp(mode, "start") == 0 && !folder.isEmpty())
+        return startUp(folder);
+    if (std::strcmp(mode, "label") == 0)
+        return label();
+    if (std::strcmp(mode, "run") == 0 && !folder.isEmpty())
+        return run(folder);
+    std::fprintf(stderr, "usage: school_probe make <root> | start <program folder> | label | run <program folder>\n");
+    return 64;
+}
