@@ -62,7 +62,7 @@ BENCHMARK(BM_LoadThousandLines)->Unit(benchmark::kMillisecond);
 // the converter, split into lines, unscrambled and split into fields, with no checks.
 void BM_DecodeOnceReference(benchmark::State &state)
 {
-    const Installation inst;
+    const ScratchFolder inst;
     const ScrambleKey &key = ScrambleKey::program();
     for (auto _ : state) {
         QFile file(inst.storedPath());

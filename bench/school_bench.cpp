@@ -3,7 +3,10 @@
 // moment the screen that shows its result has been painted.
 #include "largeschool.h"
 #include "levelscreen.h"
+#include "clock.h"
 #include "messagepresenter.h"
+#include "randomsource.h"
+#include "sdlwavplayer.h"
 #include "program.h"
 #include "schoolscreens.h"
 #include "screenflow.h"
@@ -27,6 +30,7 @@ class SilentPresenter : public MessagePresenter
 public:
     void show(Icon, const QString &, const QString &text, QWidget *) override { last = text; }
     QString last;
+    bool ask(const QString &, const QString &, QWidget *) override { return false; }
 };
 
 struct School
@@ -34,6 +38,21 @@ struct School
     QTemporaryDir dir;
     QString program = largeschool::write(dir.path());
 };
+
+// The program's real services, as main builds them.
+struct RealServices
+{
+    SystemClock clock;
+    SeededRandom random;
+    SdlWavPlayer player;
+    Services services() { return Services{clock, random, player}; }
+};
+
+RealServices &realServices()
+{
+    static RealServices services;
+    return services;
+}
 
 School &theSchool()
 {
@@ -59,7 +78,7 @@ struct Running
 
     bool start()
     {
-        program = std::make_unique<Program>(theSchool().program, messages);
+        program = std::make_unique<Program>(theSchool().program, realServices().services(), messages);
         if (program->start() != 0)
             return false;
         paintAfter([] {});
@@ -72,14 +91,14 @@ struct Running
     // Pupil 1 chosen and confirmed: the level screen up.
     bool toLevelScreen()
     {
-        startScreen()->List1_Click(1);
+        startScreen()->chooseRow(1);
         paintAfter([this] { startScreen()->okButton()->click(); });
         return levelScreen() && levelScreen()->isVisible();
     }
 
     void backToStart()
     {
-        paintAfter([this] { levelScreen()->Command1_Click(); });
+        paintAfter([this] { levelScreen()->backToStart(); });
     }
 };
 
@@ -91,7 +110,7 @@ void BM_StartupToListPainted(benchmark::State &state)
     }
     for (auto _ : state) {
         SilentPresenter messages;
-        auto p = std::make_unique<Program>(theSchool().program, messages);
+        auto p = std::make_unique<Program>(theSchool().program, realServices().services(), messages);
         if (p->start() != 0) {
             state.SkipWithError(messages.last.toStdString().c_str());
             break;
@@ -119,7 +138,7 @@ void BM_OkToLevelScreenPainted(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        run.startScreen()->List1_Click(1);
+        run.startScreen()->chooseRow(1);
         const int listPaints = paintAfter([&run] { run.startScreen()->okButton()->click(); },
                                           [&run](const QWidget *w) { return run.levelScreen() && isListOf(w, run.levelScreen()); });
         state.PauseTiming();

@@ -8,8 +8,12 @@
 //   school_probe run <program folder>   a whole test run of pupil 1 at level 2, answered right, up to
 //                                       the result screen; prints the peak resident memory in KiB
 #include "drillscreen.h"
+#include "levelscreen.h"
 #include "largeschool.h"
+#include "clock.h"
 #include "messagepresenter.h"
+#include "randomsource.h"
+#include "sdlwavplayer.h"
 #include "program.h"
 #include "resultscreen.h"
 #include "schoolscreens.h"
@@ -36,6 +40,7 @@ public:
     {
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     }
+    bool ask(const QString &, const QString &, QWidget *) override { return false; }
 };
 
 long peakKiB()
@@ -48,7 +53,10 @@ long peakKiB()
 int startUp(const QString &programFolder)
 {
     SilentPresenter messages;
-    Program program(programFolder, messages);
+    SystemClock clock;
+    SeededRandom random;
+    SdlWavPlayer player;
+    Program program(programFolder, Services{clock, random, player}, messages);
     if (program.start() != 0)
         return 1;
     QListWidget *list = program.startScreen()->list();
@@ -74,17 +82,19 @@ int label()
 int run(const QString &programFolder)
 {
     SilentPresenter messages;
-    Program program(programFolder, messages);
+    SystemClock clock;
+    SeededRandom random;
+    SdlWavPlayer player;
+    Program program(programFolder, Services{clock, random, player}, messages);
     if (program.start() != 0)
         return 1;
     ScreenFlow *flow = program.flow();
     paintAfter([] {});
-    program.startScreen()->List1_Click(1);
+    program.startScreen()->chooseRow(1);
     paintAfter([&] { program.startScreen()->okButton()->click(); });
     if (!flow->levelScreen())
         return 2;
-    program.state().runLevel = 2;
-    paintAfter([&] { flow->startLevel(true); });
+    paintAfter([&] { flow->levelScreen()->startLevel(2); });
     QElapsedTimer limit;
     limit.start();
     while (!flow->resultScreen() && limit.elapsed() < 600000) {

@@ -23,6 +23,7 @@ class SilentPresenter : public MessagePresenter
 public:
     void show(Icon, const QString &, const QString &text, QWidget *) override { last = text; }
     QString last;
+    bool ask(const QString &, const QString &, QWidget *) override { return false; }
 };
 
 // Notices the first paint of the start screen or anything on it.
