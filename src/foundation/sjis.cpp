@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <vector>
+
 namespace sjis {
 
 namespace {
@@ -45,11 +47,13 @@ void replaceUnmappable(QByteArray &bytes)
 }
 } // namespace
 
-QString decode(QByteArrayView bytes)
+namespace {
+
+// ASCII is taken as it is (the converter swaps some control codes); runs of well-formed
+// double-byte and half-width characters go through the converter; anything malformed becomes
+// U+FFFD, one per bad byte.
+QString decodeByRuns(QByteArrayView bytes)
 {
-    // ASCII is taken as it is (the converter swaps some control codes); runs of well-formed
-    // double-byte and half-width characters go through the converter; anything malformed becomes
-    // U+FFFD, one per bad byte.
     QString text;
     text.reserve(bytes.size());
     QStringDecoder decoder(kCodec);
@@ -80,6 +84,49 @@ QString decode(QByteArrayView bytes)
         }
     }
     flush(bytes.size());
+    return text;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    // The same text as decodeByRuns, with one call of the converter for the whole input: text
+    // that alternates ASCII and kanji (a scrambled question line changes every few characters)
+    // would otherwise call it for every run. Every well-formed character of code page 932 is one
+    // UTF-16 unit, so the converted characters go back to the places kept for them; should the
+    // converter report an error or give another count, the text is decoded run by run instead.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QByteArray wide;
+    std::vector<qsizetype> places; // where each converted character goes in text
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            text[out++] = QChar(b);
+            ++i;
+        } else if (isHalfWidthKana(b)) {
+            places.push_back(out++);
+            wide += bytes[i];
+            ++i;
+        } else if (isLead(b) && i + 1 < bytes.size() && isTrail(static_cast<unsigned char>(bytes[i + 1]))) {
+            places.push_back(out++);
+            wide.append(bytes.data() + i, 2);
+            i += 2;
+        } else {
+            text[out++] = QChar::ReplacementCharacter;
+            ++i;
+        }
+    }
+    text.truncate(out);
+    if (places.empty())
+        return text;
+    QStringDecoder decoder(kCodec);
+    const QString converted = decoder.decode(wide);
+    if (decoder.hasError() || converted.size() != static_cast<qsizetype>(places.size()))
+        return decodeByRuns(bytes);
+    for (std::size_t k = 0; k < places.size(); ++k)
+        text[places[k]] = converted[static_cast<qsizetype>(k)];
     return text;
 }
 
