@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 
 namespace {
@@ -106,9 +107,11 @@ void ScreenFlow::showStartScreen()
     // The level screen is built afresh the next time it opens.
     closeLevelScreen();
     m_services.random.reseedFromClock();
+    // The list is built before the screen is shown, so that a large school never sees it empty.
+    m_startScreen->activate();
     showMaximisedScreen(m_startScreen.get());
     m_startScreen->activateWindow();
-    m_startScreen->activate();
+    m_startScreen->list()->setFocus();
     m_wait->closeCover();
 }
 

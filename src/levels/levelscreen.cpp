@@ -210,6 +210,8 @@ void LevelScreen::buildColumns()
         c.recentLine = framedLabel(canvas, QColor(224, 224, 224));
         c.resultList = new QListWidget(canvas);
         c.resultList->setFocusPolicy(Qt::NoFocus);
+        // Every line is one line of one font: measuring the first stands for all of a large school's.
+        c.resultList->setUniformItemSizes(true);
         c.resultList->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,192); color: black; }"));
         c.targetLine = framedLabel(canvas, QColor(224, 224, 224));
         connect(c.startButton, &QPushButton::clicked, this, [this, level] { startLevel(level); });

@@ -104,6 +104,8 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     connect(m_modeButtons, &QButtonGroup::idClicked, this, [this](int mode) { rebuildList(static_cast<FigureMode>(mode)); });
 
     m_list = new QListWidget(canvas);
+    // Every line is one line of one font: measuring the first stands for all of a large school's.
+    m_list->setUniformItemSizes(true);
     m_list->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,192,128); color: black; }"));
     m_layout->place(m_list, QRect(585, 3330, 14010, 3990), gothic(24));
     m_list->installEventFilter(this);
