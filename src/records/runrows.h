@@ -6,10 +6,11 @@
 #include <iterator>
 #include <vector>
 
-// The row table: the valid records of the run log in file order (dated on or after 1899-12-30,
-// with a pupil number and a level of at least 1), read straight from the log as RunStats holds
-// it in memory. Only the positions of the records that are not rows are stored, so building the
-// table costs nothing for a log of valid records, however long. Valid until RunStats rebuilds.
+// The newest rows of the run log: of the valid records (dated on or after 1899-12-30, with a
+// pupil number and a level of at least 1), the last `capacity` in file order, each with its
+// number in the log. The run lists show at most the newest 20000 runs, so a rebuild keeps only
+// those instead of the whole log: memory stays the same however long the log grows. Valid until
+// RunStats rebuilds.
 class RunRows
 {
 public:
@@ -44,24 +45,44 @@ public:
         std::int64_t m_index = 0;
     };
 
-    std::int64_t size() const { return m_recordCount - static_cast<std::int64_t>(m_skipped.size()); }
-    bool empty() const { return size() == 0; }
-    // Row i, 0 ≤ i < size().
-    RunRow operator[](std::int64_t i) const;
+    // Rows held: the valid records of the log, up to the capacity.
+    std::int64_t size() const { return static_cast<std::int64_t>(m_held.size()); }
+    bool empty() const { return m_held.empty(); }
+    // Row i of the held rows, oldest first, 0 ≤ i < size().
+    RunRow operator[](std::int64_t i) const { return m_held[slot(i)].row; }
     // 1-based number in the log of the record row i came from.
-    std::int64_t recordNumber(std::int64_t i) const;
+    std::int64_t recordNumber(std::int64_t i) const { return m_held[slot(i)].recordNumber; }
 
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
 
 private:
     friend class RunStats;
-    void reset(const char *records, std::int64_t recordCount);
-    void skip(std::int64_t recordIndex) { m_skipped.push_back(recordIndex); }
-    // Keeps only the records before recordCount: a rebuild that stopped there.
-    void stopAt(std::int64_t recordCount);
+    struct Held
+    {
+        RunRow row;
+        std::int64_t recordNumber = 0;
+    };
 
-    const char *m_records = nullptr;
-    std::int64_t m_recordCount = 0;
-    std::vector<std::int64_t> m_skipped; // 0-based indexes of the records that are not rows, ascending
+    void reset(std::int64_t capacity);
+    // The next valid record in file order; the oldest held row goes when the table is full.
+    void add(const RunRow &row, std::int64_t recordNumber)
+    {
+        if (static_cast<std::int64_t>(m_held.size()) < m_capacity) {
+            m_held.push_back(Held{row, recordNumber});
+            return;
+        }
+        m_held[m_oldest] = Held{row, recordNumber};
+        if (++m_oldest == m_held.size())
+            m_oldest = 0;
+    }
+    std::size_t slot(std::int64_t i) const
+    {
+        const std::size_t s = m_oldest + static_cast<std::size_t>(i);
+        return s < m_held.size() ? s : s - m_held.size();
+    }
+
+    std::vector<Held> m_held; // a ring once full: m_oldest is the oldest row
+    std::size_t m_oldest = 0;
+    std::int64_t m_capacity = 0;
 };

@@ -9,14 +9,8 @@
 
 namespace {
 
-constexpr std::size_t kSlots = static_cast<std::size_t>(kLevelSlots) * RunStats::kPupilSlots;
 constexpr std::int32_t kAttemptLimit = 6000;
 constexpr std::int32_t kUnknownPoints = std::numeric_limits<std::int32_t>::min();
-
-std::size_t slotOf(int pupil, int level)
-{
-    return static_cast<std::size_t>(level) * RunStats::kPupilSlots + static_cast<std::size_t>(pupil);
-}
 
 // Records decoded per piece read: 176 KiB, well inside the processor's second-level cache.
 constexpr std::int64_t kRecordsPerPiece = 4096;
@@ -37,7 +31,7 @@ bool inTables(int pupil, int level)
 } // namespace
 
 RunStats::RunStats()
-    : m_entries(kSlots), m_touched(kSlots, 0)
+    : m_blocks(static_cast<std::size_t>(kLevelSlots) * kBlocksPerLevel)
 {
     m_levelBest.fill(kNoTime);
 }
@@ -45,7 +39,10 @@ RunStats::RunStats()
 const LevelStats &RunStats::at(int pupil, int level) const
 {
     static const LevelStats none;
-    return inTables(pupil, level) ? m_entries[slotOf(pupil, level)] : none;
+    if (!inTables(pupil, level))
+        return none;
+    const Block *block = m_blocks[static_cast<std::size_t>(level * kBlocksPerLevel + pupil / kBlockPupils)].get();
+    return block ? block->entries[static_cast<std::size_t>(pupil % kBlockPupils)] : none;
 }
 
 std::int32_t RunStats::levelBestTime(int level) const
@@ -56,7 +53,7 @@ std::int32_t RunStats::levelBestTime(int level) const
 void RunStats::setBestTime(int pupil, int level, std::int32_t time)
 {
     if (inTables(pupil, level))
-        entry(slotOf(pupil, level)).bestTime = time;
+        entry(pupil, level).bestTime = time;
 }
 
 void RunStats::setLevelBestTime(int level, std::int32_t time)
@@ -65,39 +62,38 @@ void RunStats::setLevelBestTime(int level, std::int32_t time)
         m_levelBest[static_cast<std::size_t>(level)] = time;
 }
 
-char *RunStats::bufferFor(std::int64_t bytes)
+RunStats::Block *RunStats::makeBlock(std::size_t index)
 {
-    m_rows.reset(nullptr, 0);
-    if (bytes > m_bufferSize) {
-        m_buffer = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(bytes));
-        m_bufferSize = bytes;
-    }
-    return m_buffer.get();
+    m_blocks[index] = std::make_unique<Block>();
+    m_madeBlocks.push_back(static_cast<std::uint32_t>(index));
+    return m_blocks[index].get();
 }
 
 void RunStats::resetBests()
 {
-    for (const std::uint32_t slot : m_touchedSlots)
-        m_entries[slot].bestTime = kNoTime;
+    for (const std::uint32_t index : m_madeBlocks) {
+        for (LevelStats &e : m_blocks[index]->entries)
+            e.bestTime = kNoTime;
+    }
 }
 
 void RunStats::resetAll()
 {
-    for (const std::uint32_t slot : m_touchedSlots) {
-        m_entries[slot] = LevelStats{};
-        m_touched[slot] = 0;
-    }
-    m_touchedSlots.clear();
+    for (const std::uint32_t index : m_madeBlocks)
+        m_blocks[index]->entries.fill(LevelStats{});
 }
 
 void RunStats::fillLevelBests()
 {
     m_levelBest.fill(kNoTime);
-    for (const std::uint32_t slot : m_touchedSlots) {
-        const auto level = slot / kPupilSlots;
-        const auto pupil = slot % kPupilSlots;
-        if (level >= 1 && pupil >= 1)
-            m_levelBest[level] = std::min(m_levelBest[level], m_entries[slot].bestTime);
+    for (const std::uint32_t index : m_madeBlocks) {
+        const std::size_t level = index / kBlocksPerLevel;
+        const int firstPupil = static_cast<int>(index % kBlocksPerLevel) * kBlockPupils;
+        if (level < 1)
+            continue;
+        const auto &entries = m_blocks[index]->entries;
+        for (std::size_t k = firstPupil == 0 ? 1 : 0; k < entries.size(); ++k)
+            m_levelBest[level] = std::min(m_levelBest[level], entries[k].bestTime);
     }
 }
 
@@ -149,34 +145,35 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t logBytes, const 
                                                    const std::array<LevelBasis, kLevelSlots> *basis, double today)
 {
     const std::int64_t records = logBytes / RunRecord::kSize;
-    char *buffer = bufferFor(records * RunRecord::kSize);
-    m_rows.reset(buffer, records);
+    if (!m_piece)
+        m_piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(kRecordsPerPiece * RunRecord::kSize));
+    m_rows.reset(kKeptRows);
+    m_rowCount = 0;
     std::int64_t readUpTo = 0; // records read so far
-    const char *at = buffer;
+    const char *at = m_piece.get();
     for (std::int64_t i = 0; i < records; ++i, at += RunRecord::kSize) {
         if (i == readUpTo) {
             const std::int64_t count = std::min(kRecordsPerPiece, records - i);
-            if (!read(buffer + i * RunRecord::kSize, i * RunRecord::kSize, count * RunRecord::kSize)) {
-                m_rows.stopAt(i);
+            if (!read(m_piece.get(), i * RunRecord::kSize, count * RunRecord::kSize)) {
                 fillLevelBests();
                 return std::nullopt;
             }
             readUpTo += count;
+            at = m_piece.get();
         }
         const RunRow row = RunRecord::decodeRow(at);
         if (!inTables(row.pupil, row.level)) {
-            m_rows.stopAt(i);
             fillLevelBests();
             return OutOfRange{i + 1, row};
         }
-        const std::size_t slot = slotOf(row.pupil, row.level);
+        LevelStats &e = entry(row.pupil, row.level);
         // Every record whose slot exists lowers the best time, the ones not kept as rows included.
-        if (row.time < m_entries[slot].bestTime)
-            entry(slot).bestTime = row.time;
-        if (!(row.date >= 0.0) || row.pupil == 0 || row.level < 1) {
-            m_rows.skip(i);
+        if (row.time < e.bestTime)
+            e.bestTime = row.time;
+        if (!(row.date >= 0.0) || row.pupil == 0 || row.level < 1)
             continue;
-        }
+        ++m_rowCount;
+        m_rows.add(row, i + 1);
         if constexpr (Count) {
             const LevelBasis &b = (*basis)[static_cast<std::size_t>(row.level)];
             std::int32_t points = 0;
@@ -189,7 +186,6 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t logBytes, const 
                 points = RunPoints(RunScore(row.time, b.passTime), b.weight);
             }
             const std::int32_t attempt = row.time < kAttemptLimit ? 1 : 0;
-            LevelStats &e = entry(slot);
             e.attemptsAll += attempt;
             e.pointsAll += points;
             if (row.date > b.window1Start) {

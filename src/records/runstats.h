@@ -31,18 +31,23 @@ struct LevelStats
     bool operator==(const LevelStats &) const = default;
 };
 
-// Everything the screens derive from the run log: the rows of the log, and per pupil (1 to 5000)
-// and level (1 to 35) the best time and the attempt and point counts. One object lives as long as
-// the program; LoadRunLog and ComputeStats rebuild it from the file, and RecordRun lowers the
-// best times in place for the run it has just recorded.
+// Everything the screens derive from the run log: per pupil (1 to 5000) and level (1 to 35) the
+// best time and the attempt and point counts, and the newest rows of the log for the run lists.
+// One object lives as long as the program; LoadRunLog and ComputeStats rebuild it from the file,
+// and RecordRun lowers the best times in place for the run it has just recorded.
 //
-// The tables are flat and level-major (slot = level × 5001 + pupil). A rebuild resets only the
-// slots the previous one filled, so its cost follows the size of the log, not of the tables.
+// The figures are held in blocks of 64 pupils at one level, made when a run of one of those
+// pupils at that level is first met: a school that uses a few hundred pupil numbers holds a few
+// hundred kilobytes, not the whole 5001 × 36 table. A rebuild resets only the blocks made so far,
+// and the log is read in pieces of fixed size, so neither its length nor the size of the tables
+// decides the memory taken.
 class RunStats
 {
 public:
     static constexpr std::int32_t kNoTime = 99999;
     static constexpr int kPupilSlots = kMaxPupil + 1;
+    // Rows kept for the run lists, which show at most the newest 20000 runs.
+    static constexpr std::int64_t kKeptRows = 20000;
 
     // A record whose pupil or level lies outside the tables; the rebuild stopped there.
     struct OutOfRange
@@ -59,9 +64,9 @@ public:
     // Lowest best time of all pupils 1 to 5000 at the level; 99999 when none.
     std::int32_t levelBestTime(int level) const;
 
-    // The row table of the last rebuild.
+    // The newest rows of the last rebuild (at most kKeptRows), and the number of all its rows.
     const RunRows &rows() const { return m_rows; }
-    std::int64_t rowCount() const { return m_rows.size(); }
+    std::int64_t rowCount() const { return m_rowCount; }
 
     // In-place updates after a run is recorded; pupil 1 to 5000, level 1 to 35.
     void setBestTime(int pupil, int level, std::int32_t time);
@@ -72,9 +77,9 @@ public:
     using ChunkReader = std::function<bool(char *into, std::int64_t offset, std::int64_t count)>;
 
     // Rows, best times and level best times from a run log of logBytes bytes (whole 44-byte
-    // records; a trailing partial record is not read). The log is read in pieces through `read`
-    // into memory that the row table keeps, each piece decoded while it is still in the
-    // processor's cache. The counts are left as they were.
+    // records; a trailing partial record is not read). The log is read in pieces through `read`,
+    // each piece decoded while it is still in the processor's cache. The counts are left as they
+    // were.
     std::optional<OutOfRange> loadRecords(std::int64_t logBytes, const ChunkReader &read);
 
     // Everything from the run log: the counts are cleared and refilled from every valid row,
@@ -113,25 +118,33 @@ private:
     template <bool Count>
     std::optional<OutOfRange> scan(std::int64_t logBytes, const ChunkReader &read,
                                    const std::array<LevelBasis, kLevelSlots> *basis, double today);
-    char *bufferFor(std::int64_t bytes);
-    LevelStats &entry(std::size_t slot)
+
+    static constexpr int kBlockPupils = 64;
+    static constexpr int kBlocksPerLevel = (kPupilSlots + kBlockPupils - 1) / kBlockPupils;
+    struct Block
     {
-        if (!m_touched[slot]) {
-            m_touched[slot] = 1;
-            m_touchedSlots.push_back(static_cast<std::uint32_t>(slot));
-        }
-        return m_entries[slot];
+        std::array<LevelStats, kBlockPupils> entries{};
+    };
+
+    // The entry of a pupil and level inside the tables, its block made when it is missing.
+    LevelStats &entry(int pupil, int level)
+    {
+        const auto index = static_cast<std::size_t>(level * kBlocksPerLevel + pupil / kBlockPupils);
+        Block *block = m_blocks[index].get();
+        if (!block)
+            block = makeBlock(index);
+        return block->entries[static_cast<std::size_t>(pupil % kBlockPupils)];
     }
+    Block *makeBlock(std::size_t index);
     void resetBests();
     void resetAll();
     void fillLevelBests();
 
-    std::vector<LevelStats> m_entries;
-    std::vector<std::uint8_t> m_touched;     // per slot: listed in m_touchedSlots
-    std::vector<std::uint32_t> m_touchedSlots; // slots that differ from a fresh entry
+    std::vector<std::unique_ptr<Block>> m_blocks; // by level × kBlocksPerLevel + pupil / kBlockPupils
+    std::vector<std::uint32_t> m_madeBlocks;      // indexes of the blocks made, in the order made
     std::array<std::int32_t, kLevelSlots> m_levelBest{};
     std::array<PointsMemo, kLevelSlots> m_pointsMemo{};
     RunRows m_rows;
-    std::unique_ptr<char[]> m_buffer;
-    std::int64_t m_bufferSize = 0;
+    std::int64_t m_rowCount = 0;
+    std::unique_ptr<char[]> m_piece; // one piece of the log being read
 };

@@ -6,8 +6,14 @@
 #include "computestats.h"
 #include "recordfile.h"
 
+#include "oadate.h"
+#include "runscore.h"
+
 #include <QFile>
 #include <QFileInfo>
+
+#include <map>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -364,6 +370,106 @@ TEST_F(StatsTest, TheNewestRunsAreTheTailOfTheLogReadAfresh)
     ASSERT_TRUE(ReadNewestRuns(fx.state, 0, runs, probe.callbacks()));
     EXPECT_TRUE(runs.empty());
     EXPECT_TRUE(probe.fatals.isEmpty());
+}
+
+// The figures counted record by record in the plainest way, with every row of the log kept: what
+// the compact tables and the kept rows must give back exactly.
+struct PlainFigures
+{
+    std::map<std::pair<int, int>, LevelStats> stats; // by pupil and level
+    std::vector<std::pair<RunRow, std::int64_t>> rows; // every valid row and its record number
+};
+
+PlainFigures countPlainly(const QByteArray &log, const AppState &state, const QDateTime &now)
+{
+    PlainFigures plain;
+    const double nowDays = oadate::fromDateTime(now);
+    const double today = oadate::fromDate(now.date());
+    for (qsizetype at = 0; at + RunRecord::kSize <= log.size(); at += RunRecord::kSize) {
+        const RunRecord r = RunRecord::decode(QByteArrayView(log).sliced(at, RunRecord::kSize));
+        LevelStats &e = plain.stats[{r.pupilNo, r.level}];
+        e.bestTime = std::min(e.bestTime, r.resultTime);
+        if (!(r.runDate >= 0.0) || r.pupilNo == 0 || r.level < 1)
+            continue;
+        const RunRow row{r.runDate, r.runClock, r.pupilNo, r.level, r.resultTime};
+        plain.rows.emplace_back(row, at / RunRecord::kSize + 1);
+        const LevelTiming &t = state.timingTable[static_cast<std::size_t>(r.level)];
+        const std::int64_t points = RunPoints(RunScore(r.resultTime, t.passTime), t.levelWeight);
+        const int attempt = r.resultTime < 6000 ? 1 : 0;
+        e.attemptsAll += attempt;
+        e.pointsAll += points;
+        if (r.runDate > nowDays - t.window1Days) {
+            e.attemptsRecent += attempt;
+            e.pointsRecent += points;
+        }
+        if (r.runDate > nowDays - t.window2Days) {
+            e.attemptsRecent2 += attempt;
+            e.pointsRecent2 += points;
+        }
+        if (r.runDate == today) {
+            e.attemptsToday += attempt;
+            e.pointsToday += points;
+        }
+    }
+    return plain;
+}
+
+TEST_F(StatsTest, TheFiguresAreThoseOfEveryRecordCountedOneByOne)
+{
+    // More records than rows are kept, over every pupil number and level, with records that are
+    // no rows, time-outs, runs of 6000 seconds and more, and runs of today and of long ago.
+    for (int level = 0; level < kLevelSlots; ++level)
+        fx.state.timingTable[static_cast<std::size_t>(level)] =
+            LevelTiming{60 + 7 * level, 200, 30, 3, 0.5F + 0.25F * static_cast<float>(level % 5), 5.0, 200.0,
+                        static_cast<double>(level % 9), 30.0 + level};
+    QByteArray log;
+    std::uint32_t seed = 7;
+    const auto next = [&seed](std::uint32_t range) {
+        seed = seed * 1664525U + 1013904223U;
+        return static_cast<int>((seed >> 8) % range);
+    };
+    for (int i = 0; i < 45000; ++i) {
+        const int pupil = next(20) == 0 ? 0 : next(5001);
+        const int level = next(30) == 0 ? 0 : next(36);
+        const int kind = next(40);
+        const std::int32_t time = kind == 0 ? 99999 : kind == 1 ? 6000 + next(100) : next(2000);
+        RunRecord r = runOn(kToday.addDays(-next(400) * (next(3) == 0 ? 0 : 1)), pupil, level, time);
+        if (next(50) == 0)
+            r.runDate = -1.0;
+        log += r.encode();
+    }
+    RecordsFixture::write(fx.runLog(), log);
+    ASSERT_TRUE(compute());
+
+    const PlainFigures plain = countPlainly(log, fx.state, kNow);
+    for (int pupil = 0; pupil <= kMaxPupil; ++pupil) {
+        for (int level = 0; level < kLevelSlots; ++level) {
+            const auto it = plain.stats.find({pupil, level});
+            const LevelStats expected = it == plain.stats.end() ? LevelStats{} : it->second;
+            ASSERT_EQ(stats.at(pupil, level), expected) << "pupil " << pupil << " level " << level;
+        }
+    }
+    for (int level = 1; level < kLevelSlots; ++level) {
+        std::int32_t best = RunStats::kNoTime;
+        for (const auto &[key, e] : plain.stats)
+            if (key.first >= 1 && key.second == level)
+                best = std::min(best, e.bestTime);
+        EXPECT_EQ(stats.levelBestTime(level), best) << "level " << level;
+    }
+
+    ASSERT_EQ(stats.rowCount(), static_cast<std::int64_t>(plain.rows.size()));
+    ASSERT_EQ(stats.rows().size(), RunStats::kKeptRows);
+    const std::size_t first = plain.rows.size() - static_cast<std::size_t>(RunStats::kKeptRows);
+    std::int64_t i = 0;
+    for (const RunRow &row : stats.rows()) {
+        const auto &[expected, recordNumber] = plain.rows[first + static_cast<std::size_t>(i)];
+        ASSERT_EQ(stats.rows().recordNumber(i), recordNumber) << "row " << i;
+        ASSERT_EQ(row.date, expected.date);
+        ASSERT_EQ(row.pupil, expected.pupil);
+        ASSERT_EQ(row.level, expected.level);
+        ASSERT_EQ(row.time, expected.time);
+        ++i;
+    }
 }
 
 } // namespace
