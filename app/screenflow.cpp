@@ -99,6 +99,11 @@ bool ScreenFlow::readNewestRuns(std::int64_t count, std::vector<RunRow> &runs)
     return ReadNewestRuns(m_install, count, runs, m_callbacks);
 }
 
+bool ScreenFlow::readEveryRun(const std::function<void(const RunRow &)> &visit)
+{
+    return ReadEveryRun(m_install, visit, m_callbacks);
+}
+
 // The start screen and the name change.
 
 void ScreenFlow::showStartScreen()

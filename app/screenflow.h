@@ -83,6 +83,7 @@ public:
 
     // LevelHost
     bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) override;
+    bool readEveryRun(const std::function<void(const RunRow &)> &visit) override;
     const PupilDirectory &pupils() override;
     void startLevel(bool closeLevels) override;
     void backToStart() override;

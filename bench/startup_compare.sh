@@ -9,7 +9,7 @@
 set -eu
 build=${1:-build-rel}
 runs=${2:-7}
-probe="$build/bench/school_probe"
+probe=${TAVREL_PROBE:-$build/bench/school_probe}
 demo="$build/demo/tavrel/"
 school_root=${TAVREL_SCHOOL_ROOT:-/tmp/tavrel-large-school}
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy

@@ -3,6 +3,7 @@
 #include "runlogrecord.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class PupilDirectory;
@@ -18,6 +19,9 @@ public:
     // The newest `count` records of the run log, read afresh (see ReadNewestRuns); false when
     // that failed (the failure has been reported).
     virtual bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) = 0;
+    // Every run of the log, oldest first, read afresh and handed to `visit` (see ReadEveryRun);
+    // false when that failed (the failure has been reported).
+    virtual bool readEveryRun(const std::function<void(const RunRow &)> &visit) = 0;
     // The listed pupils of the start screen, their names, grades and birth years.
     virtual const PupilDirectory &pupils() = 0;
     // Starts a run at state.runLevel. closeLevels: the level screen goes (a start button or key);

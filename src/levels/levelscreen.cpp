@@ -95,7 +95,11 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     m_layout->place(m_listWaitProgress, QRect(3600, 2700, 8160, 300));
     m_listWaitPanel->hide();
 
-    m_reportPanel = new PupilReportPanel([this] { return listSources(); }, m_printDialogs, m_layout->canvas());
+    m_reportPanel = new PupilReportPanel([this] { return listSources(); },
+                                         [this](const std::function<void(const RunRow &)> &visit) {
+                                             return m_host.readEveryRun(visit);
+                                         },
+                                         m_printDialogs, m_layout->canvas());
     m_layout->place(m_reportPanel, QRect(QPoint(120, 1860), PupilReportPanel::kDesignTwips));
 
     m_cover = new QWidget(m_layout->canvas());

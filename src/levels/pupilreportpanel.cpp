@@ -40,10 +40,11 @@ void selectRows(QListWidget *list, const std::vector<int> &rows)
 
 } // namespace
 
-PupilReportPanel::PupilReportPanel(Sources sources, PrintDialogs &dialogs, QWidget *parent,
+PupilReportPanel::PupilReportPanel(Sources sources, RunReader readRuns, PrintDialogs &dialogs, QWidget *parent,
                                    ReportPrinter::PrinterLookup defaultPrinter)
     : QWidget(parent)
     , m_sources(std::move(sources))
+    , m_readRuns(std::move(readRuns))
     , m_printer(dialogs, std::move(defaultPrinter))
 {
     m_layout = new TwipLayout(this, kDesignTwips);
@@ -121,8 +122,10 @@ ReportPrinter::Outcome PupilReportPanel::printReport()
         return ReportPrinter::Outcome::Declined;
     const ReportRequest request = m_report.request();
     const ListSources sources = m_sources();
-    const ReportPrinter::Outcome outcome =
-        m_printer.print(reportPages(sources, request.pupils, request.levels), sources.state.productTitle);
+    const std::optional<std::vector<ReportPage>> pages = pagesFor(sources, request);
+    if (!pages)
+        return ReportPrinter::Outcome::Failed;
+    const ReportPrinter::Outcome outcome = m_printer.print(*pages, sources.state.productTitle);
     render();
     return outcome;
 }
@@ -157,9 +160,21 @@ void PupilReportPanel::pupilsClicked()
     drawReport();
 }
 
+std::optional<std::vector<ReportPage>> PupilReportPanel::pagesFor(const ListSources &sources,
+                                                                  const ReportRequest &request) const
+{
+    ReportRuns runs(sources.now, request.pupils, request.levels);
+    if (!m_readRuns([&runs](const RunRow &row) { runs.add(row); }))
+        return std::nullopt;
+    return reportPages(sources, runs, request.pupils, request.levels);
+}
+
 void PupilReportPanel::layOut(const ReportRequest &request)
 {
-    m_pages = reportPages(m_sources(), request.pupils, request.levels);
+    std::optional<std::vector<ReportPage>> pages = pagesFor(m_sources(), request);
+    if (!pages)
+        return;
+    m_pages = std::move(*pages);
     // The canvas holds one page: each new page replaces the one before, so the last one stays.
     if (m_pages.empty())
         m_canvas->clear();

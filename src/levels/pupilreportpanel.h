@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class PrintDialogs;
 class QLabel;
@@ -18,15 +20,19 @@ class TwipLayout;
 
 // The pupil report panel of the level screen's personal-times view: the canvas, the level and
 // pupil lists, and the buttons to draw, print, show other pupils and close. It renders what
-// PupilReport says and asks `sources` for the figures each time it draws.
+// PupilReport says and asks `sources` for the figures and `readRuns` for the runs of the log each
+// time it draws or prints.
 class PupilReportPanel : public QWidget
 {
 public:
     static constexpr QSize kDesignTwips{15120, 9630};
 
     using Sources = std::function<ListSources()>;
+    // Hands every run of the log to the visitor in file order; false when the log could not be
+    // read (the failure has been reported).
+    using RunReader = std::function<bool(const std::function<void(const RunRow &)> &visit)>;
 
-    PupilReportPanel(Sources sources, PrintDialogs &dialogs, QWidget *parent = nullptr,
+    PupilReportPanel(Sources sources, RunReader readRuns, PrintDialogs &dialogs, QWidget *parent = nullptr,
                      ReportPrinter::PrinterLookup defaultPrinter = &QPrinterInfo::defaultPrinter);
 
     // Entering the personal-times view: fills the lists; the panel stays hidden.
@@ -51,10 +57,13 @@ public:
 private:
     void render();
     void layOut(const ReportRequest &request);
+    // The pages of a request, from the runs read afresh; nothing when they could not be read.
+    std::optional<std::vector<ReportPage>> pagesFor(const ListSources &sources, const ReportRequest &request) const;
     void levelsClicked();
     void pupilsClicked();
 
     Sources m_sources;
+    RunReader m_readRuns;
     ReportPrinter m_printer;
     PupilReport m_report;
     std::vector<ReportPage> m_pages;

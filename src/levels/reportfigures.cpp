@@ -4,7 +4,6 @@
 #include "gradefilter.h"
 #include "levelranking.h"
 #include "listformat.h"
-#include "oadate.h"
 #include "pupildirectory.h"
 #include "runstats.h"
 
@@ -13,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t kCountedBelow = 1800;
-constexpr double kWindowDays = 3650.0;
 constexpr int kAxisCeiling = 1000;
 
 QString rankText(int rank)
@@ -31,7 +28,7 @@ QString seconds(std::int32_t time, int width)
 
 } // namespace
 
-ReportBlockFigures gatherReportBlock(const ListSources &sources, int pupil, int level)
+ReportBlockFigures gatherReportBlock(const ListSources &sources, const ReportRuns &runs, int pupil, int level)
 {
     ReportBlockFigures f;
     f.pupil = pupil;
@@ -40,22 +37,16 @@ ReportBlockFigures gatherReportBlock(const ListSources &sources, int pupil, int 
         return f;
     f.title = sources.state.productTitle + u' ' + sources.state.levelName[static_cast<std::size_t>(level)];
 
-    const double from = oadate::fromDateTime(sources.now) - kWindowDays;
-    const bool plotted = GradePasses(sources.pupils.grade(pupil), sources.gradeFilter);
-    for (const RunRow row : sources.stats.rows()) {
-        if (row.level != level || row.time >= kCountedBelow || !(row.date > from))
-            continue;
-        ++f.allRunCount;
-        f.allTimeSum += row.time;
-        f.allBest = std::min(f.allBest, row.time);
-        if (row.pupil != pupil)
-            continue;
-        ++f.runCount;
-        f.timeSum += row.time;
-        f.slowest = std::max(f.slowest, row.time);
-        if (plotted && (f.record.empty() || row.time < f.record.back().time))
-            f.record.push_back({f.runCount, row.time, row.date});
-    }
+    const ReportRuns::LevelTotals &all = runs.level(level);
+    f.allRunCount = all.runCount;
+    f.allTimeSum = all.timeSum;
+    f.allBest = all.best;
+    const ReportRuns::PupilRuns &own = runs.pupil(pupil, level);
+    f.runCount = own.runCount;
+    f.timeSum = own.timeSum;
+    f.slowest = own.slowest;
+    if (GradePasses(sources.pupils.grade(pupil), sources.gradeFilter))
+        f.record = own.record;
     f.axisMaximum = std::min(10 * (f.slowest / 10 + 1), kAxisCeiling);
 
     for (const RankedPupil &r : levelRanking(sources, level, DisplayMode::Time, PointsRanking::UntilNow)) {

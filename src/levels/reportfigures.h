@@ -1,20 +1,10 @@
 #pragma once
 
 #include "listsources.h"
+#include "reportruns.h"
 
 #include <cstdint>
 #include <vector>
-
-// A run on the record curve of a report block: the index-th of the pupil's counted runs (1 to
-// runCount, in log order) and its time, faster than every earlier point.
-struct RecordPoint
-{
-    int index = 0;
-    std::int32_t time = 0;
-    double date = 0.0; // day number of the run
-
-    bool operator==(const RecordPoint &) const = default;
-};
 
 // The figures of one block of the pupil report: one pupil at one level, from the runs of the
 // last 3650 days with a result under 1800 seconds.
@@ -43,12 +33,12 @@ struct ReportBlockFigures
     std::int64_t pointsSum = 0;                 // and their points added up
 };
 
-// Gathers one block. The runs come from the rows of the last statistics rebuild (every record of
-// the log). The record curve holds only the pupil's runs while the pupil passes the grade filter.
+// Gathers one block. The runs come from `runs` (gathered from every record of the log, for this
+// pupil and level among others). The record curve holds only the pupil's runs while the pupil passes the grade filter.
 // The ranks are those of the level's time ranking and its ranking by points until now, over the
 // listed pupils under the grade filter; a pupil without a row there (not listed, filtered out,
 // or without a result in the time ranking) gets "---" and, without a points row, 0 points.
-ReportBlockFigures gatherReportBlock(const ListSources &sources, int pupil, int level);
+ReportBlockFigures gatherReportBlock(const ListSources &sources, const ReportRuns &runs, int pupil, int level);
 
 // One line of the block's table; line is its position in line spacings below the first line.
 struct ReportTableLine

@@ -30,9 +30,11 @@ struct ReportPage
 };
 
 // The pages of one pupil's report with a block per level, in the order given; levels outside 1
-// to levelCount end the report there. No levels give no pages.
-std::vector<ReportPage> reportPages(const ListSources &sources, int pupil, const std::vector<int> &levels);
+// to levelCount end the report there. No levels give no pages. `runs` holds the runs of the pupil
+// at those levels (see ReportRuns).
+std::vector<ReportPage> reportPages(const ListSources &sources, const ReportRuns &runs, int pupil,
+                                    const std::vector<int> &levels);
 
 // The reports of several pupils one after the other, each starting on a new page.
-std::vector<ReportPage> reportPages(const ListSources &sources, const std::vector<int> &pupils,
+std::vector<ReportPage> reportPages(const ListSources &sources, const ReportRuns &runs, const std::vector<int> &pupils,
                                     const std::vector<int> &levels);

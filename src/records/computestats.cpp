@@ -156,6 +156,16 @@ bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &n
     });
 }
 
+namespace {
+
+// A record the run lists and the report take: a row inside the tables.
+bool isListedRun(const RunRow &row)
+{
+    return row.date >= 0.0 && row.pupil >= 1 && row.pupil <= kMaxPupil && row.level >= 1 && row.level < kLevelSlots;
+}
+
+} // namespace
+
 bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<RunRow> &runs,
                     const RecordCallbacks &callbacks)
 {
@@ -176,8 +186,30 @@ bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<R
     runs.reserve(tail.size() / RunRecord::kSize);
     for (std::size_t at = 0; at + RunRecord::kSize <= tail.size(); at += RunRecord::kSize) {
         const RunRow row = RunRecord::decodeRow(tail.data() + at);
-        if (row.date >= 0.0 && row.pupil >= 1 && row.pupil <= kMaxPupil && row.level >= 1 && row.level < kLevelSlots)
+        if (isListedRun(row))
             runs.push_back(row);
     }
     return true;
+}
+
+bool ReadEveryRun(const Installation &state, const std::function<void(const RunRow &)> &visit,
+                  const RecordCallbacks &callbacks)
+{
+    constexpr std::int64_t kRecordsPerPiece = 4096;
+    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read)
+                                                   -> std::optional<RunStats::OutOfRange> {
+        const std::int64_t records = bytes / RunRecord::kSize;
+        std::vector<char> piece(static_cast<std::size_t>(std::min(records, kRecordsPerPiece) * RunRecord::kSize));
+        for (std::int64_t first = 0; first < records; first += kRecordsPerPiece) {
+            const std::int64_t count = std::min(kRecordsPerPiece, records - first);
+            if (!read(piece.data(), first * RunRecord::kSize, count * RunRecord::kSize))
+                break;
+            for (std::int64_t i = 0; i < count; ++i) {
+                const RunRow row = RunRecord::decodeRow(piece.data() + i * RunRecord::kSize);
+                if (isListedRun(row))
+                    visit(row);
+            }
+        }
+        return std::nullopt;
+    });
 }

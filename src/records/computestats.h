@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct Installation;
@@ -36,3 +37,10 @@ bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &n
 // and `runs` is empty.
 bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<RunRow> &runs,
                     const RecordCallbacks &callbacks);
+
+// Every row of the run log, oldest first, read afresh in pieces and handed to `visit` one by one:
+// the rows ReadNewestRuns gives for a count that covers the whole log, without holding them all.
+// The shared lock is held while `visit` runs. On failure the result is false, and the rows
+// visited so far are to be thrown away.
+bool ReadEveryRun(const Installation &state, const std::function<void(const RunRow &)> &visit,
+                  const RecordCallbacks &callbacks);

@@ -30,8 +30,9 @@ bool inTables(int pupil, int level)
 
 } // namespace
 
-RunStats::RunStats()
+RunStats::RunStats(std::int64_t keptRows)
     : m_blocks(static_cast<std::size_t>(kLevelSlots) * kBlocksPerLevel)
+    , m_keptRows(std::max<std::int64_t>(keptRows, 0))
 {
     m_levelBest.fill(kNoTime);
 }
@@ -147,7 +148,7 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t logBytes, const 
     const std::int64_t records = logBytes / RunRecord::kSize;
     if (!m_piece)
         m_piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(kRecordsPerPiece * RunRecord::kSize));
-    m_rows.reset(kKeptRows);
+    m_rows.reset(m_keptRows);
     m_rowCount = 0;
     std::int64_t readUpTo = 0; // records read so far
     const char *at = m_piece.get();

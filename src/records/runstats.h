@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,6 +49,8 @@ public:
     static constexpr int kPupilSlots = kMaxPupil + 1;
     // Rows kept for the run lists, which show at most the newest 20000 runs.
     static constexpr std::int64_t kKeptRows = 20000;
+    // Every row of the log kept, for the teachers' tool, which lists them all.
+    static constexpr std::int64_t kEveryRow = std::numeric_limits<std::int64_t>::max();
 
     // A record whose pupil or level lies outside the tables; the rebuild stopped there.
     struct OutOfRange
@@ -56,7 +59,8 @@ public:
         RunRow row;
     };
 
-    RunStats();
+    // keptRows: how many of the newest rows a rebuild keeps (at least 0).
+    explicit RunStats(std::int64_t keptRows = kKeptRows);
 
     // pupil 0 to 5000, level 0 to 35; anything else reads as an entry without runs.
     const LevelStats &at(int pupil, int level) const;
@@ -64,7 +68,7 @@ public:
     // Lowest best time of all pupils 1 to 5000 at the level; 99999 when none.
     std::int32_t levelBestTime(int level) const;
 
-    // The newest rows of the last rebuild (at most kKeptRows), and the number of all its rows.
+    // The newest rows of the last rebuild (at most keptRows), and the number of all its rows.
     const RunRows &rows() const { return m_rows; }
     std::int64_t rowCount() const { return m_rowCount; }
 
@@ -146,5 +150,6 @@ private:
     std::array<PointsMemo, kLevelSlots> m_pointsMemo{};
     RunRows m_rows;
     std::int64_t m_rowCount = 0;
+    std::int64_t m_keptRows = kKeptRows;
     std::unique_ptr<char[]> m_piece; // one piece of the log being read
 };

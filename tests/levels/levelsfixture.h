@@ -9,6 +9,7 @@
 #include "pupildirectory.h"
 #include "pupilsession.h"
 #include "runlogrecord.h"
+#include "reportruns.h"
 #include "runstats.h"
 #include "testinstallation.h"
 
@@ -110,6 +111,14 @@ inline std::unique_ptr<LogStats> logStats(const Installation &s, const std::vect
     const auto outOfRange = result->stats.countRecords(result->log, s.timingTable, now());
     (void)outOfRange;
     return result;
+}
+
+// What the pupil report gathers for pupils and levels from every row of the log.
+inline ReportRuns reportRunsOf(const LogStats &log, const std::vector<int> &pupils, const std::vector<int> &levels)
+{
+    ReportRuns runs(now(), pupils, levels);
+    runs.addAll(log.stats.rows());
+    return runs;
 }
 
 } // namespace levelsfixture

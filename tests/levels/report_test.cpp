@@ -47,7 +47,7 @@ protected:
 
 TEST_F(ReportTest, BlockCountsRunsUnder1800SecondsOfTheWindowAndPlotsTheRecordCurve)
 {
-    const ReportBlockFigures f = gatherReportBlock(sources(), kYamada, 2);
+    const ReportBlockFigures f = gatherReportBlock(sources(), reportRunsOf(*m_log, {kYamada}, {2}), kYamada, 2);
     EXPECT_EQ(f.title, QStringLiteral("Tavrel 政治１"));
     EXPECT_EQ(f.runCount, 4); // 120, 95, 130, 80: not the 1800 s run, the time-out or the old run
     EXPECT_EQ(f.timeSum, 425);
@@ -85,7 +85,7 @@ TEST_F(ReportTest, BlockCountsRunsUnder1800SecondsOfTheWindowAndPlotsTheRecordCu
 
 TEST_F(ReportTest, WithoutCountedRunsThereIsNoAverageLineAndNoCurve)
 {
-    const ReportBlockFigures f = gatherReportBlock(sources(), kYamada, 4);
+    const ReportBlockFigures f = gatherReportBlock(sources(), reportRunsOf(*m_log, {kYamada}, {4}), kYamada, 4);
     EXPECT_EQ(f.runCount, 0);
     EXPECT_EQ(f.axisMaximum, 10);
     EXPECT_TRUE(f.record.empty());
@@ -104,13 +104,13 @@ TEST_F(ReportTest, PupilOutsideTheRankingsGetsDashesAndNoPoints)
     PupilDirectory notListed = m_pupils;
     notListed.setListed({kSato, kSuzuki});
     const ListSources s{m_state, kYamada, m_log->stats, notListed, QStringLiteral("全学年"), now()};
-    const ReportBlockFigures f = gatherReportBlock(s, kYamada, 2);
+    const ReportBlockFigures f = gatherReportBlock(s, reportRunsOf(*m_log, {kYamada}, {2}), kYamada, 2);
     EXPECT_EQ(f.timeRank, QStringLiteral("---"));
     EXPECT_EQ(f.pointsRank, QStringLiteral("---"));
     EXPECT_EQ(f.points, 0);
     EXPECT_EQ(f.runCount, 4);
 
-    const ReportBlockFigures filtered = gatherReportBlock(sources(QStringLiteral("中学生全体")), kYamada, 2);
+    const ReportBlockFigures filtered = gatherReportBlock(sources(QStringLiteral("中学生全体")), reportRunsOf(*m_log, {kYamada}, {2}), kYamada, 2);
     EXPECT_EQ(filtered.timeRank, QStringLiteral("---"));
     EXPECT_EQ(filtered.pointsRank, QStringLiteral("---"));
     EXPECT_TRUE(filtered.record.empty()); // the grade filter leaves the pupil's curve out
@@ -119,7 +119,7 @@ TEST_F(ReportTest, PupilOutsideTheRankingsGetsDashesAndNoPoints)
 
 TEST_F(ReportTest, FourLevelsPutThreeBlocksOnTheFirstPageAndOneOnTheSecond)
 {
-    const std::vector<ReportPage> pages = reportPages(sources(), std::vector<int>{kYamada, kSato}, {1, 2, 3, 4});
+    const std::vector<ReportPage> pages = reportPages(sources(), reportRunsOf(*m_log, {kYamada, kSato}, {1, 2, 3, 4}), std::vector<int>{kYamada, kSato}, {1, 2, 3, 4});
     ASSERT_EQ(pages.size(), 4u);
     for (std::size_t i = 0; i < pages.size(); i += 2) {
         ASSERT_EQ(pages[i].blocks.size(), 3u);
@@ -137,8 +137,8 @@ TEST_F(ReportTest, FourLevelsPutThreeBlocksOnTheFirstPageAndOneOnTheSecond)
     EXPECT_EQ(pages[2].pupilName, QStringLiteral("佐藤花子"));
 
     // A level past the catalogue ends the report.
-    EXPECT_EQ(reportPages(sources(), kYamada, {1, 19, 2}).front().blocks.size(), 1u);
-    EXPECT_TRUE(reportPages(sources(), kYamada, {}).empty());
+    EXPECT_EQ(reportPages(sources(), reportRunsOf(*m_log, {kYamada}, {1, 19, 2}), kYamada, {1, 19, 2}).front().blocks.size(), 1u);
+    EXPECT_TRUE(reportPages(sources(), reportRunsOf(*m_log, {kYamada}, {}), kYamada, {}).empty());
 }
 
 TEST_F(ReportTest, PersonalTimesListThePupilsOwnRunsOfTheWindow)

@@ -28,7 +28,7 @@ protected:
     std::vector<ReportPage> pages(const std::vector<int> &levels)
     {
         const ListSources sources{m_state, kYamada, m_log->stats, m_pupils, QStringLiteral("全学年"), now()};
-        return reportPages(sources, kYamada, levels);
+        return reportPages(sources, reportRunsOf(*m_log, {kYamada}, levels), kYamada, levels);
     }
 
     Installation m_state = [] {

@@ -380,7 +380,7 @@ struct PlainFigures
     std::vector<std::pair<RunRow, std::int64_t>> rows; // every valid row and its record number
 };
 
-PlainFigures countPlainly(const QByteArray &log, const AppState &state, const QDateTime &now)
+PlainFigures countPlainly(const QByteArray &log, const Installation &state, const QDateTime &now)
 {
     PlainFigures plain;
     const double nowDays = oadate::fromDateTime(now);
@@ -457,19 +457,57 @@ TEST_F(StatsTest, TheFiguresAreThoseOfEveryRecordCountedOneByOne)
         EXPECT_EQ(stats.levelBestTime(level), best) << "level " << level;
     }
 
-    ASSERT_EQ(stats.rowCount(), static_cast<std::int64_t>(plain.rows.size()));
-    ASSERT_EQ(stats.rows().size(), RunStats::kKeptRows);
-    const std::size_t first = plain.rows.size() - static_cast<std::size_t>(RunStats::kKeptRows);
-    std::int64_t i = 0;
-    for (const RunRow &row : stats.rows()) {
-        const auto &[expected, recordNumber] = plain.rows[first + static_cast<std::size_t>(i)];
-        ASSERT_EQ(stats.rows().recordNumber(i), recordNumber) << "row " << i;
-        ASSERT_EQ(row.date, expected.date);
-        ASSERT_EQ(row.pupil, expected.pupil);
-        ASSERT_EQ(row.level, expected.level);
-        ASSERT_EQ(row.time, expected.time);
-        ++i;
+    // The program keeps the newest rows; the teachers' tool keeps them all.
+    const auto expectNewestRows = [&plain](const RunStats &figures, std::size_t count) {
+        ASSERT_EQ(figures.rowCount(), static_cast<std::int64_t>(plain.rows.size()));
+        ASSERT_EQ(figures.rows().size(), static_cast<std::int64_t>(count));
+        const std::size_t first = plain.rows.size() - count;
+        std::int64_t i = 0;
+        for (const RunRow &row : figures.rows()) {
+            const auto &[expected, recordNumber] = plain.rows[first + static_cast<std::size_t>(i)];
+            ASSERT_EQ(figures.rows().recordNumber(i), recordNumber) << "row " << i;
+            ASSERT_EQ(row.date, expected.date);
+            ASSERT_EQ(row.pupil, expected.pupil);
+            ASSERT_EQ(row.level, expected.level);
+            ASSERT_EQ(row.time, expected.time);
+            ++i;
+        }
+    };
+    expectNewestRows(stats, static_cast<std::size_t>(RunStats::kKeptRows));
+    RunStats everyRow(RunStats::kEveryRow);
+    ASSERT_TRUE(ComputeStats(fx.state, everyRow, kNow, probe.callbacks()));
+    expectNewestRows(everyRow, plain.rows.size());
+
+    // The pupil report reads every row afresh, piece by piece, without keeping them.
+    std::vector<RunRow> visited;
+    ASSERT_TRUE(ReadEveryRun(fx.state, [&visited](const RunRow &row) { visited.push_back(row); }, probe.callbacks()));
+    ASSERT_EQ(visited.size(), plain.rows.size());
+    for (std::size_t i = 0; i < visited.size(); ++i) {
+        ASSERT_EQ(visited[i].date, plain.rows[i].first.date) << "row " << i;
+        ASSERT_EQ(visited[i].clock, plain.rows[i].first.clock);
+        ASSERT_EQ(visited[i].pupil, plain.rows[i].first.pupil);
+        ASSERT_EQ(visited[i].level, plain.rows[i].first.level);
+        ASSERT_EQ(visited[i].time, plain.rows[i].first.time);
     }
+    EXPECT_TRUE(probe.fatals.isEmpty());
+}
+
+// Every run read afresh: none while there is no log, and a partial record at the end passed over.
+TEST_F(StatsTest, EveryRunIsReadAfreshInFileOrder)
+{
+    int visits = 0;
+    ASSERT_TRUE(ReadEveryRun(fx.state, [&visits](const RunRow &) { ++visits; }, probe.callbacks()));
+    EXPECT_EQ(visits, 0) << "no log yet";
+
+    fx.writeRunLog({runOn(kToday, 1, 2, 10), runOn(kToday, 0, 2, 12), runOn(kToday, 2, 4, 14)});
+    QFile log(fx.runLog());
+    ASSERT_TRUE(log.open(QIODevice::Append));
+    log.write(runOn(kToday, 3, 2, 15).encode().left(20));
+    log.close();
+    std::vector<std::int32_t> times;
+    ASSERT_TRUE(ReadEveryRun(fx.state, [&times](const RunRow &row) { times.push_back(row.time); }, probe.callbacks()));
+    EXPECT_EQ(times, (std::vector<std::int32_t>{10, 14}));
+    EXPECT_TRUE(probe.fatals.isEmpty());
 }
 
 } // namespace

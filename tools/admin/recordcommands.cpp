@@ -68,7 +68,8 @@ std::optional<RunStats> loadStats(const QString &command, const Installation &st
                                   QTextStream &err)
 {
     ToolCallbacks tool;
-    RunStats stats;
+    // The export lists every row, not only the newest the program's lists show.
+    RunStats stats(RunStats::kEveryRow);
     if (!ComputeStats(state, stats, now, tool.callbacks())) {
         err << "tavrel-admin " << command << ": " << tool.failure << '\n';
         return std::nullopt;

@@ -140,8 +140,11 @@ int runReport(const QStringList &args, QTextStream &, QTextStream &err)
     pupils.setListed(roster.listedPupils());
 
     const ListSources sources{state, *pupil, stats, pupils, QStringLiteral("全学年"), now};
+    ReportRuns runs(now, {*pupil}, levels);
+    if (!ReadEveryRun(state, [&runs](const RunRow &row) { runs.add(row); }, callbacks))
+        return fail(failure, err);
     QString error;
-    if (!writeReportPdf(a.positional[1], reportPages(sources, *pupil, levels), state.productTitle, &error))
+    if (!writeReportPdf(a.positional[1], reportPages(sources, runs, *pupil, levels), state.productTitle, &error))
         return fail(QStringLiteral("cannot write ") + error, err);
     return 0;
 }
