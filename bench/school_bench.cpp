@@ -33,10 +33,14 @@ public:
     bool ask(const QString &, const QString &, QWidget *) override { return false; }
 };
 
+// Written into a temporary folder, or into TAVREL_SCHOOL_ROOT when that is set, where a run log
+// already written is used again (as bench/startup_compare.sh does).
 struct School
 {
     QTemporaryDir dir;
-    QString program = largeschool::write(dir.path());
+    QString program = largeschool::write(qEnvironmentVariableIsEmpty("TAVREL_SCHOOL_ROOT")
+                                             ? dir.path()
+                                             : qEnvironmentVariable("TAVREL_SCHOOL_ROOT"));
 };
 
 // The program's real services, as main builds them.
@@ -67,7 +71,7 @@ bool inside(const QWidget *widget, const QWidget *window)
 
 bool isListOf(const QWidget *widget, const QWidget *window)
 {
-    return inside(widget, window) && qobject_cast<const QListWidget *>(widget->parentWidget());
+    return inside(widget, window) && qobject_cast<const QAbstractItemView *>(widget->parentWidget());
 }
 
 // The program started once on the school, its start screen up.

@@ -21,7 +21,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
+#include <QStringListModel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -212,11 +213,16 @@ void LevelScreen::buildColumns()
         c.todayCounts = framedLabel(canvas, QColor(224, 224, 224));
         c.allCounts = framedLabel(canvas, QColor(224, 224, 224));
         c.recentLine = framedLabel(canvas, QColor(224, 224, 224));
-        c.resultList = new QListWidget(canvas);
+        // A view of the lines as they are: a large school's 18 lists of 2,000 lines are shown
+        // without an item per line.
+        c.resultList = new QListView(canvas);
+        c.resultLines = new QStringListModel(c.resultList);
+        c.resultList->setModel(c.resultLines);
+        c.resultList->setEditTriggers(QAbstractItemView::NoEditTriggers);
         c.resultList->setFocusPolicy(Qt::NoFocus);
         // Every line is one line of one font: measuring the first stands for all of a large school's.
         c.resultList->setUniformItemSizes(true);
-        c.resultList->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,192); color: black; }"));
+        c.resultList->setStyleSheet(QStringLiteral("QListView { background: rgb(255,255,192); color: black; }"));
         c.targetLine = framedLabel(canvas, QColor(224, 224, 224));
         connect(c.startButton, &QPushButton::clicked, this, [this, level] { startLevel(level); });
         connect(c.captionLabel, &ClickLabel::clicked, this, [this, level] { practiseLevel(level); });
@@ -361,15 +367,23 @@ void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListCh
         return;
     const ResultListsView view = buildResultLists(sources, mode, choice, runs);
     m_heading->setText(view.heading);
-    for (std::size_t level = 1; level < m_columns.size(); ++level) {
-        QListWidget *list = m_columns[level].resultList;
-        const ResultList &lines = view.lists[level];
-        list->clear();
-        list->addItems(lines.lines);
-        list->setCurrentRow(lines.selectedRow);
-        if (lines.selectedRow < 0)
-            list->clearSelection();
-    }
+    for (std::size_t level = 1; level < m_columns.size(); ++level)
+        showLines(m_columns[level], view.lists[level].lines, view.lists[level].selectedRow);
+}
+
+void LevelScreen::showLines(const Column &column, const QStringList &lines, int selectedRow)
+{
+    column.resultList->clearSelection();
+    column.resultLines->setStringList(lines);
+    if (selectedRow >= 0)
+        column.resultList->setCurrentIndex(column.resultLines->index(selectedRow));
+    else
+        column.resultList->setCurrentIndex(QModelIndex());
+}
+
+QStringList LevelScreen::listLines(int level) const
+{
+    return m_columns.at(static_cast<std::size_t>(level)).resultLines->stringList();
 }
 
 void LevelScreen::hideReport()
@@ -391,11 +405,8 @@ void LevelScreen::showPersonalTimes()
     m_reportPanel->open();
     const PersonalTimesView view = personalTimeLists(sources);
     m_heading->setText(view.heading);
-    for (std::size_t level = 1; level < m_columns.size(); ++level) {
-        QListWidget *list = m_columns[level].resultList;
-        list->clear();
-        list->addItems(view.lists[level].lines);
-    }
+    for (std::size_t level = 1; level < m_columns.size(); ++level)
+        showLines(m_columns[level], view.lists[level].lines, -1);
     m_graphButton->show();
     m_graphButton->raise();
     endListWork();

@@ -3,6 +3,7 @@
 #include "listsources.h"
 #include "printdialogs.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -15,7 +16,8 @@ class LevelHost;
 class PupilReportPanel;
 class QButtonGroup;
 class QLabel;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -52,7 +54,9 @@ public:
     QLabel *allCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).allCounts; }
     QLabel *targetLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).targetLine; }
     QLabel *recentLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).recentLine; }
-    QListWidget *list(int level) const { return m_columns.at(static_cast<std::size_t>(level)).resultList; }
+    QListView *list(int level) const { return m_columns.at(static_cast<std::size_t>(level)).resultList; }
+    // The lines the list of a level shows.
+    QStringList listLines(int level) const;
     QLabel *heading() const { return m_heading; }
     QLabel *pupilLine() const { return m_pupilLine; }
     QLabel *todayTotal() const { return m_todayTotal; }
@@ -79,7 +83,8 @@ private:
         QLabel *todayCounts = nullptr;
         QLabel *allCounts = nullptr;
         QLabel *recentLine = nullptr;
-        QListWidget *resultList = nullptr;
+        QListView *resultList = nullptr;
+        QStringListModel *resultLines = nullptr;
         QLabel *targetLine = nullptr;
         bool practice = false;
     };
@@ -88,6 +93,8 @@ private:
     void buildColumns();
     void placeColumns();
     void showLists(const ListSources &sources, DisplayMode mode, ListChoice choice);
+    // Shows the lines in a column's list, the line selectedRow (-1: none) current and selected.
+    static void showLines(const Column &column, const QStringList &lines, int selectedRow);
     void setListChoiceCaptions(const QString &first, const QString &second, const QString &third);
     void beginListWork();
     void endListWork();

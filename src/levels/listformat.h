@@ -21,6 +21,11 @@ QString rankField(int rank);
 QString rightAligned(const QString &value, int width);
 QString rightAligned(qint64 value, int width);
 
+// The same fields appended to a line being built, without a string of their own: a large school's
+// lists hold tens of thousands of lines.
+void appendNameField(QString &line, QStringView name);
+void appendRightAligned(QString &line, qint64 value, int width);
+
 // hh:mm of a time of day held as a fraction of a day.
 QString clockField(double clock);
 // mm/dd of a day number.

@@ -12,14 +12,35 @@ namespace {
 constexpr std::int32_t kFailed = 99998;
 constexpr std::int32_t kNoResult = RunStats::kNoTime;
 
-QString timeLine(const QString &rank, const QString &lead, const QString &name, std::int32_t best,
-                 const QString &trailing)
+// "<rank><lead><name>" then "<best time> <trailing mark>" or "<today's points>/<points until now>";
+// a pupil without a result shows "--" for the rank and "------" for the time.
+QString rankingLine(int rank, const QString &lead, const QString &name, const LevelStats &s, DisplayMode mode,
+                    QChar trailing)
 {
-    if (best == kFailed)
-        return rank + lead + name + QStringLiteral("*失敗*") + u' ' + trailing;
-    if (best == kNoResult)
-        return QStringLiteral("--") + lead + name + QStringLiteral("------") + u' ' + trailing;
-    return rank + lead + name + listformat::rightAligned(best, 6) + u' ' + trailing;
+    QString line;
+    line.reserve(24);
+    const bool timeWithoutResult = mode == DisplayMode::Time && s.bestTime == kNoResult;
+    if (timeWithoutResult)
+        line.append(QLatin1StringView("--"));
+    else
+        listformat::appendRightAligned(line, rank, 2);
+    line.append(lead);
+    listformat::appendNameField(line, name);
+    if (mode == DisplayMode::Time) {
+        if (s.bestTime == kFailed)
+            line.append(QStringLiteral("*失敗*"));
+        else if (timeWithoutResult)
+            line.append(QLatin1StringView("------"));
+        else
+            listformat::appendRightAligned(line, s.bestTime, 6);
+        line.append(u' ');
+        line.append(trailing);
+    } else {
+        listformat::appendRightAligned(line, s.pointsToday, 3);
+        line.append(u'/');
+        listformat::appendRightAligned(line, s.pointsAll, 5);
+    }
+    return line;
 }
 
 } // namespace
@@ -34,27 +55,17 @@ ResultList rankingList(const ListSources &sources, int level, DisplayMode mode, 
     const std::vector<RankedPupil> ranked = levelRanking(sources, level, mode, ranking);
 
     const int current = sources.currentPupil;
-    const QString currentMark = QStringLiteral("●");
-    const QString blankMark = QString(QChar(0x3000));
     list.lines.reserve(static_cast<qsizetype>(ranked.size()));
 
     for (const RankedPupil &r : ranked) {
         if (!r.shown)
             continue;
         const int pupil = r.pupil;
-        const LevelStats &s = sources.stats.at(pupil, level);
-        const int grade = sources.pupils.grade(pupil);
-        const QString lead = listformat::leadMark(pupil, current, grade);
-        const QString name = listformat::nameField(sources.pupils.name(pupil));
-        const QString rankText = listformat::rankField(r.rank);
         if (pupil == current)
             list.selectedRow = static_cast<int>(list.lines.size());
-        if (mode == DisplayMode::Time) {
-            list.lines.append(timeLine(rankText, lead, name, s.bestTime, pupil == current ? currentMark : blankMark));
-        } else {
-            list.lines.append(rankText + lead + name + listformat::rightAligned(s.pointsToday, 3) + u'/' +
-                              listformat::rightAligned(s.pointsAll, 5));
-        }
+        list.lines.append(rankingLine(r.rank, listformat::leadMark(pupil, current, sources.pupils.grade(pupil)),
+                                      sources.pupils.name(pupil), sources.stats.at(pupil, level), mode,
+                                      pupil == current ? QChar(u'●') : QChar(0x3000)));
     }
 
     // The current pupil's row stays selected only in a time ranking of a level not scored by time.

@@ -153,7 +153,7 @@ TEST_F(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
     ASSERT_NE(levels, nullptr);
     levels->chooseDisplayMode(DisplayMode::Time);
     levels->chooseList(ListChoice::Second);
-    EXPECT_EQ(levels->list(2)->count(), 0);
+    EXPECT_EQ(levels->listLines(2).size(), 0);
 
     Installation otherMachine;
     runStartup(otherMachine, install.programFolder());
@@ -165,19 +165,19 @@ TEST_F(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
 
     recordElsewhere(2, 95);
     levels->chooseList(ListChoice::All);
-    ASSERT_EQ(levels->list(2)->count(), 1);
-    EXPECT_TRUE(levels->list(2)->item(0)->text().contains(QStringLiteral("佐藤花子")));
+    ASSERT_EQ(levels->listLines(2).size(), 1);
+    EXPECT_TRUE(levels->listLines(2).at(0).contains(QStringLiteral("佐藤花子")));
 
     recordElsewhere(2, 88);
     levels->chooseList(ListChoice::Second);
-    ASSERT_EQ(levels->list(2)->count(), 2);
-    EXPECT_TRUE(levels->list(2)->item(1)->text().startsWith(QStringLiteral("  88秒")));
+    ASSERT_EQ(levels->listLines(2).size(), 2);
+    EXPECT_TRUE(levels->listLines(2).at(1).startsWith(QStringLiteral("  88秒")));
 
     // The points mode's list of all runs reads the log too.
     recordElsewhere(1, 70);
     levels->chooseDisplayMode(DisplayMode::Points);
     levels->chooseList(ListChoice::All);
-    EXPECT_EQ(levels->list(2)->count(), 3);
+    EXPECT_EQ(levels->listLines(2).size(), 3);
     EXPECT_TRUE(failures.isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
