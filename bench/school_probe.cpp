@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,6 +44,19 @@ public:
     bool ask(const QString &, const QString &, QWidget *) override { return false; }
 };
 
+// With TAVREL_PROBE_SMAPS naming a file, the process's memory map with the resident size of each
+// mapping (/proc/self/smaps) is copied there at the measured moment: which libraries, font files
+// and heaps the memory is made of.
+void dumpMemoryMap()
+{
+    if (qEnvironmentVariableIsEmpty("TAVREL_PROBE_SMAPS"))
+        return;
+    QFile in(QStringLiteral("/proc/self/smaps"));
+    QFile out(qEnvironmentVariable("TAVREL_PROBE_SMAPS"));
+    if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+        out.write(in.readAll());
+}
+
 long peakKiB()
 {
     rusage usage{};
@@ -63,6 +77,7 @@ int startUp(const QString &programFolder)
     PaintCounter listPaints([list](const QWidget *w) { return w->parentWidget() == list && list->count() > 1; });
     while (listPaints.counted == 0)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
+    dumpMemoryMap();
     return 0;
 }
 
@@ -76,6 +91,7 @@ int label()
     window.showMaximized();
     while (paints.counted == 0)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
+    dumpMemoryMap();
     return 0;
 }
 
