@@ -147,9 +147,10 @@ void StartScreen::buildMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->addAction(QStringLiteral("目次"), this, [this] { m_host.showHelp(); });
     help->addAction(QStringLiteral("バージョン情報"), this, [this] { m_host.showVersion(nullptr); });
-    // The bar and its menus grow with the screen like everything on the canvas.
+    // The bar and its menus grow with the screen like everything on the canvas, in the screen's
+    // Gothic, so that the start screen maps no other face for them.
     for (QWidget *w : {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(file), static_cast<QWidget *>(help)})
-        m_layout->scaleWithWindow(w, fontfaces::make(fontfaces::pGothic(), 10.5));
+        m_layout->scaleWithWindow(w, gothic(10.5));
 }
 
 void StartScreen::activate()

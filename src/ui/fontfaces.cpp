@@ -46,6 +46,10 @@ QFont make(const QString &family, double pointSize, bool bold, bool italic, bool
     QFont font(resolve(family));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // Bold is the regular face drawn heavier, as Windows draws it for its own Japanese faces,
+    // which have no bold face: a screen maps one font file per face, not two.
+    if (bold)
+        font.setStyleName(QStringLiteral("Regular"));
     font.setItalic(italic);
     font.setUnderline(underline);
     return font;

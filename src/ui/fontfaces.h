@@ -10,7 +10,8 @@ namespace fontfaces {
 
 QString resolve(const QString &family);
 
-// A font of the named face at the given point size (at 96 dpi), bold and italic as asked.
+// A font of the named face at the given point size (at 96 dpi), bold and italic as asked. Bold
+// is drawn by emboldening the regular face, even where a bold face is installed.
 QFont make(const QString &family, double pointSize, bool bold = false, bool italic = false,
            bool underline = false);
 
