@@ -48,11 +48,24 @@ ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePr
     , m_endProgram(std::move(endProgram))
     , m_sounds(install.soundTable, install.folders.soundFolder, services.player, services.random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
-    , m_wait(std::make_unique<WaitCover>())
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
     m_startScreen = std::make_unique<StartScreen>(m_install, m_session, m_services.clock, m_roster, *this, m_messages);
+}
+
+WaitCover *ScreenFlow::waitScreen()
+{
+    // Made when first needed: the start screen comes up without it.
+    if (!m_wait)
+        m_wait = std::make_unique<WaitCover>();
+    return m_wait.get();
+}
+
+void ScreenFlow::closeWaitCover()
+{
+    if (m_wait)
+        m_wait->closeCover();
 }
 
 ScreenFlow::~ScreenFlow()
@@ -117,7 +130,7 @@ void ScreenFlow::showStartScreen()
     showMaximisedScreen(m_startScreen.get());
     m_startScreen->activateWindow();
     m_startScreen->list()->setFocus();
-    m_wait->closeCover();
+    closeWaitCover();
 }
 
 bool ScreenFlow::showRoster(FigureMode mode)
@@ -238,7 +251,7 @@ void ScreenFlow::showLevelScreen()
     m_levels->activateWindow();
     m_levels->setFocus();
     m_levels->activate();
-    m_wait->closeCover();
+    closeWaitCover();
 }
 
 void ScreenFlow::closeLevelScreen()
@@ -268,13 +281,13 @@ void ScreenFlow::startRun()
     try {
         questions = loadLevelQuestions(m_install.folders.appFolder, m_session.runLevel);
     } catch (const DataFileError &e) {
-        m_wait->closeCover();
+        closeWaitCover();
         m_messages.show(MessagePresenter::Icon::Critical, m_install.productTitle, e.text());
         showLevelScreen();
         return;
     }
     if (questions.isEmpty()) {
-        m_wait->closeCover();
+        closeWaitCover();
         m_messages.show(MessagePresenter::Icon::Warning, m_install.productTitle,
                         QStringLiteral("%1 には問題がありません。先生に知らせてください。")
                             .arg(m_install.levelName[static_cast<std::size_t>(m_session.runLevel)]));
@@ -303,7 +316,7 @@ void ScreenFlow::startRun()
     m_drill->activateWindow();
     m_drill->setFocus();
     m_drill->startRun(std::move(questions), history);
-    m_wait->closeCover();
+    closeWaitCover();
 }
 
 void ScreenFlow::recordRun(const RunOutcome &outcome)
@@ -317,7 +330,7 @@ void ScreenFlow::recordRun(const RunOutcome &outcome)
 
 void ScreenFlow::showWaitScreen()
 {
-    m_wait->showCover();
+    waitScreen()->showCover();
 }
 
 void ScreenFlow::finishTestRun()
@@ -344,7 +357,7 @@ void ScreenFlow::abandonRun()
 
 void ScreenFlow::closeWaitScreen()
 {
-    m_wait->closeCover();
+    closeWaitCover();
 }
 
 void ScreenFlow::goToLevels()

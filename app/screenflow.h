@@ -62,7 +62,7 @@ public:
     NameChangeScreen *nameChangeScreen() const { return m_nameChange.data(); }
     DrillScreen *drillScreen() const { return m_drill.data(); }
     ResultScreen *resultScreen() const { return m_result.data(); }
-    WaitCover *waitScreen() const { return m_wait.get(); }
+    WaitCover *waitScreen();
     PrintSettingsScreen *printSettingsScreen() const;
     HelpWindow *helpWindow() const { return m_help.data(); }
 
@@ -105,6 +105,7 @@ public:
 
 private:
     void fatal(const QString &title, const QString &text);
+    void closeWaitCover();
     // Hides every window of the program without a close request, as the program ends.
     static void hideAllWindows();
     void closeLevelScreen();

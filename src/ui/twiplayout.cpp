@@ -64,21 +64,29 @@ void TwipLayout::scaleWithWindow(QWidget *control, const QFont &font)
             m_window->installEventFilter(this);
     }
     m_windowScaled.push_back({control, QRect(), font, true});
-    applyWindowScale();
+    if (const std::optional<double> scale = windowScale())
+        setScaledFont(control, font, *scale);
+}
+
+std::optional<double> TwipLayout::windowScale() const
+{
+    if (!m_window)
+        return std::nullopt;
+    const QSize size = m_window->size();
+    if (size.width() <= 0 || size.height() <= 0)
+        return std::nullopt;
+    return std::min(size.width() * double(kTwipsPerPixel) / kScreenTwips.width(),
+                    size.height() * double(kTwipsPerPixel) / kScreenTwips.height());
 }
 
 void TwipLayout::applyWindowScale()
 {
-    if (!m_window)
+    const std::optional<double> scale = windowScale();
+    if (!scale)
         return;
-    const QSize size = m_window->size();
-    if (size.width() <= 0 || size.height() <= 0)
-        return;
-    const double scale = std::min(size.width() * double(kTwipsPerPixel) / kScreenTwips.width(),
-                                  size.height() * double(kTwipsPerPixel) / kScreenTwips.height());
     for (const Placed &p : m_windowScaled) {
         if (p.widget)
-            setScaledFont(p.widget, p.font, scale);
+            setScaledFont(p.widget, p.font, *scale);
     }
 }
 

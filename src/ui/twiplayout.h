@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 class QColor;
@@ -71,6 +72,8 @@ private:
     };
     void apply(const Placed &p) const;
     void applyWindowScale();
+    // The scale of the window the bar and menus grow with; nothing before it has a size.
+    std::optional<double> windowScale() const;
     static void setScaledFont(QWidget *control, const QFont &design, double scale);
 
     QWidget *m_host = nullptr;
