@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 FitLabel::FitLabel(QWidget *parent)
     : QLabel(parent)
 {
@@ -14,6 +17,17 @@ FitLabel::FitLabel(const QString &text, QWidget *parent)
 }
 
 QFont FitLabel::fittedFont() const
+{
+    const QSize box = contentsRect().size();
+    if (m_fitted && m_fitted->text == text() && m_fitted->font == font() && m_fitted->box == box
+        && m_fitted->margin == margin() && m_fitted->wordWrap == wordWrap())
+        return m_fitted->fitted;
+    const QFont fitted = fitFont();
+    m_fitted = Fitted{text(), font(), box, margin(), wordWrap(), fitted};
+    return fitted;
+}
+
+QFont FitLabel::fitFont() const
 {
     QFont f = font();
     const int room = contentsRect().width() - 2 * margin() - 4;
@@ -31,11 +45,39 @@ QFont FitLabel::fittedFont() const
         }
         return metrics.horizontalAdvance(text()) <= room && metrics.height() <= height;
     };
-    double points = f.pointSizeF();
-    while (points > 4.0 && !fits(f)) {
-        points *= 0.92;
-        f.setPointSizeF(points);
+    // The size drops by 8 % a step until the text fits or the size is 4 points or less.
+    const double designed = f.pointSizeF();
+    const auto sizeAfter = [designed](int steps) {
+        double points = designed;
+        for (int i = 0; i < steps; ++i)
+            points *= 0.92;
+        return points;
+    };
+    const auto fitsAfter = [&](int steps) {
+        QFont candidate = f;
+        candidate.setPointSizeF(sizeAfter(steps));
+        return fits(candidate);
+    };
+    if (designed <= 4.0 || fits(f))
+        return f;
+    int lastStep = 1;
+    while (sizeAfter(lastStep) > 4.0)
+        ++lastStep;
+    // A line grows in width and height nearly in proportion to the size, so the steps start
+    // close to the first size that fits instead of trying every size above it: each size tried
+    // loads the face at that size. Wrapped text does not scale so simply and is stepped through.
+    int step = 1;
+    if (!wordWrap()) {
+        const QFontMetricsF metrics(f);
+        const double ratio = std::min(room / std::max(metrics.horizontalAdvance(text()), 1.0), height / metrics.height());
+        if (ratio > 0.0 && ratio < 1.0)
+            step = std::clamp(static_cast<int>(std::floor(std::log(ratio) / std::log(0.92))), 1, lastStep);
+        while (step > 1 && fitsAfter(step - 1))
+            --step;
     }
+    while (step < lastStep && !fitsAfter(step))
+        ++step;
+    f.setPointSizeF(sizeAfter(step));
     return f;
 }
 

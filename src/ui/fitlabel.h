@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // A label whose text is drawn smaller when it would not fit its width or its height, so that a
 // long name or line is never cut off, nor the bottom of its strokes; a word-wrapped label shrinks
 // until its wrapped lines fit. Text that fits is drawn exactly as a QLabel draws it. Plain text
@@ -18,4 +20,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QFont fitFont() const;
+
+    // The last fitting, kept while the text, font and box stay the same.
+    struct Fitted
+    {
+        QString text;
+        QFont font;
+        QSize box;
+        int margin = 0;
+        bool wordWrap = false;
+        QFont fitted;
+    };
+    mutable std::optional<Fitted> m_fitted;
 };

@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -63,6 +65,78 @@ TEST(FitLabel, ShrinksOnlyTextThatWouldBeCutOff)
     const QFont lower = label.fittedFont();
     EXPECT_LT(lower.pointSizeF(), label.font().pointSizeF());
     EXPECT_LE(QFontMetricsF(lower).height(), label.contentsRect().height());
+}
+
+// Of the sizes 8 % apart below the label's own, the fitted one is the largest at which the text
+// fits, however far below the label's size that lies.
+TEST(FitLabel, TakesTheLargestStepThatFits)
+{
+    struct Case
+    {
+        QString text;
+        QSize box;
+        double points;
+    };
+    const std::vector<Case> cases{
+        {QStringLiteral("獲得ポイント（今まで順位）"), {420, 40}, 24},
+        {QStringLiteral("名前を選びなさい"), {900, 66}, 39.75},
+        {QStringLiteral("最近7日=0回 / 0点"), {60, 14}, 9.75},
+        {QStringLiteral("ｽﾀｰﾄ(12)"), {40, 30}, 13.5},
+        {QStringLiteral("山田　太郎　１２３４５６７８９０"), {30, 200}, 48},
+    };
+    for (const Case &c : cases) {
+        FitLabel label;
+        label.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 1));
+        QFont design = label.font();
+        design.setPointSizeF(c.points);
+        label.setFont(design);
+        label.resize(c.box);
+        label.setText(c.text);
+        const int room = label.contentsRect().width() - 4;
+        const int height = label.contentsRect().height();
+        const auto fits = [&](double points) {
+            QFont f = design;
+            f.setPointSizeF(points);
+            const QFontMetricsF metrics(f);
+            return metrics.horizontalAdvance(c.text) <= room && metrics.height() <= height;
+        };
+        double expected = c.points;
+        while (expected > 4.0 && !fits(expected))
+            expected *= 0.92;
+        EXPECT_DOUBLE_EQ(label.fittedFont().pointSizeF(), expected) << c.text.toStdString();
+        // Kept while nothing changes, made afresh when the box does.
+        EXPECT_DOUBLE_EQ(label.fittedFont().pointSizeF(), expected);
+        label.resize(c.box.width() * 2, c.box.height() * 2);
+        EXPECT_GE(label.fittedFont().pointSizeF(), expected) << c.text.toStdString();
+    }
+}
+
+// Bold comes from the regular face drawn heavier, so that no bold file is mapped; it must still
+// look bold.
+TEST(FontFaces, BoldIsTheRegularFaceDrawnHeavier)
+{
+    const auto inkOf = [](const QFont &font) {
+        QImage image(200, 80, QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("山田O.K."));
+        }
+        qint64 ink = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += 255 - qGray(image.pixel(x, y));
+        return ink;
+    };
+    for (const QString &face : {fontfaces::gothic(), fontfaces::pGothic(), fontfaces::mincho()}) {
+        const QFont regular = fontfaces::make(face, 18);
+        const QFont bold = fontfaces::make(face, 18, true);
+        EXPECT_EQ(QFontInfo(bold).family(), QFontInfo(regular).family()) << face.toStdString();
+        EXPECT_EQ(QFontInfo(bold).styleName(), QFontInfo(regular).styleName()) << face.toStdString();
+        EXPECT_GT(inkOf(bold), inkOf(regular) * 11 / 10) << face.toStdString();
+    }
 }
 
 TEST(FontFaces, WindowsFacesMapToInstalledJapaneseFaces)
