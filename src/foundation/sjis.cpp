@@ -3,7 +3,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <vector>
 
 namespace sjis {
 
@@ -94,39 +93,76 @@ QString decode(QByteArrayView bytes)
     // The same text as decodeByRuns, with one call of the converter for the whole input: text
     // that alternates ASCII and kanji (a scrambled question line changes every few characters)
     // would otherwise call it for every run. Every well-formed character of code page 932 is one
-    // UTF-16 unit, so the converted characters go back to the places kept for them; should the
-    // converter report an error or give another count, the text is decoded run by run instead.
-    QString text(bytes.size(), Qt::Uninitialized);
-    QByteArray wide;
-    std::vector<qsizetype> places; // where each converted character goes in text
-    qsizetype out = 0;
-    for (qsizetype i = 0; i < bytes.size();) {
+    // UTF-16 unit, so a second pass puts the converted characters back between the ASCII ones;
+    // should the converter report an error or give another count, the text is decoded run by
+    // run instead.
+    enum class Kind { Ascii, Single, Double, Bad };
+    const auto kindAt = [&bytes](qsizetype i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            text[out++] = QChar(b);
-            ++i;
-        } else if (isHalfWidthKana(b)) {
-            places.push_back(out++);
-            wide += bytes[i];
-            ++i;
-        } else if (isLead(b) && i + 1 < bytes.size() && isTrail(static_cast<unsigned char>(bytes[i + 1]))) {
-            places.push_back(out++);
-            wide.append(bytes.data() + i, 2);
+        if (b < 0x80)
+            return Kind::Ascii;
+        if (isHalfWidthKana(b))
+            return Kind::Single;
+        if (isLead(b) && i + 1 < bytes.size() && isTrail(static_cast<unsigned char>(bytes[i + 1])))
+            return Kind::Double;
+        return Kind::Bad;
+    };
+
+    QByteArray wide(bytes.size(), Qt::Uninitialized);
+    char *w = wide.data();
+    qsizetype characters = 0;
+    qsizetype wideCharacters = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++characters) {
+        switch (kindAt(i)) {
+        case Kind::Double:
+            *w++ = bytes[i];
+            *w++ = bytes[i + 1];
+            ++wideCharacters;
             i += 2;
-        } else {
-            text[out++] = QChar::ReplacementCharacter;
+            break;
+        case Kind::Single:
+            *w++ = bytes[i];
+            ++wideCharacters;
             ++i;
+            break;
+        case Kind::Ascii:
+        case Kind::Bad:
+            ++i;
+            break;
         }
     }
-    text.truncate(out);
-    if (places.empty())
-        return text;
-    QStringDecoder decoder(kCodec);
-    const QString converted = decoder.decode(wide);
-    if (decoder.hasError() || converted.size() != static_cast<qsizetype>(places.size()))
-        return decodeByRuns(bytes);
-    for (std::size_t k = 0; k < places.size(); ++k)
-        text[places[k]] = converted[static_cast<qsizetype>(k)];
+    wide.truncate(w - wide.data());
+    QString converted;
+    if (!wide.isEmpty()) {
+        QStringDecoder decoder(kCodec);
+        converted = decoder.decode(wide);
+        if (decoder.hasError() || converted.size() != wideCharacters)
+            return decodeByRuns(bytes);
+    }
+
+    QString text(characters, Qt::Uninitialized);
+    QChar *out = text.data();
+    const QChar *next = converted.constData();
+    for (qsizetype i = 0; i < bytes.size();) {
+        switch (kindAt(i)) {
+        case Kind::Ascii:
+            *out++ = QChar(static_cast<unsigned char>(bytes[i]));
+            ++i;
+            break;
+        case Kind::Single:
+            *out++ = *next++;
+            ++i;
+            break;
+        case Kind::Double:
+            *out++ = *next++;
+            i += 2;
+            break;
+        case Kind::Bad:
+            *out++ = QChar::ReplacementCharacter;
+            ++i;
+            break;
+        }
+    }
     return text;
 }
 
