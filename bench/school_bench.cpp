@@ -3,13 +3,11 @@
 // moment the screen that shows its result has been painted.
 #include "largeschool.h"
 #include "levelscreen.h"
-#include "clock.h"
-#include "messagepresenter.h"
-#include "randomsource.h"
-#include "sdlwavplayer.h"
 #include "program.h"
+#include "realservices.h"
 #include "schoolscreens.h"
 #include "screenflow.h"
+#include "silentpresenter.h"
 #include "startscreen.h"
 
 #include <QAbstractButton>
@@ -25,14 +23,6 @@
 
 namespace {
 
-class SilentPresenter : public MessagePresenter
-{
-public:
-    void show(Icon, const QString &, const QString &text, QWidget *) override { last = text; }
-    QString last;
-    bool ask(const QString &, const QString &, QWidget *) override { return false; }
-};
-
 // Written into a temporary folder, or into TAVREL_SCHOOL_ROOT when that is set, where a run log
 // already written is used again (as bench/startup_compare.sh does).
 struct School
@@ -41,15 +31,6 @@ struct School
     QString program = largeschool::write(qEnvironmentVariableIsEmpty("TAVREL_SCHOOL_ROOT")
                                              ? dir.path()
                                              : qEnvironmentVariable("TAVREL_SCHOOL_ROOT"));
-};
-
-// The program's real services, as main builds them.
-struct RealServices
-{
-    SystemClock clock;
-    SeededRandom random;
-    SdlWavPlayer player;
-    Services services() { return Services{clock, random, player}; }
 };
 
 RealServices &realServices()

@@ -10,14 +10,12 @@
 #include "drillscreen.h"
 #include "levelscreen.h"
 #include "largeschool.h"
-#include "clock.h"
-#include "messagepresenter.h"
-#include "randomsource.h"
-#include "sdlwavplayer.h"
 #include "program.h"
+#include "realservices.h"
 #include "resultscreen.h"
 #include "schoolscreens.h"
 #include "screenflow.h"
+#include "silentpresenter.h"
 #include "startscreen.h"
 
 #include <QApplication>
@@ -33,16 +31,6 @@
 #include <cstring>
 
 namespace {
-
-class SilentPresenter : public MessagePresenter
-{
-public:
-    void show(Icon, const QString &, const QString &text, QWidget *) override
-    {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
-    bool ask(const QString &, const QString &, QWidget *) override { return false; }
-};
 
 // With TAVREL_PROBE_SMAPS naming a file, the process's memory map with the resident size of each
 // mapping (/proc/self/smaps) is copied there at the measured moment: which libraries, font files
@@ -64,13 +52,23 @@ long peakKiB()
     return usage.ru_maxrss;
 }
 
+// The program on the folder, started as main starts it, its messages written to standard error.
+struct StartedProgram
+{
+    explicit StartedProgram(const QString &programFolder)
+        : program(programFolder, services.services(), messages)
+    {
+    }
+
+    SilentPresenter messages{true};
+    RealServices services;
+    Program program;
+};
+
 int startUp(const QString &programFolder)
 {
-    SilentPresenter messages;
-    SystemClock clock;
-    SeededRandom random;
-    SdlWavPlayer player;
-    Program program(programFolder, Services{clock, random, player}, messages);
+    StartedProgram started(programFolder);
+    Program &program = started.program;
     if (program.start() != 0)
         return 1;
     QListWidget *list = program.startScreen()->list();
@@ -97,11 +95,8 @@ int label()
 
 int run(const QString &programFolder)
 {
-    SilentPresenter messages;
-    SystemClock clock;
-    SeededRandom random;
-    SdlWavPlayer player;
-    Program program(programFolder, Services{clock, random, player}, messages);
+    StartedProgram started(programFolder);
+    Program &program = started.program;
     if (program.start() != 0)
         return 1;
     ScreenFlow *flow = program.flow();

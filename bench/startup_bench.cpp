@@ -1,11 +1,9 @@
 // Start-up to the first painted start screen, on a complete folder-mode-1 installation with a
 // roster of 40 pupils.
-#include "clock.h"
-#include "messagepresenter.h"
+#include "silentpresenter.h"
 #include "startscreen.h"
 #include "program.h"
-#include "randomsource.h"
-#include "sdlwavplayer.h"
+#include "realservices.h"
 #include "sjis.h"
 
 #include <QApplication>
@@ -17,14 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentPresenter : public MessagePresenter
-{
-public:
-    void show(Icon, const QString &, const QString &text, QWidget *) override { last = text; }
-    QString last;
-    bool ask(const QString &, const QString &, QWidget *) override { return false; }
-};
 
 // Notices the first paint of the start screen or anything on it.
 class PaintWatch : public QObject
@@ -73,14 +63,12 @@ void BM_StartupToFirstPaint(benchmark::State &state)
                       .arg(QStringLiteral("生徒%1").arg(pupil).leftJustified(20), QString(20, u' '));
     writeSjis(dir.path() + QStringLiteral("/files/生徒用名簿.txt"), roster);
 
-    SystemClock clock;
-    SeededRandom random;
-    SdlWavPlayer player;
+    RealServices real;
     for (auto _ : state) {
         SilentPresenter messages;
         PaintWatch watch;
         qApp->installEventFilter(&watch);
-        Program p(program, Services{clock, random, player}, messages);
+        Program p(program, real.services(), messages);
         if (p.start() != 0) {
             state.SkipWithError(messages.last.toStdString().c_str());
             break;
