@@ -3,6 +3,7 @@
 #include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "labelframe.h"
 #include "twiplayout.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@ WaitCover::WaitCover(QWidget *parent)
     layout->setBackground(QColor(0, 128, 128));
     m_textLabel = new FitLabel(QStringLiteral("Just a moment, please."), layout->canvas());
     m_textLabel->setAlignment(Qt::AlignCenter);
-    m_textLabel->setStyleSheet(QStringLiteral("color: white;"));
+    labelframe::textColour(m_textLabel, Qt::white);
     layout->place(m_textLabel, QRect(4050, 5460, 7005, 690), fontfaces::make(fontfaces::gothic(), 26.25));
 }
 

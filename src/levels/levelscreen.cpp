@@ -6,6 +6,7 @@
 #include "clicklabel.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "labelframe.h"
 #include "levelactivation.h"
 #include "levelcolumns.h"
 #include "levelhost.h"
@@ -50,24 +51,11 @@ QFont pGothic(double points, bool bold = false)
     return fontfaces::make(fontfaces::pGothic(), points, bold);
 }
 
-// Black text on a coloured ground in a thin black frame. Drawn from the palette rather than a
-// style sheet: the screen has some 150 of them and is built afresh at every visit.
-void frame(QLabel *label, const QColor &back)
-{
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-}
-
 QLabel *framedLabel(QWidget *parent, const QColor &back)
 {
     auto *l = new FitLabel(parent);
     l->setAlignment(Qt::AlignCenter);
-    frame(l, back);
+    labelframe::frame(l, back);
     return l;
 }
 
@@ -212,7 +200,7 @@ void LevelScreen::buildColumns()
         c.numberLabel = framedLabel(canvas, QColor(0, 192, 0));
         c.captionLabel = new ClickLabel(canvas);
         c.captionLabel->setAlignment(Qt::AlignCenter);
-        frame(c.captionLabel, QColor(0, 255, 0));
+        labelframe::frame(c.captionLabel, QColor(0, 255, 0));
         c.startButton = new QPushButton(canvas);
         c.startButton->setFocusPolicy(Qt::NoFocus);
         c.startButton->setToolTip(QStringLiteral("クリックしてスタートします。番号を押してもよろしい"));
@@ -230,11 +218,7 @@ void LevelScreen::buildColumns()
         c.resultList->setFocusPolicy(Qt::NoFocus);
         // Every line is one line of one font: measuring the first stands for all of a large school's.
         c.resultList->setUniformItemSizes(true);
-        QPalette listPalette = c.resultList->palette();
-        listPalette.setColor(QPalette::Base, QColor(255, 255, 192));
-        listPalette.setColor(QPalette::Window, QColor(255, 255, 192));
-        listPalette.setColor(QPalette::Text, Qt::black);
-        c.resultList->setPalette(listPalette);
+        labelframe::listColours(c.resultList, QColor(255, 255, 192));
         c.targetLine = framedLabel(canvas, QColor(224, 224, 224));
         connect(c.startButton, &QPushButton::clicked, this, [this, level] { startLevel(level); });
         connect(c.captionLabel, &ClickLabel::clicked, this, [this, level] { practiseLevel(level); });

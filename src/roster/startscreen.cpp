@@ -6,6 +6,7 @@
 #include "clicklabel.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "labelframe.h"
 #include "messagepresenter.h"
 #include "roster.h"
 #include "showroster.h"
@@ -55,16 +56,16 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     auto *banner = new QWidget(canvas);
     m_layout->place(banner, QRect(60, 45, 13170, 1275));
     auto *bannerFrame = new FitLabel(banner);
-    bannerFrame->setStyleSheet(QStringLiteral("background: rgb(0,64,64); border: 1px solid black;"));
+    labelframe::frame(bannerFrame, QColor(0, 64, 64));
     m_layout->place(bannerFrame, QRect(30, 0, 13140, 1290));
     auto *icon = new FitLabel(banner);
     icon->setAlignment(Qt::AlignCenter);
     icon->setText(QStringLiteral("史"));
-    icon->setStyleSheet(QStringLiteral("background: rgb(192,255,255); color: rgb(0,96,96); border: 1px solid black;"));
+    labelframe::frame(icon, QColor(192, 255, 255), QColor(0, 96, 96));
     m_layout->place(icon, QRect(75, 75, 945, 990), fontfaces::make(fontfaces::mincho(), 36, true));
     m_titleLabel = new ClickLabel(banner);
     m_titleLabel->setAlignment(Qt::AlignCenter);
-    m_titleLabel->setStyleSheet(QStringLiteral("background: rgb(0,128,128); color: yellow; border: 1px solid black;"));
+    labelframe::frame(m_titleLabel, QColor(0, 128, 128), Qt::yellow);
     m_layout->place(m_titleLabel, QRect(1140, 90, 11940, 1020), gothic(48));
     m_titleLabel->setText(m_install.productTitle);
     connect(m_titleLabel, &ClickLabel::clicked, this, [this] { m_host.showVersion(this); });
@@ -81,7 +82,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     // The chosen name and its confirmation.
     m_choiceLabel = new FitLabel(NameChoice::prompt(), canvas);
     m_choiceLabel->setAlignment(Qt::AlignCenter);
-    m_choiceLabel->setStyleSheet(QStringLiteral("background: rgb(0,255,255); border: 1px solid black; color: black;"));
+    labelframe::frame(m_choiceLabel, QColor(0, 255, 255));
     m_layout->place(m_choiceLabel, QRect(90, 1410, 13830, 990), fontfaces::make(fontfaces::mincho(), 39.75));
     m_okButton = new QPushButton(QStringLiteral("O.K."), canvas);
     m_layout->place(m_okButton, QRect(13950, 1395, 1185, 1005), gothic(18, true));
@@ -106,7 +107,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     m_list = new QListWidget(canvas);
     // Every line is one line of one font: measuring the first stands for all of a large school's.
     m_list->setUniformItemSizes(true);
-    m_list->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,192,128); color: black; }"));
+    labelframe::listColours(m_list, QColor(255, 192, 128));
     m_layout->place(m_list, QRect(585, 3330, 14010, 3990), gothic(24));
     m_list->installEventFilter(this);
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { chooseRow(m_list->row(item)); });
@@ -121,7 +122,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     m_rosterMessage = new FitLabel(canvas);
     m_rosterMessage->setAlignment(Qt::AlignCenter);
     m_rosterMessage->setWordWrap(true);
-    m_rosterMessage->setStyleSheet(QStringLiteral("background: white; color: rgb(160,0,0); border: 2px solid rgb(160,0,0);"));
+    labelframe::frame(m_rosterMessage, Qt::white, QColor(160, 0, 0), QColor(160, 0, 0), 2);
     m_layout->place(m_rosterMessage, QRect(585, 3330, 14010, 3990), gothic(18, true));
     m_rosterMessage->hide();
 
@@ -134,7 +135,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     m_layout->place(m_waitPanel, QRect(0, 0, 15360, 11520));
     auto *waitText = new FitLabel(QStringLiteral("Just a moment, please."), m_waitPanel);
     waitText->setAlignment(Qt::AlignCenter);
-    waitText->setStyleSheet(QStringLiteral("color: white;"));
+    labelframe::textColour(waitText, Qt::white);
     m_layout->place(waitText, QRect(4080, 5130, 7005, 690), gothic(26.25));
     m_waitPanel->hide();
 }
