@@ -10,7 +10,7 @@
 // last 3650 days with a result under 1800 seconds.
 struct ReportBlockFigures
 {
-    static constexpr std::int32_t kNoTime = 99999;
+    static constexpr std::int32_t kNoTime = ReportRuns::kNoTime;
 
     int pupil = 0;
     int level = 0;
@@ -34,7 +34,8 @@ struct ReportBlockFigures
 };
 
 // Gathers one block. The runs come from `runs` (gathered from every record of the log, for this
-// pupil and level among others). The record curve holds only the pupil's runs while the pupil passes the grade filter.
+// pupil and level among others). The record curve holds only the pupil's runs while the pupil
+// passes the grade filter.
 // The ranks are those of the level's time ranking and its ranking by points until now, over the
 // listed pupils under the grade filter; a pupil without a row there (not listed, filtered out,
 // or without a result in the time ranking) gets "---" and, without a points row, 0 points.
