@@ -1,0 +1,144 @@
+#include "sharedaccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifndef _WIN32
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace sharedaccess {
+
+#ifdef _WIN32
+
+QString shareNewFile(int, const QString &)
+{
+    return {};
+}
+
+QString shareNewPath(const QString &)
+{
+    return {};
+}
+
+QString inheritFrom(const QString &, const QString &)
+{
+    return {};
+}
+
+#else
+
+namespace {
+
+QString reason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Opens what `path` names itself, never a link's target; -1 with errno set otherwise.
+int openNoFollow(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Gives the object behind `fd` the group `gid` and the permission bits `mode`; the owner too
+// when `uid` is not -1.
+QString apply(int fd, const struct stat &now, uid_t uid, gid_t gid, mode_t mode)
+{
+    if (now.st_gid != gid || (uid != static_cast<uid_t>(-1) && now.st_uid != uid)) {
+        if (::fchown(fd, uid, gid) != 0)
+            return reason(errno);
+    }
+    // Changing the group may clear the set-group-ID bit, so the mode is always set afterwards.
+    if ((now.st_mode & 07777) != mode || now.st_gid != gid) {
+        if (::fchmod(fd, mode) != 0)
+            return reason(errno);
+    }
+    return {};
+}
+
+QString shareLikeFolder(int fd, const struct stat &folder)
+{
+    struct stat own{};
+    if (::fstat(fd, &own) != 0)
+        return reason(errno);
+    mode_t mode = own.st_mode & 07777;
+    if (folder.st_mode & S_IWGRP) {
+        mode |= S_IRGRP | S_IWGRP;
+        if (S_ISDIR(own.st_mode))
+            mode |= S_IXGRP | (folder.st_mode & S_ISGID);
+    }
+    return apply(fd, own, static_cast<uid_t>(-1), folder.st_gid, mode);
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
+QString shareNewFile(int fd, const QString &folder)
+{
+    struct stat parent{};
+    if (::stat(QFile::encodeName(folder).constData(), &parent) != 0)
+        return reason(errno);
+    return shareLikeFolder(fd, parent);
+}
+
+QString shareNewPath(const QString &path)
+{
+    const Descriptor fd(openNoFollow(path));
+    if (fd.get() < 0)
+        return reason(errno);
+    return shareNewFile(fd.get(), folderOf(path));
+}
+
+QString inheritFrom(const QString &oldPath, const QString &newPath)
+{
+    struct stat old{};
+    if (::lstat(QFile::encodeName(oldPath).constData(), &old) != 0 || !S_ISREG(old.st_mode)) {
+        const Descriptor fd(openNoFollow(newPath));
+        if (fd.get() < 0)
+            return reason(errno);
+        return shareNewFile(fd.get(), folderOf(oldPath));
+    }
+    const Descriptor fd(openNoFollow(newPath));
+    if (fd.get() < 0)
+        return reason(errno);
+    struct stat now{};
+    if (::fstat(fd.get(), &now) != 0)
+        return reason(errno);
+    const uid_t owner = ::geteuid() == 0 ? old.st_uid : static_cast<uid_t>(-1);
+    return apply(fd.get(), now, owner, old.st_gid, old.st_mode & 07777);
+}
+
+#endif
+
+} // namespace sharedaccess
