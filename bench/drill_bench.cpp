@@ -50,13 +50,13 @@ void BM_CorrectYearToNextCoverPainted(benchmark::State &state)
             screen.startRun(questions, RunHistory{});
         }
         run.coverTimerFired();
-        run.chooseSlot(run.answerSlot());
+        run.chooseChoice(run.answerChoice());
         run.yearCoverTimerFired();
         screen.render();
         QApplication::processEvents();
-        int k = 1;
-        for (; k <= 6; ++k) {
-            if (run.view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt()
+        int k = 0;
+        for (; k < DrillView::kYears; ++k) {
+            if (run.view().yearTexts.at(static_cast<std::size_t>(k)).trimmed().toInt()
                 == run.question(run.currentQuestion()).year)
                 break;
         }

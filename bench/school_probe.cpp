@@ -117,14 +117,14 @@ int run(const QString &programFolder)
         DrillRun &drill = screen->run();
         paintAfter([&] {
             drill.coverTimerFired();
-            drill.chooseSlot(drill.answerSlot());
+            drill.chooseChoice(drill.answerChoice());
             drill.yearCoverTimerFired();
         });
         if (!flow->drillScreen())
             continue;
-        int year = 1;
-        for (; year <= 6; ++year) {
-            if (drill.view().yearTexts[static_cast<std::size_t>(year)].trimmed().toInt()
+        int year = 0;
+        for (; year < DrillView::kYears; ++year) {
+            if (drill.view().yearTexts.at(static_cast<std::size_t>(year)).trimmed().toInt()
                 == drill.question(drill.currentQuestion()).year)
                 break;
         }

@@ -2,16 +2,12 @@
 
 struct RunOutcome;
 
-// What the run logic asks of the program around it: the screen that renders it, the recording
-// of a finished run and the hand-over to the next screen.
+// What the run logic asks of the program around it: the recording of a finished run and the
+// hand-over to the next screen.
 class DrillHost
 {
 public:
     virtual ~DrillHost() = default;
-
-    // Renders the current view and lets pending screen events run. Clicks and ticks may be
-    // handled inside this call.
-    virtual void letEventsRun() = 0;
 
     // Appends the finished test run of the session's pupil to the logs.
     virtual void recordRun(const RunOutcome &outcome) = 0;

@@ -7,6 +7,7 @@
 #include "drillhost.h"
 #include "questionrules.h"
 #include "randomsource.h"
+#include "screenpainter.h"
 #include "soundeffects.h"
 
 #include <algorithm>
@@ -18,13 +19,14 @@ constexpr int kSecondsPerDay = 24 * 60 * 60;
 }
 
 DrillRun::DrillRun(const Installation &install, const PupilSession &session, const Clock &clock,
-                   RandomSource &random, SoundEffects &sounds, DrillHost &host)
+                   RandomSource &random, SoundEffects &sounds, DrillHost &host, ScreenPainter &painter)
     : m_install(install)
     , m_session(session)
     , m_clock(clock)
     , m_random(random)
     , m_sounds(sounds)
     , m_host(host)
+    , m_painter(painter)
 {
 }
 
@@ -32,7 +34,7 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
 {
     m_view = DrillView{};
     m_questions = std::move(questions);
-    m_clearCounter = QList<int>(m_questions.size() + 1, 0);
+    m_clearCounter = QList<int>(m_questions.size(), 0);
     m_current = 0;
     m_practice = catalogue::isPracticeCaption(m_install.levelName[m_session.runLevel]);
 
@@ -49,9 +51,8 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
 
 void DrillRun::initialSettings(const RunHistory &history)
 {
-    m_recordingDone = false;
+    m_ended = false;
     m_timedOut = false;
-    m_verdict = AnswerVerdict::None;
     const int level = m_session.runLevel;
     const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(level)];
 
@@ -107,54 +108,55 @@ QString DrillRun::progressText(int counter) const
 
 void DrillRun::makeQuestion()
 {
-    if (m_timedOut)
-        return;
     const int n = questionCount();
-    const int cleared = static_cast<int>(std::count(m_clearCounter.cbegin() + 1, m_clearCounter.cend(), 1));
+    const int cleared = static_cast<int>(std::count(m_clearCounter.cbegin(), m_clearCounter.cend(), 1));
     m_view.remaining = QString::number(n - cleared);
     if (cleared == n) {
         endRun();
         return;
     }
 
+    // Draws are 1-based: the random source chooses among 1 to n.
     do {
-        m_current = m_random.choose(n);
+        m_current = m_random.choose(n) - 1;
     } while (m_clearCounter[m_current] == 1);
     m_view.coverVisible = true;
-    m_kind = m_random.choose(2);
+    m_kind = m_random.choose(2) == 1 ? QuestionKind::PickName : QuestionKind::PickExplanation;
 
     const Question &q = question(m_current);
-    m_view.clue = m_kind == 1 ? q.explain : q.name;
-    m_view.clueSub = m_kind == 1 ? q.explainSub : q.nameSub;
-    m_view.cluePoints = m_kind == 1 ? 24.0 : 36.0;
+    const bool explanations = m_kind == QuestionKind::PickExplanation;
+    m_view.clue = explanations ? q.name : q.explain;
+    m_view.clueSub = explanations ? q.nameSub : q.explainSub;
+    m_view.cluePoints = explanations ? 36.0 : 24.0;
 
-    const bool explanations = m_kind == 2;
-    const QList<int> wrong = questionrules::drawDistractors(n, m_current, m_random);
-    for (int slot = 1; slot <= 9; ++slot) {
-        ChoiceSlot &s = m_view.choices[static_cast<std::size_t>(slot)];
-        const int j = wrong[slot - 1];
+    const ChoiceStyle style = explanations ? ChoiceStyle::Explanation : ChoiceStyle::Name;
+    // Question numbers of the wrong choices, 1-based; 0 where the group is too small to fill one.
+    const QList<int> wrong = questionrules::drawDistractors(n, m_current + 1, m_random);
+    for (int choice = 0; choice < DrillView::kChoices; ++choice) {
+        ChoiceSlot &s = m_view.choices.at(static_cast<std::size_t>(choice));
+        const int number = wrong[choice];
         s = ChoiceSlot{};
-        s.explanationStyle = explanations;
-        if (j > 0) {
-            s.main = explanations ? question(j).explain : question(j).name;
-            s.sub = explanations ? question(j).explainSub : question(j).nameSub;
+        s.style = style;
+        if (number > 0) {
+            const Question &other = question(number - 1);
+            s.main = explanations ? other.explain : other.name;
+            s.sub = explanations ? other.explainSub : other.nameSub;
         } else {
-            // A group too small to fill the slot: it stays empty and cannot be chosen.
+            // A group too small to fill the choice: it stays empty and cannot be chosen.
             s.enabled = false;
         }
     }
 
-    m_answerSlot = m_random.choose(9);
-    ChoiceSlot &answer = m_view.choices[static_cast<std::size_t>(m_answerSlot)];
+    m_answerChoice = m_random.choose(DrillView::kChoices) - 1;
+    ChoiceSlot &answer = m_view.choices.at(static_cast<std::size_t>(m_answerChoice));
     answer.main = explanations ? q.explain : q.name;
     answer.sub = explanations ? q.explainSub : q.nameSub;
     answer.enabled = true;
 
-    ChoiceSlot &prompt = m_view.choices[0];
-    prompt = ChoiceSlot{};
-    prompt.main = m_kind == 1 ? QStringLiteral("誰ですか") : QStringLiteral("関係あるのは");
-    prompt.subVisible = false;
-    m_view.choices[10] = ChoiceSlot{};
+    m_view.prompt = ChoiceSlot{};
+    m_view.prompt.main = explanations ? QStringLiteral("関係あるのは") : QStringLiteral("誰ですか");
+    m_view.prompt.subVisible = false;
+    m_view.answerInYearPanel = ChoiceSlot{};
 
     const QStringList years = questionrules::drawCandidateYears(q.year, m_random);
     m_view.yearsVisible = false;
@@ -162,9 +164,9 @@ void DrillRun::makeQuestion()
     m_view.ruleVisible = false;
     m_view.yearCaption = QStringLiteral("年代");
     m_view.yearCoverVisible = true;
-    for (int k = 1; k <= DrillView::kYears; ++k) {
-        m_view.yearTexts[static_cast<std::size_t>(k)] = years[k - 1];
-        m_view.markerYears[static_cast<std::size_t>(k)] = years[k - 1].trimmed().toInt();
+    for (std::size_t k = 0; k < m_view.yearTexts.size(); ++k) {
+        m_view.yearTexts[k] = years[static_cast<qsizetype>(k)];
+        m_view.markerYears[k] = m_view.yearTexts[k].trimmed().toInt();
     }
     m_view.markersVisible = true;
 
@@ -185,64 +187,73 @@ void DrillRun::yearCoverTimerFired()
     m_view.yearCoverVisible = false;
 }
 
-void DrillRun::chooseSlot(int slot)
+// Only what the pupil can see and reach can be chosen: the prompt and the grid lie under the
+// clue cover and under the year panel; the answer repeated in the year panel only shows with that
+// panel. Only a choice of the grid can be the answer: the prompt and the repeated answer count as
+// wrong, as every other label of the panel does.
+void DrillRun::choosePrompt()
 {
-    if (m_timedOut || m_practice || slot < 0 || slot > 10)
+    judge(m_view.prompt, false, !m_view.coverVisible && !m_view.yearPanelVisible);
+}
+
+void DrillRun::chooseChoice(int choice)
+{
+    if (choice < 0 || choice >= DrillView::kChoices)
         return;
-    ChoiceSlot &s = m_view.choices[static_cast<std::size_t>(slot)];
-    // Only what the pupil can see and reach can be chosen: the prompt and the grid lie under
-    // the clue cover and under the year panel; the answer repeated in the year panel only shows
-    // with that panel.
-    const bool reachable = slot == 10 ? m_view.yearPanelVisible
-                                      : !m_view.coverVisible && !m_view.yearPanelVisible;
-    if (!reachable || !s.visible || !s.enabled || s.main.isEmpty())
+    judge(m_view.choices.at(static_cast<std::size_t>(choice)), choice == m_answerChoice,
+          !m_view.coverVisible && !m_view.yearPanelVisible);
+}
+
+void DrillRun::chooseAnswerInYearPanel()
+{
+    judge(m_view.answerInYearPanel, false, m_view.yearPanelVisible);
+}
+
+void DrillRun::judge(ChoiceSlot &slot, bool right, bool reachable)
+{
+    if (m_ended || m_practice)
         return;
-    if (slot == m_answerSlot) {
-        m_verdict = AnswerVerdict::Right;
-    } else {
-        m_verdict = AnswerVerdict::Wrong;
-        s.enabled = false;
-    }
-    afterJudging();
+    if (!reachable || !slot.visible || !slot.enabled || slot.main.isEmpty())
+        return;
+    if (!right)
+        slot.enabled = false;
+    afterJudging(right);
 }
 
 void DrillRun::showAnswer(ChoiceSlot &large)
 {
     const Question &q = question(m_current);
-    large.explanationStyle = m_kind == 2;
-    large.main = m_kind == 1 ? q.name : q.explain;
-    large.sub = m_kind == 1 ? q.nameSub : q.explainSub;
+    const bool explanations = m_kind == QuestionKind::PickExplanation;
+    large.style = explanations ? ChoiceStyle::Explanation : ChoiceStyle::Name;
+    large.main = explanations ? q.explain : q.name;
+    large.sub = explanations ? q.explainSub : q.nameSub;
     large.visible = true;
     large.subVisible = true;
     large.enabled = true;
 }
 
-void DrillRun::afterJudging()
+void DrillRun::afterJudging(bool right)
 {
-    if (m_timedOut)
-        return;
     int &counter = m_clearCounter[m_current];
-    if (m_verdict == AnswerVerdict::Right) {
-        m_verdict = AnswerVerdict::None;
+    if (right) {
         m_sounds.CorrectSound();
-        if (m_timedOut)
-            return;
         ++counter;
         m_view.progress = counter == 1 ? QStringLiteral("この問題クリア！") : progressText(counter);
-        showAnswer(m_view.choices[0]);
-        showAnswer(m_view.choices[10]);
+        showAnswer(m_view.prompt);
+        showAnswer(m_view.answerInYearPanel);
         m_view.yearPanelVisible = true;
         m_yearCoverTimerOn = true;
         ++m_yearCoverTimerStarts;
-        for (int slot = 1; slot <= 9; ++slot)
-            m_view.choices[static_cast<std::size_t>(slot)].visible = false;
+        for (ChoiceSlot &choice : m_view.choices)
+            choice.visible = false;
         m_view.yearsVisible = true;
         m_view.yearCaption = QStringLiteral("年代を答えなさい");
         m_view.yearCaptionVisible = true;
         m_view.ruleVisible = true;
         return;
     }
-    m_host.letEventsRun();
+    // The wrong choice shows greyed out while its sound plays.
+    m_painter.paintNow();
     m_sounds.WrongAnswerSound();
     counter = std::max(counter - 2, -2);
     m_view.progress = progressText(counter);
@@ -250,11 +261,11 @@ void DrillRun::afterJudging()
 
 void DrillRun::chooseYear(int index)
 {
-    if (m_timedOut || m_recordingDone || index < 1 || index > DrillView::kYears)
+    if (m_ended || index < 0 || index >= DrillView::kYears)
         return;
     if (!m_view.yearPanelVisible || !m_view.yearsVisible || m_view.yearCoverVisible)
         return;
-    const QString &text = m_view.yearTexts[static_cast<std::size_t>(index)];
+    const QString &text = m_view.yearTexts.at(static_cast<std::size_t>(index));
     if (text.trimmed().toInt() != question(m_current).year) {
         m_runStart -= kPenaltySeconds;
         m_sounds.WrongYearSound();
@@ -275,11 +286,11 @@ void DrillRun::pressDigit(int digit)
     }
     if (m_view.yearPanelVisible) {
         if (digit >= 1 && digit <= DrillView::kYears)
-            chooseYear(digit);
+            chooseYear(digit - 1);
         return;
     }
-    if (digit >= 1 && digit <= 9)
-        chooseSlot(digit);
+    if (digit >= 1 && digit <= DrillView::kChoices)
+        chooseChoice(digit - 1);
 }
 
 int DrillRun::rawTimeNow() const
@@ -289,30 +300,28 @@ int DrillRun::rawTimeNow() const
     return static_cast<int>(std::nearbyint(m_clock.monotonicSeconds() - m_runStart));
 }
 
-void DrillRun::hideCountdown(int firstBlock, int reference, int rawTime)
+void DrillRun::hideCountdown(CountdownRow &row, int reference, int rawTime)
 {
     // One block goes each second over the last ten seconds up to the reference time. A penalty
     // can jump the clock past it; then every block up to the current second goes at once, so
     // no block is left standing for a time that has passed.
     if (reference <= 0)
         return;
-    const int last = std::min(9, rawTime - reference + 9);
-    for (int i = 0; i <= last; ++i)
-        m_view.blockHidden[static_cast<std::size_t>(firstBlock + i)] = true;
+    const int gone = std::min(CountdownRow::kBlocks, rawTime - reference + CountdownRow::kBlocks);
+    if (gone > 0)
+        std::fill_n(row.hidden.begin(), gone, true);
 }
 
 void DrillRun::updateBlocks(int rawTime)
 {
     const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(m_session.runLevel)];
-    hideCountdown(10, m_levelBestTime, rawTime);
-    hideCountdown(20, m_ownBestTime, rawTime);
-    hideCountdown(30, timing.passTime, rawTime);
-    if (timing.limitTime >= rawTime) {
-        for (int i = 0; i <= 9; ++i) {
-            if (rawTime == timing.limitTime - i)
-                m_view.blockHidden[static_cast<std::size_t>(39 - i)] = true;
-        }
-    }
+    hideCountdown(m_view.bestRow, m_levelBestTime, rawTime);
+    hideCountdown(m_view.yourBestRow, m_ownBestTime, rawTime);
+    hideCountdown(m_view.passRow, timing.passTime, rawTime);
+    // The last ten seconds up to the limit take the pass row's blocks from the right.
+    const int toLimit = timing.limitTime - rawTime;
+    if (toLimit >= 0 && toLimit < CountdownRow::kBlocks)
+        m_view.passRow.hidden.at(static_cast<std::size_t>(CountdownRow::kBlocks - 1 - toLimit)) = true;
 }
 
 void DrillRun::clockTick()
@@ -325,15 +334,11 @@ void DrillRun::clockTick()
     m_view.time = QString::number(rawTime);
     if (rawTime < m_barSeconds) {
         m_view.barElapsedWidth = rawTime * m_barScale;
-        m_host.letEventsRun();
         return;
     }
     m_view.barElapsedWidth = m_view.barFrameWidth;
-    if (!m_recordingDone) {
-        m_timedOut = true;
-        m_clockOn = false;
-        endRun();
-    }
+    m_timedOut = true;
+    endRun();
 }
 
 RunOutcome DrillRun::outcome() const
@@ -347,7 +352,7 @@ RunOutcome DrillRun::outcome() const
 
 DrillRun::CloseRequest DrillRun::closeRequest() const
 {
-    if (m_recordingDone)
+    if (m_ended)
         return CloseRequest::Ignore;
     return m_practice ? CloseRequest::EndPractice : CloseRequest::AskAbandon;
 }
@@ -360,10 +365,10 @@ QString DrillRun::abandonQuestion()
 
 void DrillRun::abandon()
 {
-    if (m_recordingDone)
+    if (m_ended)
         return;
     // From here on nothing may answer, time out or record this run.
-    m_recordingDone = true;
+    m_ended = true;
     m_clockOn = false;
     m_coverTimerOn = false;
     m_yearCoverTimerOn = false;
@@ -378,27 +383,22 @@ void DrillRun::minutesTick()
 
 void DrillRun::endRun()
 {
-    m_host.letEventsRun();
-    if (m_recordingDone)
-        return;
-    m_recordingDone = true;
+    m_ended = true;
+    m_clockOn = false;
+    switchPracticeTimer(PracticeStep::None);
     m_view.noticeVisible = true;
     m_view.noticeTimeUp = m_timedOut;
     m_view.noticeRecording = !m_timedOut;
-    m_host.letEventsRun();
+    // The notice is on the screen before the run is recorded, which may wait for the run log.
+    m_painter.paintNow();
 
     if (m_practice) {
-        m_clockOn = false;
-        switchPracticeTimer(PracticeStep::None);
         m_host.showWaitScreen();
         m_host.finishPractice();
-        m_host.letEventsRun();
         return;
     }
-    m_clockOn = false;
     m_host.recordRun(outcome());
     m_host.showWaitScreen();
-    m_host.letEventsRun();
     m_host.finishTestRun();
 }
 
@@ -437,11 +437,11 @@ void DrillRun::switchPracticeTimer(PracticeStep next)
 
 void DrillRun::practice()
 {
-    m_cursor = 0;
+    m_cursor = -1;
     m_view.displayOrder = 1;
     setSpeed(2000);
     // One mark per question of the group, however large it is.
-    m_memorized = QList<bool>(m_questions.size() + 1, false);
+    m_memorized = QList<bool>(m_questions.size(), false);
     clearSections();
     switchPracticeTimer(PracticeStep::Step1);
 }
@@ -495,14 +495,14 @@ void DrillRun::practiceStep1()
             heading(kOrders[static_cast<std::size_t>(m_view.displayOrder - 1)][static_cast<std::size_t>(section)]);
     }
     const int n = questionCount();
-    const int marked = static_cast<int>(std::count(m_memorized.cbegin() + 1, m_memorized.cend(), true));
+    const int marked = static_cast<int>(std::count(m_memorized.cbegin(), m_memorized.cend(), true));
     m_view.remaining = QString::number(n - marked);
     if (marked == n) {
         endPractice();
         return;
     }
     do {
-        m_cursor = m_cursor >= n ? 1 : m_cursor + 1;
+        m_cursor = m_cursor + 1 >= n ? 0 : m_cursor + 1;
     } while (m_memorized[m_cursor]);
     showPart(0);
     switchPracticeTimer(PracticeStep::Step2);
@@ -524,7 +524,7 @@ void DrillRun::practiceStep3()
 
 void DrillRun::chooseDisplayOrder(int order)
 {
-    if (!m_practice || m_recordingDone || order < 1 || order > 6)
+    if (!m_practice || m_ended || order < 1 || order > 6)
         return;
     switchPracticeTimer(PracticeStep::None);
     clearSections();
@@ -534,7 +534,7 @@ void DrillRun::chooseDisplayOrder(int order)
 
 void DrillRun::markMemorised()
 {
-    if (!m_practice || m_recordingDone || m_cursor < 1)
+    if (!m_practice || m_ended || m_cursor < 0)
         return;
     m_memorized[m_cursor] = true;
 }
@@ -546,12 +546,12 @@ void DrillRun::setSpeed(int value)
 
 void DrillRun::endPractice()
 {
-    if (!m_practice || m_recordingDone)
+    if (!m_practice || m_ended)
         return;
     // The practice stops here: nothing keeps running behind the level screen, so no forgotten
     // practice can end later on top of whatever screen is then in front.
     switchPracticeTimer(PracticeStep::None);
     m_clockOn = false;
-    m_recordingDone = true;
+    m_ended = true;
     m_host.finishPractice();
 }

@@ -13,6 +13,7 @@ struct PupilSession;
 class Clock;
 class DrillHost;
 class RandomSource;
+class ScreenPainter;
 class SoundEffects;
 
 // What the drill needs to know about the pupil's earlier runs when a run starts.
@@ -23,10 +24,13 @@ struct RunHistory
     int ownBestTime = 0;                 // this pupil's best time at this level; 0 = none
 };
 
-// One timed run of a test level, apart from any widget. The screen forwards intents (a slot or a
-// year chosen, a timer fired) and renders view(); the logic plays sounds, moves the clock and
+// One timed run of a test level, apart from any widget. The screen forwards intents (a choice or
+// a year chosen, a timer fired) and renders view(); the logic plays sounds, moves the clock and
 // hands the finished run to the host. Run time is measured on the monotonic clock, so a run across
 // midnight or a change of the wall clock is timed correctly; a wrong year moves the start back.
+// Every intent runs to its end before the next one is handled: nothing here lets screen events
+// run, and the one screen update inside a procedure (the end notice before the run is recorded)
+// goes through the painter, which handles no input.
 class DrillRun
 {
 public:
@@ -39,17 +43,20 @@ public:
     static constexpr double kMarkerHeight = 120.0;
 
     DrillRun(const Installation &install, const PupilSession &session, const Clock &clock, RandomSource &random,
-             SoundEffects &sounds, DrillHost &host);
+             SoundEffects &sounds, DrillHost &host, ScreenPainter &painter);
 
     // Sets the screen up for session.runLevel with the level's questions and starts the clock.
     // Every flag of an earlier run is cleared here, so the object serves run after run.
     // A test level shows its first question. The caller has checked that there are questions.
     void activate(QList<Question> questions, const RunHistory &history);
 
-    // Intents of the screen.
-    void chooseSlot(int slot);  // 0-10; a click on either label of a slot
-    void chooseYear(int index); // 1-6
-    void pressDigit(int digit); // keyboard: 1-9 a slot, 1-6 a year in the year stage or a practice order
+    // Intents of the screen: a click on either label of the prompt, of a choice (0-8, as the
+    // grid is read) or of the answer repeated in the year panel; a year (0-5, top to bottom).
+    void choosePrompt();
+    void chooseChoice(int choice);
+    void chooseAnswerInYearPanel();
+    void chooseYear(int index);
+    void pressDigit(int digit); // keyboard 1-9: a choice, a year in the year stage (1-6), or a practice order
     void coverTimerFired();     // the clue cover goes
     void yearCoverTimerFired(); // the timeline cover goes
     void clockTick();           // every second
@@ -88,22 +95,28 @@ public:
     PracticeStep nextPracticeStep() const { return m_nextStep; }
     int practiceTimerStarts() const { return m_practiceTimerStarts; }
     int practiceIntervalMs() const { return 3500 - m_view.speed; }
+    // The question on show in the practice, -1 before the first.
     int practiceCursor() const { return m_cursor; }
     bool memorised(int question) const { return m_memorized.at(question); }
 
-    // Run state, for the screen and for tests.
+    // What a test question asks for: the clue explains and the pupil picks the figure's name, or
+    // the clue names and the pupil picks what the figure did.
+    enum class QuestionKind { PickName, PickExplanation };
+
+    // Run state, for the screen and for tests. Questions are numbered from 0 in the order the
+    // level's questions were handed to activate().
     int questionCount() const { return static_cast<int>(m_questions.size()); }
     int currentQuestion() const { return m_current; }
-    int questionKind() const { return m_kind; }
-    int answerSlot() const { return m_answerSlot; }
+    QuestionKind questionKind() const { return m_kind; }
+    int answerChoice() const { return m_answerChoice; }
     int clearCounter(int question) const { return m_clearCounter.at(question); }
-    const Question &question(int number) const { return m_questions.at(number - 1); }
+    const Question &question(int index) const { return m_questions.at(index); }
     // Monotonic seconds at which the run counts as started; each wrong year moves it back.
     double runStartSeconds() const { return m_runStart; }
     int elapsedSeconds() const { return m_rawTime; }
     int barSeconds() const { return m_barSeconds; }
     bool timedOut() const { return m_timedOut; }
-    bool ended() const { return m_recordingDone; }
+    bool ended() const { return m_ended; }
     // The run as it ended (or would end now): level, time, and whether it hit its limit.
     RunOutcome outcome() const;
 
@@ -111,7 +124,10 @@ private:
     void initialSettings(const RunHistory &history);
     void start();
     void makeQuestion();
-    void afterJudging();
+    // A click on one of the answer labels; `right` when it is the answer, `reachable` when the
+    // pupil can see and reach it at this moment.
+    void judge(ChoiceSlot &slot, bool right, bool reachable);
+    void afterJudging(bool right);
     void endRun();
     void practice();
     void practiceStep1();
@@ -123,11 +139,9 @@ private:
     void showAnswer(ChoiceSlot &large);
     void updateMinutes();
     void updateBlocks(int rawTime);
-    void hideCountdown(int firstBlock, int reference, int rawTime);
+    static void hideCountdown(CountdownRow &row, int reference, int rawTime);
     int rawTimeNow() const;
     QString progressText(int counter) const;
-
-    enum class AnswerVerdict { None, Right, Wrong };
 
     const Installation &m_install;
     const PupilSession &m_session;
@@ -135,17 +149,18 @@ private:
     RandomSource &m_random;
     SoundEffects &m_sounds;
     DrillHost &m_host;
+    ScreenPainter &m_painter;
 
     QList<Question> m_questions;
-    QList<int> m_clearCounter; // index 0 unused
+    QList<int> m_clearCounter; // by question
     int m_current = 0;
-    int m_kind = 1;
-    int m_answerSlot = 0;
+    QuestionKind m_kind = QuestionKind::PickName;
+    int m_answerChoice = 0;
     int m_levelBestTime = 0;
     int m_ownBestTime = 0;
     bool m_practice = false;
-    int m_cursor = 0;
-    QList<bool> m_memorized; // index 0 unused; sized to the group
+    int m_cursor = -1;
+    QList<bool> m_memorized; // by question
     PracticeStep m_nextStep = PracticeStep::None;
     int m_practiceTimerStarts = 0;
 
@@ -160,8 +175,7 @@ private:
     int m_barSeconds = 0;    // the time bar's full length: five limit times
     double m_barScale = 0.0; // bar width per second
     bool m_timedOut = false;
-    bool m_recordingDone = false; // the run has ended; nothing may answer or end it again
-    AnswerVerdict m_verdict = AnswerVerdict::None;
+    bool m_ended = false; // the run has ended or was given up: nothing answers or ends it again
 
     DrillView m_view;
 };

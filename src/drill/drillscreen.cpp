@@ -2,10 +2,10 @@
 
 #include "installation.h"
 #include "clicklabel.h"
-#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
+#include "screenpainter.h"
 #include "timelinewidget.h"
 #include "twiplayout.h"
 
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <functional>
 
 namespace {
 
@@ -51,16 +53,16 @@ QFont pGothic(double points, bool bold = false)
 
 } // namespace
 
-// Lets the run render and yield, and passes recording and hand-overs on.
-class DrillScreen::Host : public DrillHost
+// Paints the run's view when the run asks, and passes recording and hand-overs on.
+class DrillScreen::Host : public DrillHost, public ScreenPainter
 {
 public:
     Host(DrillScreen &screen, DrillHost &handOver) : m_screen(screen), m_handOver(handOver) {}
 
-    void letEventsRun() override
+    void paintNow() override
     {
         m_screen.render();
-        eventwait::letEventsRun();
+        m_screen.repaint();
     }
     void recordRun(const RunOutcome &outcome) override { m_handOver.recordRun(outcome); }
     void showWaitScreen() override { m_handOver.showWaitScreen(); }
@@ -81,7 +83,7 @@ DrillScreen::DrillScreen(const Installation &install, const PupilSession &sessio
     , m_handOver(handOver)
     , m_messages(messages)
     , m_host(std::make_unique<Host>(*this, handOver))
-    , m_run(install, session, clock, random, sounds, *m_host)
+    , m_run(install, session, clock, random, sounds, *m_host, *m_host)
 {
     setWindowTitle(QStringLiteral("Quenda"));
     setFocusPolicy(Qt::StrongFocus);
@@ -177,21 +179,27 @@ void DrillScreen::buildStatusStrip()
     label(QRect(1800, 630, 900, 390), 12, QStringLiteral("タイム"));
     m_timeLabel = valueBox(QRect(2700, 630, 900, 390), 12);
 
-    const std::array<std::pair<int, QString>, 3> rows{{{10, QStringLiteral("Best")},
-                                                       {20, QStringLiteral("YourBest")},
-                                                       {30, QStringLiteral("Pass")}}};
+    struct Row
+    {
+        QString caption;
+        QColor colour;
+        CountdownBlocks &blocks;
+    };
+    const std::array<Row, 3> rows{{{QStringLiteral("Best"), QColor(255, 96, 96), m_bestBlocks},
+                                   {QStringLiteral("YourBest"), QColor(255, 160, 64), m_yourBestBlocks},
+                                   {QStringLiteral("Pass"), QColor(255, 255, 0), m_passBlocks}}};
     int left = 3840;
-    for (const auto &[first, caption] : rows) {
-        label(QRect(left, 630, 1080, 390), 9.75, caption, Qt::AlignRight | Qt::AlignVCenter);
+    for (const Row &row : rows) {
+        label(QRect(left, 630, 1080, 390), 9.75, row.caption, Qt::AlignRight | Qt::AlignVCenter);
         left += 1140;
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < CountdownRow::kBlocks; ++i) {
             auto *block = new QFrame(m_statusStrip);
             block->setFrameShape(QFrame::Box);
-            fill(block, first == 30 ? QColor(255, 255, 0) : (first == 20 ? QColor(255, 160, 64) : QColor(255, 96, 96)));
+            fill(block, row.colour);
             m_layout->place(block, QRect(left + i * 195, 660, 165, 330));
-            m_countdownBlocks[static_cast<std::size_t>(first + i)] = block;
+            row.blocks.at(static_cast<std::size_t>(i)) = block;
         }
-        left += 10 * 195 + 90;
+        left += CountdownRow::kBlocks * 195 + 90;
     }
 
     // Third line: the time bar. Back to front: frame, limit mark, pass mark, elapsed time.
@@ -228,26 +236,22 @@ void DrillScreen::buildTestPanel()
     m_progressLabel = new FitLabel(m_testPanel);
     box(m_progressLabel, QRect(13350, 1080, 1725, 315), Qt::white, 9, true);
 
-    // The prompt slot above the grid, then the nine slots: a small label above a large one.
+    // The prompt above the grid, then the nine choices: a small label above a large one.
+    const auto slotLabels = [&](SlotLabels &labels, const QRect &smallRect, const QRect &largeRect, const QColor &back) {
+        labels.large = new ClickLabel(m_testPanel);
+        labels.small = new ClickLabel(m_testPanel);
+        box(labels.small, smallRect, back, 18, false);
+        box(labels.large, largeRect, back, 36, true);
+    };
+    slotLabels(m_prompt, QRect(5370, 1500, 4755, 420), QRect(5370, 1905, 4755, 1125), kOrange);
     const std::array<int, 3> columns{360, 5370, 10410};
     const std::array<int, 3> smallTops{3270, 5340, 7470};
     const std::array<int, 3> largeTops{3690, 5760, 7890};
-    for (int slot = 0; slot <= 9; ++slot) {
-        auto *large = new ClickLabel(m_testPanel);
-        auto *small = new ClickLabel(m_testPanel);
-        const QColor back = slot == 0 ? kOrange : kLightOrange;
-        QRect smallRect(5370, 1500, 4755, 420);
-        QRect largeRect(5370, 1905, 4755, 1125);
-        if (slot > 0) {
-            const int col = (slot - 1) % 3;
-            const int row = (slot - 1) / 3;
-            smallRect = QRect(columns[col], smallTops[row], 4755, 420);
-            largeRect = QRect(columns[col], largeTops[row], 4755, 1125);
-        }
-        box(small, smallRect, back, 18, false);
-        box(large, largeRect, back, 36, true);
-        m_choiceLabels[static_cast<std::size_t>(slot)] = large;
-        m_choiceSubLabels[static_cast<std::size_t>(slot)] = small;
+    for (std::size_t choice = 0; choice < m_choices.size(); ++choice) {
+        const int left = columns.at(choice % 3);
+        const std::size_t row = choice / 3;
+        slotLabels(m_choices.at(choice), QRect(left, smallTops.at(row), 4755, 420),
+                   QRect(left, largeTops.at(row), 4755, 1125), kLightOrange);
     }
     m_yearTag = new FitLabel(QStringLiteral("年代"), m_testPanel);
     box(m_yearTag, QRect(5370, 3285, 4755, 420), kOrange, 18, true);
@@ -293,8 +297,8 @@ void DrillScreen::buildYearPanel()
     }
     m_layout->place(small, QRect(1035, 1530, 4755, 420), pGothic(18));
     m_layout->place(large, QRect(1035, 1935, 4755, 1125), pGothic(36, true));
-    m_choiceSubLabels[10] = small;
-    m_choiceLabels[10] = large;
+    m_answerInYearPanel.small = small;
+    m_answerInYearPanel.large = large;
 
     m_timeline = new TimelineWidget(m_yearPanel);
     m_layout->place(m_timeline, QRect(7290, 135, 7080, 7950));
@@ -317,13 +321,13 @@ void DrillScreen::buildYearPanel()
         m_layout->place(caption, QRect(15, top, 765, name.size() > 2 ? 420 : 240), pGothic(8.25, true));
     }
 
-    for (int k = 1; k <= DrillView::kYears; ++k) {
+    for (int k = 0; k < DrillView::kYears; ++k) {
         auto *year = new ClickLabel(m_timeline);
         year->setAlignment(Qt::AlignCenter);
         year->setStyleSheet(boxStyle(kOrange, true));
-        m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops[static_cast<std::size_t>(k - 1)], 2955, 585),
+        m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops.at(static_cast<std::size_t>(k)), 2955, 585),
                         fontfaces::make(fontfaces::gothic(), 24, true));
-        m_yearLabels[static_cast<std::size_t>(k)] = year;
+        m_yearLabels.at(static_cast<std::size_t>(k)) = year;
         connect(year, &ClickLabel::clicked, this, [this, k] {
             m_run.chooseYear(k);
             afterEvent();
@@ -337,14 +341,18 @@ void DrillScreen::buildYearPanel()
     think->setAlignment(Qt::AlignCenter);
     m_layout->place(think, QRect(1395, 4275, 2445, 420), pGothic(18, true));
 
-    for (int slot = 0; slot <= 10; ++slot) {
-        for (ClickLabel *l : {m_choiceLabels[static_cast<std::size_t>(slot)], m_choiceSubLabels[static_cast<std::size_t>(slot)]}) {
-            connect(l, &ClickLabel::clicked, this, [this, slot] {
-                m_run.chooseSlot(slot);
+    const auto onClick = [this](const SlotLabels &labels, const std::function<void()> &intent) {
+        for (ClickLabel *l : {labels.large, labels.small}) {
+            connect(l, &ClickLabel::clicked, this, [this, intent] {
+                intent();
                 afterEvent();
             });
         }
-    }
+    };
+    onClick(m_prompt, [this] { m_run.choosePrompt(); });
+    for (int choice = 0; choice < DrillView::kChoices; ++choice)
+        onClick(m_choices.at(static_cast<std::size_t>(choice)), [this, choice] { m_run.chooseChoice(choice); });
+    onClick(m_answerInYearPanel, [this] { m_run.chooseAnswerInYearPanel(); });
 }
 
 void DrillScreen::buildPracticePanel()
@@ -537,26 +545,29 @@ void DrillScreen::renderPractice()
     }
 }
 
-void DrillScreen::renderSlot(int slot)
+void DrillScreen::renderSlot(SlotLabels &labels, const ChoiceSlot &s)
 {
-    const ChoiceSlot &s = m_run.view().choices[static_cast<std::size_t>(slot)];
-    ClickLabel *large = m_choiceLabels[static_cast<std::size_t>(slot)];
-    ClickLabel *small = m_choiceSubLabels[static_cast<std::size_t>(slot)];
-    const int style = s.explanationStyle ? 2 : 1;
-    if (m_slotStyle[static_cast<std::size_t>(slot)] != style) {
-        m_slotStyle[static_cast<std::size_t>(slot)] = style;
-        const Qt::Alignment align = style == 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
-        large->setAlignment(align);
-        small->setAlignment(align);
-        m_layout->setDesignFont(large, pGothic(style == 2 ? 18 : 36, true));
-        m_layout->setDesignFont(small, pGothic(style == 2 ? 8 : 18));
+    if (labels.style != s.style) {
+        labels.style = s.style;
+        const bool explanation = s.style == ChoiceStyle::Explanation;
+        const Qt::Alignment align = explanation ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        labels.large->setAlignment(align);
+        labels.small->setAlignment(align);
+        m_layout->setDesignFont(labels.large, pGothic(explanation ? 18 : 36, true));
+        m_layout->setDesignFont(labels.small, pGothic(explanation ? 8 : 18));
     }
-    large->setText(s.main);
-    small->setText(s.sub);
-    large->setEnabled(s.enabled);
-    small->setEnabled(s.enabled);
-    large->setVisible(s.visible);
-    small->setVisible(s.visible && s.subVisible);
+    labels.large->setText(s.main);
+    labels.small->setText(s.sub);
+    labels.large->setEnabled(s.enabled);
+    labels.small->setEnabled(s.enabled);
+    labels.large->setVisible(s.visible);
+    labels.small->setVisible(s.visible && s.subVisible);
+}
+
+void DrillScreen::renderCountdown(const CountdownBlocks &blocks, const CountdownRow &row)
+{
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        blocks[i]->setVisible(!row.hidden[i]);
 }
 
 void DrillScreen::render()
@@ -579,8 +590,9 @@ void DrillScreen::render()
     m_layout->move(m_limitBar, barRect(v.barLimitWidth));
     m_layout->move(m_passBar, barRect(v.barPassWidth));
     m_layout->move(m_elapsedBar, barRect(v.barElapsedWidth));
-    for (int b = 10; b < DrillView::kBlocks; ++b)
-        m_countdownBlocks[static_cast<std::size_t>(b)]->setVisible(!v.blockHidden[static_cast<std::size_t>(b)]);
+    renderCountdown(m_bestBlocks, v.bestRow);
+    renderCountdown(m_yourBestBlocks, v.yourBestRow);
+    renderCountdown(m_passBlocks, v.passRow);
 
     m_testPanel->setVisible(!v.practice);
     m_practicePanel->setVisible(v.practice);
@@ -594,21 +606,21 @@ void DrillScreen::render()
     m_clueLabel->setText(v.clue);
     m_clueSubLabel->setText(v.clueSub);
     m_progressLabel->setText(v.progress);
-    for (int slot = 0; slot <= 10; ++slot)
-        renderSlot(slot);
+    renderSlot(m_prompt, v.prompt);
+    for (std::size_t choice = 0; choice < m_choices.size(); ++choice)
+        renderSlot(m_choices[choice], v.choices[choice]);
+    renderSlot(m_answerInYearPanel, v.answerInYearPanel);
     m_yearTag->setText(v.yearCaption);
     m_yearTag->setVisible(v.yearCaptionVisible);
     m_cover->setVisible(v.coverVisible);
 
     m_yearPanel->setVisible(v.yearPanelVisible);
     m_penaltyNote->setVisible(v.ruleVisible);
-    std::array<int, 6> markers{};
-    for (int k = 1; k <= DrillView::kYears; ++k) {
-        m_yearLabels[static_cast<std::size_t>(k)]->setText(v.yearTexts[static_cast<std::size_t>(k)]);
-        m_yearLabels[static_cast<std::size_t>(k)]->setVisible(v.yearsVisible);
-        markers[static_cast<std::size_t>(k - 1)] = v.markerYears[static_cast<std::size_t>(k)];
+    for (std::size_t k = 0; k < m_yearLabels.size(); ++k) {
+        m_yearLabels[k]->setText(v.yearTexts[k]);
+        m_yearLabels[k]->setVisible(v.yearsVisible);
     }
-    m_timeline->setMarkers(markers, v.markersVisible);
+    m_timeline->setMarkers(v.markerYears, v.markersVisible);
     m_yearCover->setVisible(v.yearCoverVisible);
 
     m_notice->setVisible(v.noticeVisible);

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class ClickLabel;
 class MessagePresenter;
@@ -42,10 +43,13 @@ public:
     bool handOverPending() const { return m_handOverTimer.isActive(); }
     void handOverNow();
 
-    // Controls, for tests: slot 0-10 large and small labels, year labels 1-6.
-    ClickLabel *choiceLabel(int slot) const { return m_choiceLabels[static_cast<std::size_t>(slot)]; }
-    ClickLabel *choiceSubLabel(int slot) const { return m_choiceSubLabels[static_cast<std::size_t>(slot)]; }
-    ClickLabel *yearLabel(int index) const { return m_yearLabels[static_cast<std::size_t>(index)]; }
+    // Controls, for tests: the large and small labels of the prompt, of the choices (0-8) and of
+    // the answer in the year panel; the year labels (0-5).
+    ClickLabel *promptLabel() const { return m_prompt.large; }
+    ClickLabel *choiceLabel(int choice) const { return m_choices.at(static_cast<std::size_t>(choice)).large; }
+    ClickLabel *choiceSubLabel(int choice) const { return m_choices.at(static_cast<std::size_t>(choice)).small; }
+    ClickLabel *answerInYearPanelLabel() const { return m_answerInYearPanel.large; }
+    ClickLabel *yearLabel(int index) const { return m_yearLabels.at(static_cast<std::size_t>(index)); }
     QLabel *clueLabel() const { return m_clueLabel; }
     QLabel *progressLabel() const { return m_progressLabel; }
     QLabel *timeLabel() const { return m_timeLabel; }
@@ -73,13 +77,23 @@ protected:
 private:
     class Host;
 
+    // The two labels of one answer, and the style they were last given.
+    struct SlotLabels
+    {
+        ClickLabel *large = nullptr;
+        ClickLabel *small = nullptr;
+        std::optional<ChoiceStyle> style;
+    };
+    using CountdownBlocks = std::array<QFrame *, CountdownRow::kBlocks>;
+
     void buildStatusStrip();
     void buildTestPanel();
     void buildYearPanel();
     void buildNotice();
     void buildPracticePanel();
     void renderPractice();
-    void renderSlot(int slot);
+    void renderSlot(SlotLabels &labels, const ChoiceSlot &slot);
+    static void renderCountdown(const CountdownBlocks &blocks, const CountdownRow &row);
     void syncTimers();
     void stopRunTimers();
     void afterEvent();
@@ -115,7 +129,9 @@ private:
     QFrame *m_passBar = nullptr;
     QFrame *m_limitBar = nullptr;
     QFrame *m_barTrack = nullptr;
-    std::array<QFrame *, DrillView::kBlocks> m_countdownBlocks{};
+    CountdownBlocks m_bestBlocks{};
+    CountdownBlocks m_yourBestBlocks{};
+    CountdownBlocks m_passBlocks{};
     double m_titlePoints = 0.0;
 
     // Test panel
@@ -124,9 +140,9 @@ private:
     QLabel *m_clueSubLabel = nullptr;
     QLabel *m_progressLabel = nullptr;
     QLabel *m_yearTag = nullptr;
-    std::array<ClickLabel *, 11> m_choiceLabels{};
-    std::array<ClickLabel *, 11> m_choiceSubLabels{};
-    std::array<int, 11> m_slotStyle{}; // 0 unset, 1 names, 2 explanations
+    SlotLabels m_prompt;
+    std::array<SlotLabels, DrillView::kChoices> m_choices{};
+    SlotLabels m_answerInYearPanel;
     double m_cluePoints = 0.0;
     QWidget *m_cover = nullptr;
 
@@ -134,7 +150,7 @@ private:
     QWidget *m_yearPanel = nullptr;
     QLabel *m_penaltyNote = nullptr;
     TimelineWidget *m_timeline = nullptr;
-    std::array<ClickLabel *, 7> m_yearLabels{};
+    std::array<ClickLabel *, DrillView::kYears> m_yearLabels{};
     QWidget *m_yearCover = nullptr;
 
     // Practice panel

@@ -4,23 +4,37 @@
 
 #include <array>
 
-// One answer slot of the test panel: a large label with a small label above it.
+// How a choice label shows its texts: a figure's name (36 pt over 18 pt, centred) or what the
+// figure did (18 pt over 8 pt, left-aligned).
+enum class ChoiceStyle {
+    Name,
+    Explanation,
+};
+
+// One answer label of the test panel: a large label with a small label above it.
 struct ChoiceSlot
 {
     QString main;
     QString sub;
-    // Explanation style (18 pt / 8 pt, left-aligned) instead of name style (36 pt / 18 pt, centred).
-    bool explanationStyle = false;
+    ChoiceStyle style = ChoiceStyle::Name;
     bool enabled = true;
     bool visible = true;
     bool subVisible = true;
+};
+
+// One row of ten countdown blocks in the status strip. A block goes each second over the last
+// ten seconds up to the row's reference time, left to right.
+struct CountdownRow
+{
+    static constexpr int kBlocks = 10;
+    std::array<bool, kBlocks> hidden{};
 };
 
 // Everything the drill screen shows, as the run logic leaves it. The screen renders this after
 // each event it forwards; it keeps no state of its own. Lengths are in twips.
 struct DrillView
 {
-    static constexpr int kBlocks = 40; // countdown blocks 10-19 Best, 20-29 YourBest, 30-39 Pass
+    static constexpr int kChoices = 9;
     static constexpr int kYears = 6;
 
     // Status strip
@@ -38,7 +52,9 @@ struct DrillView
     double barElapsedWidth = 0.0;
     double barPassWidth = 0.0;
     double barLimitWidth = 0.0;
-    std::array<bool, kBlocks> blockHidden{};
+    CountdownRow bestRow;     // "Best": the best time of all pupils at the level
+    CountdownRow yourBestRow; // "YourBest": the pupil's own best time at the level
+    CountdownRow passRow;     // "Pass": the pass time; the limit time also takes its blocks, from the right
 
     bool practice = false; // which panel is shown
 
@@ -47,16 +63,18 @@ struct DrillView
     QString clueSub;
     double cluePoints = 24.0;
     QString progress;
-    std::array<ChoiceSlot, 11> choices{}; // 0 prompt, 1-9 choices, 10 the answer again in the year panel
+    ChoiceSlot prompt;                           // above the grid: "誰ですか", then the answer
+    std::array<ChoiceSlot, kChoices> choices{}; // the grid, left to right and top to bottom
+    ChoiceSlot answerInYearPanel;                // the answer again, beside the timeline
     QString yearCaption = QStringLiteral("年代");
     bool yearCaptionVisible = false;
     bool ruleVisible = false; // "年代間違いは１０秒追加のみ"
     bool coverVisible = false;
     bool yearPanelVisible = false;
     bool yearCoverVisible = false;
-    std::array<QString, kYears + 1> yearTexts{}; // 1-6
+    std::array<QString, kYears> yearTexts{}; // top to bottom
     bool yearsVisible = false;
-    std::array<int, kYears + 1> markerYears{};  // 1-6
+    std::array<int, kYears> markerYears{}; // the years the timeline marks, in the order of yearTexts
     bool markersVisible = false;
 
     // Practice panel: three sections, each a heading, a second line and a main text.
@@ -67,7 +85,7 @@ struct DrillView
         QString main;
     };
     std::array<PracticeSection, 3> sections{};
-    int displayOrder = 1;      // 1-6
+    int displayOrder = 1;      // the order the pupil chose, 1-6
     int speed = 2000;          // speed bar, 1000 (slow) to 3000 (fast)
     bool practiceMarkerVisible = false;
     int practiceMarkerYear = 0;

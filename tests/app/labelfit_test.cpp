@@ -121,14 +121,14 @@ TEST_F(LabelFitTest, EveryScreenShowsItsTextsWhole)
     drill->run().coverTimerFired();
     drill->render();
     check(drill, QStringLiteral("drill, choices"));
-    drill->run().chooseSlot(drill->run().answerSlot());
+    drill->run().chooseChoice(drill->run().answerChoice());
     drill->run().yearCoverTimerFired();
     drill->render();
     check(drill, QStringLiteral("drill, years"));
     for (int guard = 0; !drill->handOverPending() && guard < 50; ++guard) {
         drill->run().chooseYear(loopinstall::correctYearIndex(*drill));
         drill->run().coverTimerFired();
-        drill->run().chooseSlot(drill->run().answerSlot());
+        drill->run().chooseChoice(drill->run().answerChoice());
         drill->run().yearCoverTimerFired();
     }
     drill->render();

@@ -80,7 +80,7 @@ TEST_F(Loop, StartScreenLevelScreenDrillResultAndBack)
     int guard = 0;
     while (flow.resultScreen() == nullptr && guard++ < 50) {
         drill->run().coverTimerFired();
-        drill->run().chooseSlot(drill->run().answerSlot());
+        drill->run().chooseChoice(drill->run().answerChoice());
         drill->run().yearCoverTimerFired();
         drill->run().chooseYear(correctYearIndex(*drill));
         if (drill->handOverPending())

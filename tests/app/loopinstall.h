@@ -34,11 +34,11 @@ inline void layOut(TempInstall &install)
 inline int correctYearIndex(DrillScreen &drill)
 {
     const int year = drill.run().question(drill.run().currentQuestion()).year;
-    for (int k = 1; k <= 6; ++k) {
-        if (drill.run().view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt() == year)
+    for (int k = 0; k < DrillView::kYears; ++k) {
+        if (drill.run().view().yearTexts.at(static_cast<std::size_t>(k)).trimmed().toInt() == year)
             return k;
     }
-    return 0;
+    return -1;
 }
 
 } // namespace loopinstall

@@ -50,7 +50,7 @@ protected:
         ASSERT_NE(drill, nullptr);
         for (int guard = 0; flow().resultScreen() == nullptr && guard < 50; ++guard) {
             drill->run().coverTimerFired();
-            drill->run().chooseSlot(drill->run().answerSlot());
+            drill->run().chooseChoice(drill->run().answerChoice());
             drill->run().yearCoverTimerFired();
             drill->run().chooseYear(loopinstall::correctYearIndex(*drill));
             if (drill->handOverPending())
@@ -97,7 +97,7 @@ TEST_F(ScreenFlowTest, ClosingTheDrillAndAnsweringYesGivesTheRunUpAndRecordsNoth
     DrillScreen *drill = flow().drillScreen();
     ASSERT_NE(drill, nullptr);
     drill->run().coverTimerFired();
-    drill->run().chooseSlot(drill->run().answerSlot());
+    drill->run().chooseChoice(drill->run().answerChoice());
 
     messages.answer = true;
     EXPECT_FALSE(drill->close());

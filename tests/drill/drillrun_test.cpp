@@ -43,22 +43,22 @@ protected:
     void answerCorrectly()
     {
         passCover();
-        run.chooseSlot(run.answerSlot());
+        run.chooseChoice(run.answerChoice());
         if (run.yearCoverTimerRunning())
             run.yearCoverTimerFired();
     }
 
     int correctYearIndex() const
     {
-        for (int k = 1; k <= 6; ++k) {
-            if (run.view().yearTexts[static_cast<std::size_t>(k)].trimmed().toInt()
+        for (int k = 0; k < DrillView::kYears; ++k) {
+            if (run.view().yearTexts.at(static_cast<std::size_t>(k)).trimmed().toInt()
                 == run.question(run.currentQuestion()).year)
                 return k;
         }
-        return 0;
+        return -1;
     }
 
-    int wrongSlot() const { return run.answerSlot() == 1 ? 2 : 1; }
+    int wrongChoice() const { return run.answerChoice() == 0 ? 1 : 0; }
 
     void tickAt(double seconds)
     {
@@ -75,7 +75,8 @@ protected:
     ScriptedRandom soundRandom{{0.0}};
     SoundEffects sounds{table, QStringLiteral("/snd/"), player, soundRandom, [](const QString &, const QString &) {}};
     FakeDrillHost host;
-    DrillRun run{state, session, clock, random, sounds, host};
+    FakeScreenPainter painter;
+    DrillRun run{state, session, clock, random, sounds, host, painter};
 };
 
 TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
@@ -132,16 +133,16 @@ TEST_F(DrillRunTest, AQuestionShowsItsClueNineChoicesAndSixYears)
     activate();
     const DrillView &v = run.view();
     const Question &q = run.question(run.currentQuestion());
-    const bool byExplanation = run.questionKind() == 1;
+    const bool byExplanation = run.questionKind() == DrillRun::QuestionKind::PickName;
     EXPECT_EQ(v.clue, byExplanation ? q.explain : q.name);
-    EXPECT_EQ(v.choices[0].main, byExplanation ? QStringLiteral("誰ですか") : QStringLiteral("関係あるのは"));
-    EXPECT_EQ(v.choices[static_cast<std::size_t>(run.answerSlot())].main, byExplanation ? q.name : q.explain);
-    for (int slot = 1; slot <= 9; ++slot) {
-        EXPECT_FALSE(v.choices[static_cast<std::size_t>(slot)].main.isEmpty());
-        EXPECT_TRUE(v.choices[static_cast<std::size_t>(slot)].enabled);
+    EXPECT_EQ(v.prompt.main, byExplanation ? QStringLiteral("誰ですか") : QStringLiteral("関係あるのは"));
+    EXPECT_EQ(v.choices.at(static_cast<std::size_t>(run.answerChoice())).main, byExplanation ? q.name : q.explain);
+    for (const ChoiceSlot &choice : v.choices) {
+        EXPECT_FALSE(choice.main.isEmpty());
+        EXPECT_TRUE(choice.enabled);
     }
     EXPECT_EQ(v.progress, QStringLiteral("あと1回でクリア"));
-    EXPECT_EQ(correctYearIndex() > 0, true);
+    EXPECT_EQ(correctYearIndex() >= 0, true);
     EXPECT_TRUE(v.yearCoverVisible);
     EXPECT_FALSE(v.yearPanelVisible);
 }
@@ -151,27 +152,27 @@ TEST_F(DrillRunTest, CountersMoveUpByOneDownByTwoAndNeverBelowMinusTwo)
     activate();
     passCover();
     const int q = run.currentQuestion();
-    const int wrong = wrongSlot();
-    run.chooseSlot(wrong);
+    const int wrong = wrongChoice();
+    run.chooseChoice(wrong);
     EXPECT_EQ(run.clearCounter(q), -2);
     EXPECT_EQ(run.view().progress, QStringLiteral("あと3回でクリア"));
-    EXPECT_FALSE(run.view().choices[static_cast<std::size_t>(wrong)].enabled);
+    EXPECT_FALSE(run.view().choices.at(static_cast<std::size_t>(wrong)).enabled);
     EXPECT_EQ(player.played.size(), 1);
 
-    // The disabled slot cannot be chosen again; the prompt counts as wrong and is disabled too.
-    run.chooseSlot(wrong);
+    // The disabled choice cannot be chosen again; the prompt counts as wrong and is disabled too.
+    run.chooseChoice(wrong);
     EXPECT_EQ(player.played.size(), 1);
-    run.chooseSlot(0);
+    run.choosePrompt();
     EXPECT_EQ(run.clearCounter(q), -2);
     EXPECT_EQ(run.view().progress, QStringLiteral("あと3回でクリア"));
-    EXPECT_FALSE(run.view().choices[0].enabled);
+    EXPECT_FALSE(run.view().prompt.enabled);
 
-    run.chooseSlot(run.answerSlot());
+    run.chooseChoice(run.answerChoice());
     EXPECT_EQ(run.clearCounter(q), -1);
     EXPECT_EQ(run.view().progress, QStringLiteral("あと2回でクリア"));
     EXPECT_TRUE(run.view().yearPanelVisible);
     EXPECT_EQ(run.view().yearCaption, QStringLiteral("年代を答えなさい"));
-    EXPECT_EQ(run.view().choices[10].main, run.view().choices[0].main);
+    EXPECT_EQ(run.view().answerInYearPanel.main, run.view().prompt.main);
 }
 
 TEST_F(DrillRunTest, AFreshQuestionAnsweredAtOnceIsClearedAndNeverAskedAgain)
@@ -195,7 +196,7 @@ TEST_F(DrillRunTest, ThreeWrongYearsAddThirtySecondsAndKeepTheYearPanel)
     activate();
     answerCorrectly();
     const int right = correctYearIndex();
-    const int wrongYear = right == 1 ? 2 : 1;
+    const int wrongYear = right == 0 ? 1 : 0;
     tickAt(5.0);
     EXPECT_EQ(run.view().time, QStringLiteral("5"));
     for (int i = 0; i < 3; ++i)
@@ -210,7 +211,7 @@ TEST_F(DrillRunTest, YearsAreNotChosenUnderTheirCover)
 {
     activate();
     passCover();
-    run.chooseSlot(run.answerSlot());
+    run.chooseChoice(run.answerChoice());
     const int before = static_cast<int>(player.played.size());
     run.chooseYear(correctYearIndex());
     EXPECT_EQ(player.played.size(), before);
@@ -221,16 +222,18 @@ TEST_F(DrillRunTest, PassBlocksCountDownTheLastTenSeconds)
 {
     activate();
     tickAt(50.0);
-    EXPECT_FALSE(run.view().blockHidden[30]);
+    EXPECT_FALSE(run.view().passRow.hidden[0]);
     tickAt(51.0);
-    EXPECT_TRUE(run.view().blockHidden[30]);
-    EXPECT_FALSE(run.view().blockHidden[31]);
+    EXPECT_TRUE(run.view().passRow.hidden[0]);
+    EXPECT_FALSE(run.view().passRow.hidden[1]);
     tickAt(60.0);
-    for (int b = 30; b <= 39; ++b)
-        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]);
+    for (const bool hidden : run.view().passRow.hidden)
+        EXPECT_TRUE(hidden);
     // No best times given: those rows stay full.
-    for (int b = 10; b <= 29; ++b)
-        EXPECT_FALSE(run.view().blockHidden[static_cast<std::size_t>(b)]);
+    for (const CountdownRow &row : {run.view().bestRow, run.view().yourBestRow}) {
+        for (const bool hidden : row.hidden)
+            EXPECT_FALSE(hidden);
+    }
 }
 
 TEST_F(DrillRunTest, AWrongYearJumpsTheCountdown)
@@ -242,16 +245,16 @@ TEST_F(DrillRunTest, AWrongYearJumpsTheCountdown)
     answerCorrectly();
     tickAt(58.0);
     const int right = correctYearIndex();
-    run.chooseYear(right == 1 ? 2 : 1);
+    run.chooseYear(right == 0 ? 1 : 0);
     run.clockTick();
     EXPECT_EQ(run.view().time, QStringLiteral("68"));
-    for (int b = 30; b <= 39; ++b)
-        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]) << b;
+    for (std::size_t b = 0; b < CountdownRow::kBlocks; ++b)
+        EXPECT_TRUE(run.view().passRow.hidden.at(b)) << b;
     // Own best 65: its row counts down from 56 on, so at 68 it is gone; the overall best of 80
     // has just begun (71 is its first block).
-    for (int b = 20; b <= 29; ++b)
-        EXPECT_TRUE(run.view().blockHidden[static_cast<std::size_t>(b)]) << b;
-    EXPECT_FALSE(run.view().blockHidden[10]);
+    for (std::size_t b = 0; b < CountdownRow::kBlocks; ++b)
+        EXPECT_TRUE(run.view().yourBestRow.hidden.at(b)) << b;
+    EXPECT_FALSE(run.view().bestRow.hidden[0]);
 }
 
 TEST_F(DrillRunTest, TheTimeOutRecords99999OnceAndFreezesTheScreen)
@@ -275,9 +278,11 @@ TEST_F(DrillRunTest, TheTimeOutRecords99999OnceAndFreezesTheScreen)
     const int playedBefore = static_cast<int>(player.played.size());
     const int q = run.currentQuestion();
     const int counter = run.clearCounter(q);
-    for (int slot = 0; slot <= 10; ++slot)
-        run.chooseSlot(slot);
-    for (int k = 1; k <= 6; ++k)
+    run.choosePrompt();
+    for (int choice = 0; choice < DrillView::kChoices; ++choice)
+        run.chooseChoice(choice);
+    run.chooseAnswerInYearPanel();
+    for (int k = 0; k < DrillView::kYears; ++k)
         run.chooseYear(k);
     for (int d = 1; d <= 9; ++d)
         run.pressDigit(d);
@@ -292,26 +297,48 @@ TEST_F(DrillRunTest, TheEndOfARunHappensOnceEvenWhenReEntered)
 {
     activate(1);
     answerCorrectly();
-    // While the end is under way, the pupil clicks the year again and the clock ticks.
+    // Should the year be clicked again and the clock tick while the end notice is painted, the
+    // run still ends once.
     int reentries = 0;
-    host.duringEvents = [&] {
+    painter.duringPaint = [&] {
         if (reentries++ < 5) {
             run.chooseYear(correctYearIndex());
             run.clockTick();
         }
     };
     tickAt(42.4);
-    host.duringEvents = nullptr;
-    reentries = 0;
-    host.duringEvents = [&] {
-        if (reentries++ < 5)
-            run.clockTick();
-    };
     run.chooseYear(correctYearIndex());
     EXPECT_EQ(host.recordedSeconds(), QList<int>{42});
     EXPECT_EQ(host.testFinished, 1);
     EXPECT_TRUE(run.view().noticeRecording);
     EXPECT_FALSE(run.view().noticeTimeUp);
+}
+
+// The two moments a run paints in the middle of its own procedure: the end notice before the
+// run is recorded (which may wait for the run log), and a wrong choice greyed out before its
+// sound plays. Nothing else reaches the screen before the intent returns.
+TEST_F(DrillRunTest, NoticesArePaintedBeforeTheSlowStepsTheyAnnounce)
+{
+    activate(2);
+    passCover();
+    const int wrong = wrongChoice();
+    bool greyedBeforeTheSound = false;
+    painter.duringPaint = [&] {
+        greyedBeforeTheSound = !run.view().choices.at(static_cast<std::size_t>(wrong)).enabled && player.played.isEmpty();
+    };
+    run.chooseChoice(wrong);
+    EXPECT_TRUE(greyedBeforeTheSound);
+    EXPECT_EQ(painter.paints, 1);
+
+    bool noticeBeforeRecording = false;
+    painter.duringPaint = [&] { noticeBeforeRecording = run.view().noticeRecording && host.recorded.isEmpty(); };
+    for (int guard = 0; host.testFinished == 0 && guard < 20; ++guard) {
+        answerCorrectly();
+        run.chooseYear(correctYearIndex());
+    }
+    ASSERT_EQ(host.testFinished, 1);
+    EXPECT_TRUE(noticeBeforeRecording);
+    EXPECT_EQ(painter.paints, 2);
 }
 
 TEST_F(DrillRunTest, AWholeRunEndsWithTheLastClearedQuestion)
@@ -334,17 +361,17 @@ TEST_F(DrillRunTest, AWholeRunEndsWithTheLastClearedQuestion)
 TEST_F(DrillRunTest, KeysFollowTheRulesOfClicks)
 {
     activate();
-    run.pressDigit(run.answerSlot()); // still under the cover
+    run.pressDigit(run.answerChoice() + 1); // still under the cover
     EXPECT_TRUE(player.played.isEmpty());
     passCover();
-    run.pressDigit(run.answerSlot());
+    run.pressDigit(run.answerChoice() + 1);
     EXPECT_EQ(player.played.size(), 1);
     EXPECT_TRUE(run.view().yearPanelVisible);
-    run.pressDigit(correctYearIndex()); // timeline still covered
+    run.pressDigit(correctYearIndex() + 1); // timeline still covered
     EXPECT_EQ(player.played.size(), 1);
     run.yearCoverTimerFired();
     const int q = run.currentQuestion();
-    run.pressDigit(correctYearIndex());
+    run.pressDigit(correctYearIndex() + 1);
     EXPECT_EQ(player.played.size(), 2);
     EXPECT_FALSE(run.view().yearPanelVisible);
     EXPECT_EQ(run.clearCounter(q), 1);
@@ -356,8 +383,8 @@ TEST_P(TinyGroups, CanBePlayedToTheEnd)
 {
     activate(GetParam());
     int filled = 0;
-    for (int slot = 1; slot <= 9; ++slot)
-        filled += run.view().choices[static_cast<std::size_t>(slot)].main.isEmpty() ? 0 : 1;
+    for (const ChoiceSlot &choice : run.view().choices)
+        filled += choice.main.isEmpty() ? 0 : 1;
     EXPECT_EQ(filled, GetParam() == 1 ? 1 : 9);
     int guard = 0;
     while (host.testFinished == 0 && guard++ < 50) {

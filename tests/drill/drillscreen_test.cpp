@@ -63,7 +63,7 @@ TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
     EXPECT_TRUE(screen.cover()->isVisible());
 
     // Clicks under the cover do nothing.
-    QTest::mouseClick(screen.choiceLabel(screen.run().answerSlot()), Qt::LeftButton);
+    QTest::mouseClick(screen.choiceLabel(screen.run().answerChoice()), Qt::LeftButton);
     EXPECT_TRUE(player.played.isEmpty());
 
     int guard = 0;
@@ -72,17 +72,17 @@ TEST(DrillScreen, AWholeRunPlayedByClicksIsRecordedOnce)
         screen.render();
         EXPECT_FALSE(screen.cover()->isVisible());
         if (guard <= 3) {
-            const int wrong = screen.run().answerSlot() == 9 ? 8 : 9;
+            const int wrong = screen.run().answerChoice() == 8 ? 7 : 8;
             QTest::mouseClick(screen.choiceSubLabel(wrong), Qt::LeftButton);
             EXPECT_FALSE(screen.choiceLabel(wrong)->isEnabled());
             EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("あと3回でクリア"));
         }
-        QTest::mouseClick(screen.choiceLabel(screen.run().answerSlot()), Qt::LeftButton);
+        QTest::mouseClick(screen.choiceLabel(screen.run().answerChoice()), Qt::LeftButton);
         ASSERT_TRUE(screen.yearPanel()->isVisible());
         screen.run().yearCoverTimerFired();
         screen.render();
         const int year = screen.run().question(screen.run().currentQuestion()).year;
-        for (int k = 1; k <= 6; ++k) {
+        for (int k = 0; k < DrillView::kYears; ++k) {
             if (screen.yearLabel(k)->text().trimmed().toInt() == year) {
                 clock.advance(2.0);
                 QTest::mouseClick(screen.yearLabel(k), Qt::LeftButton);
@@ -107,7 +107,7 @@ TEST(DrillScreen, NumberKeysAnswerLikeClicks)
     DrillScreen &screen = rig.screen;
     screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
     screen.run().coverTimerFired();
-    QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()));
+    QTest::keyClick(&screen, static_cast<Qt::Key>(Qt::Key_1 + screen.run().answerChoice()));
     EXPECT_TRUE(screen.yearPanel()->isVisible());
     EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
 }
@@ -133,7 +133,7 @@ TEST(DrillScreen, APracticeCyclesThroughItsItemsAndEndsUnrecorded)
     screen.speedBar()->setValue(3000);
     EXPECT_EQ(screen.run().practiceIntervalMs(), 500);
     QTest::keyClick(&screen, Qt::Key_Space);
-    EXPECT_TRUE(screen.run().memorised(1));
+    EXPECT_TRUE(screen.run().memorised(0));
 
     QTest::mouseClick(screen.endPracticeButton(), Qt::LeftButton);
     EXPECT_EQ(handOver.practiceFinished, 1);
@@ -162,14 +162,14 @@ void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
     QApplication::sendEvent(&screen, &release);
 }
 
-// A rig whose first question has its answer in slot 1, under the repeated answer of the year
-// panel.
+// A rig whose first question has its answer in the first choice, under the repeated answer of the
+// year panel.
 std::unique_ptr<ScreenRig> rigWithAnswerUnderTheYearPanel()
 {
     for (std::uint64_t seed = 1; seed < 200; ++seed) {
         auto rig = std::make_unique<ScreenRig>(2, 60, 100, seed);
         rig->screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
-        if (rig->screen.run().answerSlot() == 1)
+        if (rig->screen.run().answerChoice() == 0)
             return rig;
     }
     return nullptr;
@@ -183,7 +183,7 @@ TEST(DrillScreen, ADoubleClickOnTheRightChoiceAnswersOnce)
     screen.run().coverTimerFired();
     screen.render();
     const int question = screen.run().currentQuestion();
-    doubleClickThroughWindow(screen, screen.choiceLabel(screen.run().answerSlot()));
+    doubleClickThroughWindow(screen, screen.choiceLabel(screen.run().answerChoice()));
     EXPECT_EQ(screen.run().clearCounter(question), 1);
     EXPECT_EQ(screen.progressLabel()->text(), QStringLiteral("この問題クリア！"));
     EXPECT_TRUE(screen.yearPanel()->isVisible());
@@ -196,11 +196,11 @@ TEST(DrillScreen, ADoubleClickOnAWrongYearCostsTenSeconds)
     DrillScreen &screen = rig.screen;
     screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
     screen.run().coverTimerFired();
-    screen.run().chooseSlot(screen.run().answerSlot());
+    screen.run().chooseChoice(screen.run().answerChoice());
     screen.run().yearCoverTimerFired();
     screen.render();
     const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
+    int wrong = 0;
     while (screen.yearLabel(wrong)->text().trimmed().toInt() == year)
         ++wrong;
     doubleClickThroughWindow(screen, screen.yearLabel(wrong));
@@ -214,18 +214,18 @@ TEST(DrillScreen, AHeldKeyAnswersOnce)
     DrillScreen &screen = rig.screen;
     screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
     screen.run().coverTimerFired();
-    const int wrongSlot = screen.run().answerSlot() == 9 ? 8 : 9;
-    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrongSlot), QString::number(wrongSlot), 3);
+    const int wrongKey = screen.run().answerChoice() == 8 ? 8 : 9;
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrongKey), QString::number(wrongKey), 3);
     EXPECT_EQ(screen.run().clearCounter(screen.run().currentQuestion()), -2);
 
-    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()),
-            QString::number(screen.run().answerSlot()), 0);
+    const int answerKey = screen.run().answerChoice() + 1;
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + answerKey), QString::number(answerKey), 0);
     screen.run().yearCoverTimerFired();
     const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
+    int wrong = 0;
+    while (screen.run().view().yearTexts.at(static_cast<std::size_t>(wrong)).trimmed().toInt() == year)
         ++wrong;
-    holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrong), QString::number(wrong), 4);
+    holdKey(screen, static_cast<Qt::Key>(Qt::Key_1 + wrong), QString::number(wrong + 1), 4);
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
 }

@@ -5,19 +5,11 @@
 
 #include <QList>
 
-#include <functional>
-
-// Stands in for the screen and the program around a run: counts what the run asked for and
-// keeps every outcome it handed over for recording.
+// Stands in for the program around a run: counts what the run asked for and keeps every outcome
+// it handed over for recording.
 class FakeDrillHost : public DrillHost
 {
 public:
-    void letEventsRun() override
-    {
-        ++eventRuns;
-        if (duringEvents)
-            duringEvents();
-    }
     void recordRun(const RunOutcome &outcome) override { recorded.append(outcome); }
     void showWaitScreen() override { ++waitScreens; }
     void finishTestRun() override { ++testFinished; }
@@ -33,12 +25,9 @@ public:
         return seconds;
     }
 
-    int eventRuns = 0;
     QList<RunOutcome> recorded;
     int waitScreens = 0;
     int testFinished = 0;
     int practiceFinished = 0;
     int abandoned = 0;
-    // Runs inside letEventsRun, as a click or a tick would while events are let through.
-    std::function<void()> duringEvents;
 };

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "messagepresenter.h"
 #include "randomsource.h"
+#include "screenpainter.h"
 #include "services.h"
 #include "soundplayer.h"
 
@@ -78,6 +79,21 @@ public:
     QList<ShownMessage> asked;
     bool answer = true;
     std::function<void()> whileAsking;
+};
+
+// Stands in for the widget that paints a logic object's view: counts the paints asked for and
+// runs `duringPaint` inside each, to see what the view held at that moment.
+class FakeScreenPainter : public ScreenPainter
+{
+public:
+    void paintNow() override
+    {
+        ++paints;
+        if (duringPaint)
+            duringPaint();
+    }
+    int paints = 0;
+    std::function<void()> duringPaint;
 };
 
 // The services a whole program runs on in a test: a clock that moves only when told to (on a
