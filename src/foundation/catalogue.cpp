@@ -18,7 +18,7 @@ const std::array<const char16_t *, kLevelCount> kCaptions = {
 void start(Installation &state)
 {
     state.productTitle = QStringLiteral("Tavrel");
-    state.printEnabled = 1;
+    state.printEnabled = true;
 }
 
 void fillLevels(Installation &state)

@@ -52,14 +52,14 @@ struct Installation
     int yearStartMonth = 0;
     QString siteName;
     QString siteCode; // five characters or empty
-    int showStatus2Pupils = 0;
+    bool showStatus2Pupils = false; // pupils with list flag 2 are listed too (the value read was 1)
 
     QColor screenBackColour;
-    int homeUse = 0;
+    bool homeUse = false; // runs also go to the home run log
 
     // Catalogue
     QString productTitle;
-    int printEnabled = 0;
+    bool printEnabled = false; // the start screen offers worksheets
     std::int16_t levelCount = 0;
     int finalLevel = 0;
     std::array<QString, kLevelSlots> levelName{};

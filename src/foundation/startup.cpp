@@ -27,7 +27,7 @@ void runStartup(Installation &state, const QString &programFolder)
         const auto mode = FieldReader::parseNumber(v[0].text);
         state.folderMode = (mode && *mode == 1.0) ? 1 : 0;
     }
-    state.homeUse = 1;
+    state.homeUse = true;
     state.folders = folderscheme::compute(programFolder, state.folderMode);
 
     {
@@ -43,7 +43,7 @@ void runStartup(Installation &state, const QString &programFolder)
         const SiteLine site = SiteLine::split(v[1].text);
         state.siteCode = site.code;
         state.siteName = site.name;
-        state.showStatus2Pupils = FieldReader::parseNumber(v[2].text).value_or(0) == 1.0 ? 1 : 0;
+        state.showStatus2Pupils = FieldReader::parseNumber(v[2].text).value_or(0) == 1.0;
     }
 
     catalogue::start(state);

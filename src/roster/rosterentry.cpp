@@ -22,9 +22,9 @@ QString carried(const QString &text)
 
 } // namespace
 
-bool RosterEntry::listed(int showStatus2Pupils) const
+bool RosterEntry::listed(bool showStatus2Pupils) const
 {
-    return listFlag == kListed || (listFlag == kListedOnRequest && showStatus2Pupils == 1);
+    return listFlag == kListed || (listFlag == kListedOnRequest && showStatus2Pupils);
 }
 
 QString RosterEntry::padded(const QString &text)

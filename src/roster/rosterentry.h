@@ -19,13 +19,13 @@ struct RosterEntry
     QString extra1;             // carried unchanged
     QString extra2;             // carried unchanged
     QString name;               // as between the quotes, spaces kept
-    std::int16_t listFlag = 0;  // 0 listed; 2 listed when showStatus2Pupils is 1; else not
+    std::int16_t listFlag = 0;  // 0 listed; 2 listed when the installation shows status 2; else not
     QString note1;              // carried unchanged
     QString note2;              // carried unchanged
 
     bool operator==(const RosterEntry &) const = default;
 
-    bool listed(int showStatus2Pupils) const;
+    bool listed(bool showStatus2Pupils) const;
     QString trimmedName() const { return name.trimmed(); }
 
     // A text value as this system stores it: padded with spaces to kTextWidth characters.

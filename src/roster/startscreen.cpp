@@ -158,7 +158,7 @@ void StartScreen::activate()
 {
     const RosterRestore restore = RestoreRoster(m_install.folders);
     m_list->clearSelection();
-    m_printButton->setVisible(m_install.printEnabled == 1);
+    m_printButton->setVisible(m_install.printEnabled);
     m_okButton->show();
     m_leaveButton->show();
     m_host.letEventsRun();

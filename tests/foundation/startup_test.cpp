@@ -82,13 +82,13 @@ TEST(Startup, ReadsAValidModeOneInstallation)
     Installation state;
     runStartup(state, install.programFolder());
     EXPECT_EQ(state.folderMode, 1);
-    EXPECT_EQ(state.homeUse, 1);
+    EXPECT_TRUE(state.homeUse);
     EXPECT_EQ(state.screenBackColour, QColor(0, 128, 128));
     EXPECT_EQ(state.yearStartMonth, 4);
     EXPECT_EQ(state.siteCode, QStringLiteral("01234"));
     EXPECT_EQ(state.siteName, QStringLiteral("みどり小学校"));
     EXPECT_EQ(state.productTitle, QStringLiteral("Tavrel"));
-    EXPECT_EQ(state.printEnabled, 1);
+    EXPECT_TRUE(state.printEnabled);
     EXPECT_EQ(state.timingTable[2].passTime, 102);
     // Practice levels run on the practice time whatever the table says.
     EXPECT_EQ(state.timingTable[1].passTime, 600);

@@ -30,7 +30,7 @@ public:
         state.folders.filesFolder = m_dir.path() + QStringLiteral("/files/");
         state.folders.soundFolder = state.folders.filesFolder;
         state.siteCode = QStringLiteral("01234");
-        state.homeUse = 1;
+        state.homeUse = true;
         state.productTitle = QStringLiteral("Tavrel");
         for (LevelTiming &t : state.timingTable)
             t = LevelTiming{100, 200, 30, 3, 1.5F, 5.0, 200.0, 7.0, 30.0};
