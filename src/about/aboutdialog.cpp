@@ -1,6 +1,5 @@
 #include "aboutdialog.h"
 
-#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
@@ -91,8 +90,6 @@ void AboutDialog::showEvent(QShowEvent *event)
 
 void AboutDialog::fillTexts()
 {
-    // The dialog paints its frame before the texts arrive, as it opens over a busy screen.
-    eventwait::letEventsRun();
     m_titleLabel->setText(m_productTitle);
     m_versionLabel->setText(versionText());
     m_makerLabel->setText(makerName());

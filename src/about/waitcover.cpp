@@ -1,10 +1,10 @@
 #include "waitcover.h"
 
-#include "eventwait.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "labelframe.h"
 #include "twiplayout.h"
+#include "windowpaint.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,7 +32,7 @@ void WaitCover::showCover()
     }
     raise();
     // The cover must be on screen before the slow step that follows it starts.
-    eventwait::letEventsRun();
+    paintWindowNow(this);
 }
 
 void WaitCover::closeCover()

@@ -8,6 +8,7 @@
 #include "screenpainter.h"
 #include "timelinewidget.h"
 #include "twiplayout.h"
+#include "windowpaint.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -62,7 +63,7 @@ public:
     void paintNow() override
     {
         m_screen.render();
-        m_screen.repaint();
+        paintWindowNow(&m_screen);
     }
     void recordRun(const RunOutcome &outcome) override { m_handOver.recordRun(outcome); }
     void showWaitScreen() override { m_handOver.showWaitScreen(); }

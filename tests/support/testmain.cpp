@@ -1,20 +1,10 @@
-// Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, then GoogleTest.
+// Entry point of the test programs of widgets: a QApplication on the offscreen platform, sounds
+// through SDL's dummy driver, then GoogleTest.
+#include "lsansuppressions.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-
-extern "C" {
-// Leaks inside the system's font and graphics libraries are theirs, not ours; nothing of the
-// program's own code is suppressed.
-const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig\nleak:libfreetype\nleak:libdbus\nleak:libglib\nleak:libSDL2\n"
-           "leak:libpulse\nleak:libasound\nleak:libQt6Gui\nleak:libQt6DBus\nleak:libicuuc\n";
-}
-}
 
 int main(int argc, char **argv)
 {

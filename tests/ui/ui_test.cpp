@@ -4,6 +4,7 @@
 #include "fontfaces.h"
 #include "sdlwavplayer.h"
 #include "twiplayout.h"
+#include "windowpaint.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -275,5 +278,45 @@ INSTANTIATE_TEST_SUITE_P(
                     ClickCase{"two_clicks", {Mouse::Press, Mouse::Release, Mouse::Press, Mouse::Release}, 2},
                     ClickCase{"right_button", {Mouse::RightPress, Mouse::RightRelease}, 0}),
     [](const auto &tp) { return std::string(tp.param.name); });
+
+} // namespace
+
+namespace {
+
+// Counts its paints.
+class PaintedWidget : public QWidget
+{
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override { ++paints; }
+};
+
+TEST(PaintWindowNow, PaintsAWindowShownJustNowAndRunsNoTimer)
+{
+    PaintedWidget window;
+    window.resize(200, 100);
+    int ticks = 0;
+    QTimer due;
+    due.setInterval(0);
+    QObject::connect(&due, &QTimer::timeout, [&] { ++ticks; });
+
+    // Hidden, it is not painted and nothing waits.
+    due.start();
+    paintWindowNow(&window);
+    EXPECT_EQ(window.paints, 0);
+
+    window.show();
+    paintWindowNow(&window);
+    EXPECT_GE(window.paints, 1);
+    const int first = window.paints;
+    paintWindowNow(&window);
+    EXPECT_EQ(window.paints, first + 1);
+    EXPECT_EQ(ticks, 0);
+
+    // Back in the event loop, the timer runs.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 1000));
+}
 
 } // namespace
