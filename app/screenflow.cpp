@@ -337,7 +337,7 @@ void ScreenFlow::finishTestRun()
 {
     retire(m_drill);
     closeLevelScreen();
-    m_result = new ResultScreen(m_install, m_session, m_outcome, m_stats, m_flags, m_sounds, *this);
+    m_result = new ResultScreen(m_install, m_session, m_outcome, m_stats, m_flags, m_sounds, m_services.clock, *this);
     m_result->setAttribute(Qt::WA_DeleteOnClose);
     showMaximisedScreen(m_result);
     m_result->activate();

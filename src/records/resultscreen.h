@@ -1,47 +1,37 @@
 #pragma once
 
-#include "runoutcome.h"
-#include "runrecording.h"
+#include "resulthost.h"
+#include "resultsequence.h"
+#include "screenpainter.h"
 
 #include <QTimer>
 #include <QWidget>
 
 struct Installation;
 struct PupilSession;
+struct RunFlags;
+class Clock;
 class QLabel;
 class QPushButton;
 class RunStats;
 class SoundEffects;
 class TwipLayout;
 
-// What the result screen asks of the program around it.
-class ResultHost
-{
-public:
-    virtual ~ResultHost() = default;
-    virtual void letEventsRun() = 0;
-    // Rebuilds the figures so that they include the run just recorded; false when that failed.
-    virtual bool computeStats() = 0;
-    virtual void showWaitScreen() = 0;
-    virtual void closeWaitScreen() = 0;
-    // "メニューへ": back to level selection.
-    virtual void goToLevels() = 0;
-    // "もう一度": another run at the same level.
-    virtual void runAgain() = 0;
-};
-
 // The result screen after a recorded test run: the time, the points, today's counts, a record or
-// time-out message with its sound, whether the level is cleared, and the way on.
-class ResultScreen : public QWidget
+// time-out message with its sound, whether the level is cleared, and the way on. A thin widget
+// over a ResultSequence: it forwards clicks and the button timer and renders the view.
+class ResultScreen : public QWidget, private ScreenPainter
 {
 public:
     ResultScreen(const Installation &install, const PupilSession &session, RunOutcome outcome, const RunStats &stats,
-                 RunFlags &flags, SoundEffects &sounds, ResultHost &host, QWidget *parent = nullptr);
+                 RunFlags &flags, SoundEffects &sounds, const Clock &clock, ResultHost &host, QWidget *parent = nullptr);
 
     // Fills the screen for the run just recorded, plays its sound and starts the button timer.
     void activate();
     // The button timer's tick: shows the buttons as the progression rules allow.
     void showButtons();
+
+    const ResultSequence &sequence() const { return m_sequence; }
 
     QLabel *titleLine() const { return m_titleLine; }
     QLabel *levelLine() const { return m_levelLine; }
@@ -63,19 +53,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void backToLevels();
-    void runAgain();
+    void paintNow() override;
+    // Renders the view and runs the button timer as the sequence asks.
+    void render();
 
-    const Installation &m_install;
-    const PupilSession &m_session;
-    RunOutcome m_outcome;
-    const RunStats &m_stats;
-    RunFlags &m_flags;
-    SoundEffects &m_sounds;
-    ResultHost &m_host;
+    ResultSequence m_sequence;
     TwipLayout *m_layout = nullptr;
     QTimer m_buttonTimer;
-    bool m_cleared = false;
 
     QLabel *m_progressionLine = nullptr;
     QLabel *m_levelAttemptLine = nullptr;

@@ -1,16 +1,6 @@
-#include "installation.h"
-#include "catalogue.h"
-#include "fakes.h"
-#include "pupilsession.h"
-#include "testinstallation.h"
+#include "resultfixture.h"
 #include "resultscreen.h"
-#include "oadate.h"
-#include "runlogrecord.h"
-#include "runstats.h"
-#include "soundeffects.h"
-#include "soundtable.h"
 #include "qtprinters.h"
-#include "tempinstall.h"
 #include "testnames.h"
 
 #include <QLabel>
@@ -20,92 +10,19 @@
 
 namespace {
 
-class FakeResultHost : public ResultHost
-{
-public:
-    void letEventsRun() override { ++eventRuns; }
-    bool computeStats() override
-    {
-        stats->countRecords(log, state->timingTable, now);
-        return true;
-    }
-    void showWaitScreen() override { ++waitShown; }
-    void closeWaitScreen() override { ++waitClosed; }
-    void goToLevels() override { ++toLevels; }
-    void runAgain() override { ++again; }
-
-    Installation *state = nullptr;
-    RunStats *stats = nullptr;
-    QByteArray log;
-    QDateTime now;
-    int eventRuns = 0;
-    int waitShown = 0;
-    int waitClosed = 0;
-    int toLevels = 0;
-    int again = 0;
-};
-
-// The result screen of pupil 3 after a run at level 4 (pass 100 s, limit 200 s, weight 1.5).
-class ResultScreenTest : public ::testing::Test
+// The result screen, shown offscreen.
+class ResultScreenTest : public ResultFixture
 {
 protected:
-    ResultScreenTest()
-    {
-        for (int level = 1; level <= 18; ++level) {
-            LevelTiming &t = state.timingTable[static_cast<std::size_t>(level)];
-            t.levelWeight = 1.5F;
-            t.requiredPoints = 30;
-            t.requiredCount = 3;
-            t.window1Days = 7;
-            t.window2Days = 30;
-            t.window2Count = 5;
-            t.window2Points = 0;
-        }
-        session.pupilNo = 3;
-        session.pupilName = QStringLiteral("  佐藤一郎 ");
-        session.runLevel = 4;
-        host.state = &state;
-        host.stats = &stats;
-        host.now = QDateTime(QDate(2026, 12, 9), QTime(15, 0));
-    }
-
-    void addRun(int level, int time, int daysAgo = 0, int pupil = 3)
-    {
-        const double day = oadate::fromDate(host.now.date().addDays(-daysAgo));
-        host.log += RunRecord::forRun(day, 0.5, static_cast<std::int16_t>(pupil), static_cast<std::int16_t>(level),
-                                      time, QStringLiteral("01234"))
-                        .encode();
-    }
-
     // Records the run as the end of a run does, then shows the screen.
     ResultScreen &show(int runTime)
     {
-        RunOutcome outcome;
-        outcome.level = session.runLevel;
-        outcome.seconds = runTime;
-        outcome.timedOut = runTime == RunOutcome::kTimedOutSeconds;
-        addRun(outcome.level, runTime);
-        screen = std::make_unique<ResultScreen>(state, session, outcome, stats, flags, sounds, host);
+        screen = std::make_unique<ResultScreen>(state, session, recordRun(runTime), stats, flags, sounds, clock, host);
         screen->show();
         screen->activate();
         return *screen;
     }
 
-
-    Installation state = catalogueInstallation(100, 200);
-    PupilSession session;
-    RunStats stats;
-    RunFlags flags;
-    SoundTable table = [] {
-        TempInstall install;
-        install.writeText(QStringLiteral("files/新音ファイル.txt"),
-                          QStringLiteral("自己最高音2,own,*\r\n不合格音1,fail,*\r\n"));
-        return SoundTable::read(install.filesFolder() + QStringLiteral("新音ファイル.txt"));
-    }();
-    FakeSoundPlayer player;
-    ScriptedRandom random{{0.0}};
-    SoundEffects sounds{table, QStringLiteral("/snd/"), player, random, [](const QString &, const QString &) {}};
-    FakeResultHost host;
     std::unique_ptr<ResultScreen> screen;
 };
 

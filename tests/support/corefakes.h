@@ -24,6 +24,8 @@ public:
     PlayResult play(const QString &wavPath) override
     {
         played.append(wavPath);
+        if (whilePlaying)
+            whilePlaying(wavPath);
         if (results.empty())
             return {};
         PlayResult r = results.front();
@@ -32,6 +34,9 @@ public:
     }
     QStringList played;
     std::deque<PlayResult> results;
+    // Runs while a sound plays, which blocks: to move a clock by the sound's length, or to see
+    // what the screen showed meanwhile.
+    std::function<void(const QString &wavPath)> whilePlaying;
 };
 
 // Hands out the numbers it was given, then repeats the last one.
