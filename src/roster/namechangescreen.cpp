@@ -4,8 +4,6 @@
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "messagepresenter.h"
-#include "namechange.h"
-#include "namecheck.h"
 #include "rosterfile.h"
 #include "starthost.h"
 #include "twiplayout.h"
@@ -26,13 +24,13 @@ QFont gothic(double points, bool bold = false)
 
 NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host, MessagePresenter &messages, QWidget *parent)
     : QWidget(parent)
-    , m_install(install)
     , m_host(host)
     , m_messages(messages)
+    , m_editor(RosterFile::path(install.folders))
 {
     setWindowTitle(QStringLiteral("名前変更"));
     auto *layout = new TwipLayout(this);
-    layout->setBackground(m_install.screenBackColour);
+    layout->setBackground(install.screenBackColour);
     QWidget *canvas = layout->canvas();
 
     const auto label = [&](const QString &text, const QRect &r, double points, bool bold, Qt::Alignment align) {
@@ -46,7 +44,7 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
     heading->setStyleSheet(QStringLiteral("color: yellow; background: rgb(0,64,64); border: 1px solid black;"));
     label(QStringLiteral("生まれた年"), QRect(600, 1500, 3600, 600), 18, true, Qt::AlignCenter);
     label(QStringLiteral("名前"), QRect(4500, 1500, 10260, 600), 18, true, Qt::AlignCenter);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < namechange::kEditableEntries; ++i) {
         const int top = 2250 + i * 1350;
         auto *year = new QLineEdit(canvas);
         year->setInputMethodHints(Qt::ImhDigitsOnly);
@@ -55,8 +53,10 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
         // when it is saved, never cut while typing.
         auto *name = new QLineEdit(canvas);
         layout->place(name, QRect(4500, top, 10260, 1050), gothic(36));
-        m_birthYearBoxes[static_cast<std::size_t>(i)] = year;
-        m_nameBoxes[static_cast<std::size_t>(i)] = name;
+        m_birthYearBoxes.at(static_cast<std::size_t>(i)) = year;
+        m_nameBoxes.at(static_cast<std::size_t>(i)) = name;
+        connect(name, &QLineEdit::textChanged, this, [this, i](const QString &text) { m_editor.setName(i, text); });
+        connect(year, &QLineEdit::textChanged, this, [this, i](const QString &text) { m_editor.setBirthYear(i, text); });
     }
     label(QStringLiteral("※生まれた年は早生まれの場合は1年引いてください"), QRect(600, 6450, 14160, 600), 15, true,
           Qt::AlignCenter);
@@ -69,43 +69,37 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
     connect(m_backButton, &QPushButton::clicked, this, &NameChangeScreen::backToStart);
 
     m_status = label(QString(), QRect(600, 8850, 14160, 600), 15, true, Qt::AlignCenter);
-    loadNames();
+    m_editor.load();
+    render();
 }
 
-void NameChangeScreen::loadNames()
+void NameChangeScreen::render()
 {
-    const std::vector<namechange::Boxes> boxes = namechange::load(RosterFile::path(m_install.folders));
-    m_rows = static_cast<int>(boxes.size());
-    for (std::size_t i = 0; i < 3; ++i) {
-        const bool present = i < boxes.size();
-        m_nameBoxes[i]->setText(present ? boxes[i].name : QString());
-        m_birthYearBoxes[i]->setText(present ? boxes[i].birthYear : QString());
-        m_nameBoxes[i]->setEnabled(present);
-        m_birthYearBoxes[i]->setEnabled(present);
+    const NameChangeView &v = m_editor.view();
+    for (std::size_t i = 0; i < v.rows.size(); ++i) {
+        const NameChangeView::Row &row = v.rows[i];
+        for (const auto &[box, text] : {std::pair{m_nameBoxes[i], row.name}, std::pair{m_birthYearBoxes[i], row.birthYear}}) {
+            // What the pupil typed is already there; only text the editor put in place is set.
+            if (box->text() != text)
+                box->setText(text);
+            box->setEnabled(row.enabled);
+        }
     }
+    m_status->setText(v.status);
 }
 
 void NameChangeScreen::saveNames()
 {
-    std::vector<namechange::Boxes> boxes;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(m_rows); ++i)
-        boxes.push_back({m_nameBoxes[i]->text(), m_birthYearBoxes[i]->text()});
-    if (const auto problem = namecheck::firstProblem(boxes)) {
-        m_status->clear();
-        m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), problem->message, this);
-        QLineEdit *box = problem->birthYear ? birthYearBox(problem->row) : nameBox(problem->row);
+    const std::optional<NameChangeEditor::Refusal> refusal = m_editor.save();
+    render();
+    if (!refusal)
+        return;
+    m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), refusal->message, this);
+    if (refusal->row) {
+        QLineEdit *box = refusal->birthYear ? birthYearBox(*refusal->row + 1) : nameBox(*refusal->row + 1);
         box->setFocus();
         box->selectAll();
-        return;
     }
-    const namechange::SaveResult result = namechange::save(RosterFile::path(m_install.folders), boxes);
-    if (!result.saved) {
-        m_status->clear();
-        m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), result.message, this);
-        return;
-    }
-    m_status->setText(result.changed ? QStringLiteral("変更しました。") : QStringLiteral("変更はありません。"));
-    loadNames();
 }
 
 void NameChangeScreen::backToStart()

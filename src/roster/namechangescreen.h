@@ -1,5 +1,7 @@
 #pragma once
 
+#include "namechangeeditor.h"
+
 #include <QWidget>
 
 #include <array>
@@ -12,7 +14,8 @@ class QPushButton;
 class StartHost;
 
 // The name-change screen: the names and birth years of the first three pupils of the roster.
-// "変更" writes them back to the roster file; "もどる" returns to the start screen.
+// "変更" writes them back to the roster file; "もどる" returns to the start screen. A thin widget
+// over a NameChangeEditor: it forwards every change of a box and renders the view.
 class NameChangeScreen : public QWidget
 {
 public:
@@ -21,6 +24,7 @@ public:
     void saveNames();
     void backToStart();
 
+    // The boxes of the row as shown, 1 to 3.
     QLineEdit *nameBox(int row) const { return m_nameBoxes.at(static_cast<std::size_t>(row - 1)); }
     QLineEdit *birthYearBox(int row) const { return m_birthYearBoxes.at(static_cast<std::size_t>(row - 1)); }
     QLabel *statusLabel() const { return m_status; }
@@ -32,14 +36,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void loadNames();
+    void render();
 
-    const Installation &m_install;
     StartHost &m_host;
     MessagePresenter &m_messages;
-    std::array<QLineEdit *, 3> m_nameBoxes{}; // names
-    std::array<QLineEdit *, 3> m_birthYearBoxes{}; // birth years
-    int m_rows = 0;
+    NameChangeEditor m_editor;
+    std::array<QLineEdit *, namechange::kEditableEntries> m_nameBoxes{};
+    std::array<QLineEdit *, namechange::kEditableEntries> m_birthYearBoxes{};
     QLabel *m_status = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_backButton = nullptr;
