@@ -51,7 +51,7 @@ ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePr
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
-    m_startScreen = std::make_unique<StartScreen>(m_install, m_session, m_services.clock, m_roster, *this, m_messages);
+    m_startScreen = std::make_unique<StartScreen>(m_install, m_roster, *this, m_messages);
 }
 
 WaitCover *ScreenFlow::waitScreen()
@@ -143,6 +143,11 @@ void ScreenFlow::wrongAnswerSound()
     m_sounds.WrongAnswerSound();
 }
 
+bool ScreenFlow::confirmPupil(const NameChoice &choice)
+{
+    return m_roster.confirm(choice, m_session, m_services.clock.now().time());
+}
+
 void ScreenFlow::pupilConfirmed()
 {
     showLevelScreen();
@@ -212,11 +217,11 @@ void ScreenFlow::showHelp()
     m_help->activateWindow();
 }
 
-void ScreenFlow::showVersion(QWidget *over)
+void ScreenFlow::showVersion(bool overStartScreen)
 {
-    AboutDialog dialog(m_install.productTitle, over ? over : m_startScreen.get());
-    if (over)
-        dialog.move(over->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+    AboutDialog dialog(m_install.productTitle, m_startScreen.get());
+    if (overStartScreen)
+        dialog.move(m_startScreen->geometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
     dialog.exec();
 }
 

@@ -73,12 +73,13 @@ public:
     // StartHost
     bool showRoster(FigureMode mode) override;
     void wrongAnswerSound() override;
+    bool confirmPupil(const NameChoice &choice) override;
     void pupilConfirmed() override;
     void leaveProgram() override;
     void showNameChange() override;
     void showPrintSelection() override;
     void showHelp() override;
-    void showVersion(QWidget *over) override;
+    void showVersion(bool overStartScreen) override;
     void nameChangeDone() override;
 
     // LevelHost

@@ -187,7 +187,7 @@ void BM_StartScreenModeSwitch(benchmark::State &state)
     StartScreen *screen = run.startScreen();
     int mode = 0;
     for (auto _ : state) {
-        const int listPaints = paintAfter([&] { screen->modeButtons()->button(mode)->click(); },
+        const int listPaints = paintAfter([&] { screen->modeButton(static_cast<FigureMode>(mode))->click(); },
                                           [screen](const QWidget *w) { return isListOf(w, screen); });
         if (listPaints == 0) {
             state.SkipWithError("the list was not painted");

@@ -1,17 +1,14 @@
 #include "startscreen.h"
 
-#include "clock.h"
 #include "installation.h"
-#include "pupilsession.h"
 #include "clicklabel.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "labelframe.h"
 #include "messagepresenter.h"
-#include "roster.h"
-#include "showroster.h"
 #include "starthost.h"
 #include "twiplayout.h"
+#include "windowpaint.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -31,15 +28,13 @@ QFont gothic(double points, bool bold = false)
 
 } // namespace
 
-StartScreen::StartScreen(const Installation &install, PupilSession &session, const Clock &clock, Roster &roster,
-                         StartHost &host, MessagePresenter &messages, QWidget *parent)
+StartScreen::StartScreen(const Installation &install, Roster &roster, StartHost &host, MessagePresenter &messages,
+                         QWidget *parent)
     : QMainWindow(parent)
     , m_install(install)
-    , m_session(session)
-    , m_clock(clock)
-    , m_roster(roster)
     , m_host(host)
     , m_messages(messages)
+    , m_selection(install.folders, install.printEnabled, roster, host, *this)
 {
     setWindowTitle(QStringLiteral("quenda"));
     auto *central = new QWidget(this);
@@ -68,7 +63,7 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     labelframe::frame(m_titleLabel, QColor(0, 128, 128), Qt::yellow);
     m_layout->place(m_titleLabel, QRect(1140, 90, 11940, 1020), gothic(48));
     m_titleLabel->setText(m_install.productTitle);
-    connect(m_titleLabel, &ClickLabel::clicked, this, [this] { m_host.showVersion(this); });
+    connect(m_titleLabel, &ClickLabel::clicked, this, [this] { m_host.showVersion(true); });
 
     m_leaveButton = new QPushButton(QStringLiteral("終了"), canvas);
     m_layout->place(m_leaveButton, QRect(13320, 90, 1860, 1200), gothic(20.25, true));
@@ -95,14 +90,21 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     stripPalette.setColor(QPalette::Window, QColor(0, 192, 192));
     modeStrip->setPalette(stripPalette);
     m_layout->place(modeStrip, QRect(90, 2430, 15060, 375));
-    m_modeButtons = new QButtonGroup(this);
-    for (int mode = 0; mode < kFigureModeCount; ++mode) {
-        auto *option = new QRadioButton(listline::modeCaption(static_cast<FigureMode>(mode)), modeStrip);
+    auto *modeGroup = new QButtonGroup(this);
+    const std::array<FigureMode, kFigureModeCount> modes{FigureMode::RunsTodayAndAll, FigureMode::PointsTodayAndAll,
+                                                         FigureMode::TodayPointsAndRuns, FigureMode::AllPointsAndRuns};
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        const FigureMode mode = modes[i];
+        auto *option = new QRadioButton(listline::modeCaption(mode), modeStrip);
         option->setFocusPolicy(Qt::NoFocus);
-        m_layout->place(option, QRect(120 + 3735 * mode, 15, 3700, 345), gothic(10.5, true));
-        m_modeButtons->addButton(option, mode);
+        m_layout->place(option, QRect(120 + 3735 * static_cast<int>(i), 15, 3700, 345), gothic(10.5, true));
+        modeGroup->addButton(option);
+        m_modeButtons[i] = {mode, option};
+        connect(option, &QRadioButton::clicked, this, [this, mode] {
+            showProblems(m_selection.chooseMode(mode));
+            render();
+        });
     }
-    connect(m_modeButtons, &QButtonGroup::idClicked, this, [this](int mode) { rebuildList(static_cast<FigureMode>(mode)); });
 
     m_list = new QListWidget(canvas);
     // Every line is one line of one font: measuring the first stands for all of a large school's.
@@ -147,86 +149,91 @@ void StartScreen::buildMenus()
     file->addAction(QStringLiteral("終了"), this, &StartScreen::leaveProgram);
     QMenu *help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->addAction(QStringLiteral("目次"), this, [this] { m_host.showHelp(); });
-    help->addAction(QStringLiteral("バージョン情報"), this, [this] { m_host.showVersion(nullptr); });
+    help->addAction(QStringLiteral("バージョン情報"), this, [this] { m_host.showVersion(false); });
     // The bar and its menus grow with the screen like everything on the canvas, in the screen's
     // Gothic, so that the start screen maps no other face for them.
     for (QWidget *w : {static_cast<QWidget *>(menuBar()), static_cast<QWidget *>(file), static_cast<QWidget *>(help)})
         m_layout->scaleWithWindow(w, gothic(10.5));
 }
 
+QRadioButton *StartScreen::modeButton(FigureMode mode) const
+{
+    for (const auto &[shown, button] : m_modeButtons) {
+        if (shown == mode)
+            return button;
+    }
+    return nullptr;
+}
+
 void StartScreen::activate()
 {
-    const RosterRestore restore = RestoreRoster(m_install.folders);
     m_list->clearSelection();
-    m_printButton->setVisible(m_install.printEnabled);
-    m_okButton->show();
-    m_leaveButton->show();
-    m_host.letEventsRun();
-    m_modeButtons->button(static_cast<int>(kStartFigureMode))->setChecked(true);
-    rebuildList(kStartFigureMode);
-
-    const bool noRoster = restore.state == RosterFileState::Missing || restore.state == RosterFileState::RestoreFailed;
-    m_rosterMessage->setText(restore.message);
-    m_rosterMessage->setVisible(noRoster);
-    m_list->setVisible(!noRoster);
-
-    m_choice = NameChoice::none();
-    m_choiceLabel->setText(m_choice.caption);
-    m_choiceLabel->show();
-    m_host.letEventsRun();
-    m_waitPanel->hide();
+    showProblems(m_selection.activate());
+    render();
     m_list->setFocus();
 }
 
-void StartScreen::rebuildList(FigureMode mode)
+void StartScreen::paintNow()
 {
-    if (!m_host.showRoster(mode))
-        return;
-    {
+    render();
+    paintWindowNow(this);
+}
+
+void StartScreen::render()
+{
+    const StartView &v = m_selection.view();
+    if (v.listBuilds != m_listBuildShown) {
+        // A list built anew shows from its top with nothing chosen.
+        m_listBuildShown = v.listBuilds;
         const QSignalBlocker quiet(m_list);
         m_list->clear();
-        m_list->addItems(m_roster.listItems());
+        m_list->addItems(v.lines);
         m_list->setCurrentRow(0);
         m_list->clearSelection();
     }
-    m_choice = NameChoice::none();
-    m_choiceLabel->setText(m_choice.caption);
-    if (const QStringList problems = m_roster.takeNewProblems(); !problems.isEmpty())
+    m_list->setVisible(v.listShown);
+    m_rosterMessage->setText(v.rosterMessage);
+    m_rosterMessage->setVisible(v.rosterMessageShown);
+    m_choiceLabel->setText(v.choiceCaption);
+    m_okButton->setVisible(v.confirmOffered);
+    m_printButton->setVisible(v.printOffered);
+    for (const auto &[mode, button] : m_modeButtons) {
+        if (mode == v.mode)
+            button->setChecked(true);
+    }
+    m_waitPanel->setVisible(v.waitShown);
+    if (v.waitShown)
+        m_waitPanel->raise();
+}
+
+void StartScreen::showProblems(const QStringList &problems)
+{
+    if (!problems.isEmpty())
         m_messages.show(MessagePresenter::Icon::Warning, m_install.productTitle,
                         QStringLiteral("名簿の次の行は読めなかったため、表示していません。\n\n") + problems.join(u'\n'), this);
 }
 
 void StartScreen::chooseRow(int row)
 {
-    m_choice = m_roster.click(row);
-    m_choiceLabel->setText(m_choice.caption);
+    m_selection.chooseRow(row);
+    render();
 }
 
 void StartScreen::confirmRow(int row)
 {
-    m_choice = m_roster.doubleClick(row);
-    m_choiceLabel->setText(m_choice.caption);
-    confirmPupil();
+    m_selection.confirmRow(row);
+    render();
 }
 
 void StartScreen::confirmPupil()
 {
-    if (!m_okButton->isVisible())
-        return;
-    if (!m_roster.confirm(m_choice, m_session, m_clock.now().time())) {
-        m_host.wrongAnswerSound();
-        return;
-    }
-    m_okButton->hide();
-    m_waitPanel->show();
-    m_waitPanel->raise();
-    m_host.letEventsRun();
-    m_host.pupilConfirmed();
+    m_selection.confirm();
+    render();
 }
 
 void StartScreen::leaveProgram()
 {
-    m_host.leaveProgram();
+    m_selection.leave();
 }
 
 bool StartScreen::handleKey(QKeyEvent *event, bool fromList)
@@ -235,17 +242,10 @@ bool StartScreen::handleKey(QKeyEvent *event, bool fromList)
     QChar key = text.isEmpty() ? QChar() : text.front();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         key = u'\r';
-    switch (startScreenKey(key, fromList, m_okButton->isVisible(), m_leaveButton->isVisible())) {
-    case StartKeyAction::Confirm:
-        confirmPupil();
-        return true;
-    case StartKeyAction::Leave:
-        leaveProgram();
-        return true;
-    case StartKeyAction::None:
-        return false;
-    }
-    return false;
+    const bool handled = m_selection.pressKey(key, fromList);
+    if (handled)
+        render();
+    return handled;
 }
 
 bool StartScreen::eventFilter(QObject *watched, QEvent *event)

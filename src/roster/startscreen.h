@@ -1,16 +1,17 @@
 #pragma once
 
-#include "listline.h"
-#include "namechoice.h"
+#include "screenpainter.h"
+#include "startselection.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <utility>
+
 struct Installation;
-struct PupilSession;
-class Clock;
 class ClickLabel;
 class MessagePresenter;
-class QButtonGroup;
+class QRadioButton;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -20,12 +21,13 @@ class TwipLayout;
 
 // The start screen "quenda", on which a pupil picks their name from the roster list. Every
 // activation restores a missing roster from its backup, rebuilds the list with today's and
-// overall points and clears the choice.
-class StartScreen : public QMainWindow
+// overall points and clears the choice. A thin widget over a StartSelection: it forwards clicks
+// and keys and renders the view.
+class StartScreen : public QMainWindow, private ScreenPainter
 {
 public:
-    StartScreen(const Installation &install, PupilSession &session, const Clock &clock, Roster &roster,
-                StartHost &host, MessagePresenter &messages, QWidget *parent = nullptr);
+    StartScreen(const Installation &install, Roster &roster, StartHost &host, MessagePresenter &messages,
+                QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front: at start, back from level selection and
     // back from the name-change screen.
@@ -36,12 +38,13 @@ public:
     void confirmPupil();
     void leaveProgram();
 
+    const StartSelection &selection() const { return m_selection; }
     QListWidget *list() const { return m_list; }
     QLabel *choiceLabel() const { return m_choiceLabel; }
     QLabel *rosterMessage() const { return m_rosterMessage; }
     QPushButton *okButton() const { return m_okButton; }
     QPushButton *printButton() const { return m_printButton; }
-    QButtonGroup *modeButtons() const { return m_modeButtons; }
+    QRadioButton *modeButton(FigureMode mode) const;
     QWidget *waitPanel() const { return m_waitPanel; }
     TwipLayout *layoutHelper() const { return m_layout; }
 
@@ -53,17 +56,18 @@ protected:
 
 private:
     void buildMenus();
-    void rebuildList(FigureMode mode);
+    void paintNow() override;
+    void render();
+    // Shows the roster's problems that were not shown before.
+    void showProblems(const QStringList &problems);
     bool handleKey(QKeyEvent *event, bool fromList);
 
     const Installation &m_install;
-    PupilSession &m_session;
-    const Clock &m_clock;
-    Roster &m_roster;
     StartHost &m_host;
     MessagePresenter &m_messages;
+    StartSelection m_selection;
     TwipLayout *m_layout = nullptr;
-    NameChoice m_choice = NameChoice::none();
+    int m_listBuildShown = 0; // the build of the list the list widget holds
 
     ClickLabel *m_titleLabel = nullptr;
     QLabel *m_choiceLabel = nullptr;
@@ -71,7 +75,8 @@ private:
     QPushButton *m_okButton = nullptr;
     QPushButton *m_leaveButton = nullptr;
     QPushButton *m_printButton = nullptr;
-    QButtonGroup *m_modeButtons = nullptr;
+    // The figure modes in the order of their buttons, left to right.
+    std::array<std::pair<FigureMode, QRadioButton *>, kFigureModeCount> m_modeButtons{};
     QListWidget *m_list = nullptr;
     QWidget *m_waitPanel = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "namechange.h"
 #include "namechangescreen.h"
 #include "sjis.h"
-#include "starthost.h"
+#include "fakestarthost.h"
 #include "tempinstall.h"
 
 #include <QFile>
@@ -16,22 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeStartHost : public StartHost
-{
-public:
-    void letEventsRun() override {}
-    bool showRoster(FigureMode) override { return true; }
-    void wrongAnswerSound() override {}
-    void pupilConfirmed() override {}
-    void leaveProgram() override {}
-    void showNameChange() override {}
-    void showPrintSelection() override {}
-    void showHelp() override {}
-    void showVersion(QWidget *) override {}
-    void nameChangeDone() override { ++done; }
-    int done = 0;
-};
 
 const QString kLine1 = QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"");
 const QString kLine2 = QStringLiteral("2,2013,5,6,\"佐藤花子            \",0,\"メモ                \",\"                    \"");
