@@ -92,11 +92,6 @@ void ScreenFlow::hideAllWindows()
         window->hide();
 }
 
-void ScreenFlow::letEventsRun()
-{
-    eventwait::letEventsRun();
-}
-
 bool ScreenFlow::refreshStats()
 {
     return ComputeStats(m_install, m_stats, m_services.clock.now(), m_callbacks);
@@ -264,8 +259,15 @@ void ScreenFlow::closeLevelScreen()
     retire(m_levels);
 }
 
-void ScreenFlow::startLevel(bool closeLevels)
+void ScreenFlow::keep(const LevelVisit &visit)
 {
+    m_session.firstVisibleLevel = visit.firstVisibleLevel;
+    m_session.finalCleared = visit.finalCleared;
+}
+
+void ScreenFlow::startLevel(int level, bool closeLevels)
+{
+    m_session.runLevel = static_cast<std::int16_t>(level);
     if (closeLevels)
         closeLevelScreen();
     startRun();

@@ -67,7 +67,6 @@ public:
     HelpWindow *helpWindow() const { return m_help.data(); }
 
     // Shared by the hosts.
-    void letEventsRun() override;
     bool computeStats() override;
 
     // StartHost
@@ -86,7 +85,8 @@ public:
     bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) override;
     bool readEveryRun(const std::function<void(const RunRow &)> &visit) override;
     const PupilDirectory &pupils() override;
-    void startLevel(bool closeLevels) override;
+    void keep(const LevelVisit &visit) override;
+    void startLevel(int level, bool closeLevels) override;
     void backToStart() override;
 
     // DrillHost

@@ -6,7 +6,8 @@
 
 // The pupil at the keyboard, from the moment they confirm their name on the start screen until
 // they go back to it: who they are, when they started, the level they chose and what the level
-// screen keeps between visits. The screen flow owns it; the screens read and update it.
+// screen keeps between visits. The screen flow owns it and is the only one that writes it, from
+// what the screens' intents hand it; the screens read it.
 struct PupilSession
 {
     std::int16_t pupilNo = 0;
@@ -19,7 +20,6 @@ struct PupilSession
 
     // Level selection
     bool finalCleared = false;   // the pupil has cleared the final level
-    int todayTotalAttempts = 0;  // the pupil's runs today over all levels
     int firstVisibleLevel = 0;   // level in the leftmost column; kept between visits
     QString gradeFilterText;     // grade filter of the result lists
 };

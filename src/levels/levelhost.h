@@ -8,12 +8,21 @@
 
 class PupilDirectory;
 
+// What level selection keeps between its visits, for the program to hold: the level in the
+// leftmost column, and whether the pupil has cleared the final level (the result screen reads it).
+struct LevelVisit
+{
+    int firstVisibleLevel = 1;
+    bool finalCleared = false;
+
+    bool operator==(const LevelVisit &) const = default;
+};
+
 // What the level screen asks of the program around it.
 class LevelHost
 {
 public:
     virtual ~LevelHost() = default;
-    virtual void letEventsRun() = 0;
     // Rebuilds the run-log figures; false when that failed (the failure has been reported).
     virtual bool computeStats() = 0;
     // The newest `count` records of the run log, read afresh (see ReadNewestRuns); false when
@@ -24,9 +33,11 @@ public:
     virtual bool readEveryRun(const std::function<void(const RunRow &)> &visit) = 0;
     // The listed pupils of the start screen, their names, grades and birth years.
     virtual const PupilDirectory &pupils() = 0;
-    // Starts a run at state.runLevel. closeLevels: the level screen goes (a start button or key);
+    // Level selection changed what it keeps between visits.
+    virtual void keep(const LevelVisit &visit) = 0;
+    // Starts a run at `level`. closeLevels: the level screen goes (a start button or key);
     // otherwise it stays open behind the drill (a click on a level caption).
-    virtual void startLevel(bool closeLevels) = 0;
+    virtual void startLevel(int level, bool closeLevels) = 0;
     // Back to the start screen.
     virtual void backToStart() = 0;
 };

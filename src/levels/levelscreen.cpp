@@ -1,22 +1,15 @@
 #include "levelscreen.h"
 
-#include "clock.h"
 #include "installation.h"
 #include "pupilsession.h"
 #include "clicklabel.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "labelframe.h"
-#include "levelactivation.h"
-#include "levelcolumns.h"
-#include "levelhost.h"
-#include "levelkeys.h"
 #include "levelscroll.h"
-#include "personaltimes.h"
 #include "pupilreportpanel.h"
-#include "resultlists.h"
-#include "runstats.h"
 #include "twiplayout.h"
+#include "windowpaint.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -28,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTime>
 
 namespace {
 
@@ -61,14 +53,12 @@ QLabel *framedLabel(QWidget *parent, const QColor &back)
 
 } // namespace
 
-LevelScreen::LevelScreen(const Installation &install, PupilSession &session, const Clock &clock, const RunStats &stats,
-                         LevelHost &host, QWidget *parent)
+LevelScreen::LevelScreen(const Installation &install, const PupilSession &session, const Clock &clock,
+                         const RunStats &stats, LevelHost &host, QWidget *parent)
     : QWidget(parent)
     , m_install(install)
-    , m_session(session)
-    , m_clock(clock)
-    , m_stats(stats)
     , m_host(host)
+    , m_selection(install, session, clock, stats, host, *this)
 {
     setWindowTitle(m_install.productTitle);
     m_layout = new TwipLayout(this);
@@ -92,7 +82,7 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     m_layout->place(m_listWaitProgress, QRect(3600, 2700, 8160, 300));
     m_listWaitPanel->hide();
 
-    m_reportPanel = new PupilReportPanel([this] { return listSources(); },
+    m_reportPanel = new PupilReportPanel([this] { return m_selection.listSources(); },
                                          [this](const std::function<void(const RunRow &)> &visit) {
                                              return m_host.readEveryRun(visit);
                                          },
@@ -111,8 +101,10 @@ LevelScreen::LevelScreen(const Installation &install, PupilSession &session, con
     m_layout->place(coverText, QRect(4050, 5130, 7005, 690), pGothic(26.25));
     m_coverProgress = new QProgressBar(m_cover);
     m_coverProgress->setTextVisible(false);
+    m_coverProgress->setRange(0, m_install.levelCount);
     m_layout->place(m_coverProgress, QRect(4050, 6000, 7005, 300));
     m_cover->hide();
+    render();
 }
 
 void LevelScreen::buildHeader()
@@ -134,34 +126,46 @@ void LevelScreen::buildHeader()
     m_todayTotal = framedLabel(canvas, QColor(224, 224, 224));
     m_layout->place(m_todayTotal, QRect(8550, 630, 2400, 450), pGothic(11.25, true));
 
-    const auto optionStrip = [&](const QRect &r, QButtonGroup *&group, const QStringList &captions) {
+    // Three options side by side; `option(i, button)` files the i-th and connects it.
+    const auto optionStrip = [&](const QRect &r, const QStringList &captions, const auto &option) {
         auto *strip = new QWidget(canvas);
         strip->setAutoFillBackground(true);
         QPalette pal = strip->palette();
         pal.setColor(QPalette::Window, QColor(0, 192, 192));
         strip->setPalette(pal);
         m_layout->place(strip, r);
-        group = new QButtonGroup(this);
+        auto *group = new QButtonGroup(this);
         const int width = (r.width() - 60) / static_cast<int>(captions.size());
         for (int i = 0; i < captions.size(); ++i) {
-            auto *option = new QRadioButton(captions[i], strip);
-            option->setFocusPolicy(Qt::NoFocus);
-            m_layout->place(option, QRect(45 + i * width, 45, width, r.height() - 90), pGothic(9.75, true));
-            group->addButton(option, i + 1);
+            auto *button = new QRadioButton(captions[i], strip);
+            button->setFocusPolicy(Qt::NoFocus);
+            m_layout->place(button, QRect(45 + i * width, 45, width, r.height() - 90), pGothic(9.75, true));
+            group->addButton(button);
+            option(static_cast<std::size_t>(i), button);
         }
         return strip;
     };
-    optionStrip(QRect(11100, 120, 4110, 450), m_displayModeButtons,
-                {QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"), QStringLiteral("個人ﾀｲﾑ")});
-    m_listChoiceStrip = optionStrip(QRect(11100, 630, 4110, 450), m_listChoiceButtons,
-                             {QStringLiteral("BEST表示"), QStringLiteral("本日のみ"), QStringLiteral("すべて")});
-    connect(m_displayModeButtons, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id == 3)
-            showPersonalTimes();
-        else
-            chooseDisplayMode(id == 1 ? DisplayMode::Time : DisplayMode::Points);
-    });
-    connect(m_listChoiceButtons, &QButtonGroup::idClicked, this, [this](int id) { chooseList(static_cast<ListChoice>(id)); });
+    constexpr std::array<DisplayOption, 3> displayOptions{DisplayOption::Time, DisplayOption::Points,
+                                                          DisplayOption::PersonalTimes};
+    optionStrip(QRect(11100, 120, 4110, 450), {QStringLiteral("ﾀｲﾑ表示"), QStringLiteral("ﾎﾟｲﾝﾄ表示"), QStringLiteral("個人ﾀｲﾑ")},
+                [&](std::size_t i, QRadioButton *button) {
+                    const DisplayOption shown = displayOptions.at(i);
+                    m_displayButtons.at(i) = {shown, button};
+                    connect(button, &QRadioButton::clicked, this, [this, shown] {
+                        if (shown == DisplayOption::PersonalTimes)
+                            showPersonalTimes();
+                        else
+                            chooseDisplayMode(shown == DisplayOption::Time ? DisplayMode::Time : DisplayMode::Points);
+                    });
+                });
+    constexpr std::array<ListChoice, 3> listChoices{ListChoice::First, ListChoice::Second, ListChoice::All};
+    m_listChoiceStrip = optionStrip(QRect(11100, 630, 4110, 450),
+                                    {QStringLiteral("BEST表示"), QStringLiteral("本日のみ"), QStringLiteral("すべて")},
+                                    [&](std::size_t i, QRadioButton *button) {
+                                        const ListChoice choice = listChoices.at(i);
+                                        m_listButtons.at(i) = {choice, button};
+                                        connect(button, &QRadioButton::clicked, this, [this, choice] { chooseList(choice); });
+                                    });
 
     m_backButton = new QPushButton(QStringLiteral("戻る(0)"), canvas);
     m_backButton->setFocusPolicy(Qt::NoFocus);
@@ -194,9 +198,9 @@ void LevelScreen::buildColumns()
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 
     QWidget *canvas = m_layout->canvas();
-    m_columns.resize(static_cast<std::size_t>(levels) + 1);
+    m_columns.resize(static_cast<std::size_t>(std::max(0, levels)));
     for (int level = 1; level <= levels; ++level) {
-        Column &c = m_columns[static_cast<std::size_t>(level)];
+        Column &c = m_columns.at(static_cast<std::size_t>(level - 1));
         c.numberLabel = framedLabel(canvas, QColor(0, 192, 0));
         c.captionLabel = new ClickLabel(canvas);
         c.captionLabel->setAlignment(Qt::AlignCenter);
@@ -223,21 +227,20 @@ void LevelScreen::buildColumns()
         connect(c.startButton, &QPushButton::clicked, this, [this, level] { startLevel(level); });
         connect(c.captionLabel, &ClickLabel::clicked, this, [this, level] { practiseLevel(level); });
     }
-    placeColumns();
 }
 
 int LevelScreen::columnLeft(int level) const
 {
-    return levelscroll::columnLeft(level, std::max(1, m_session.firstVisibleLevel), m_columnWidth, kMargin, kFormWidth);
+    return levelscroll::columnLeft(level, m_selection.view().firstVisibleLevel, m_columnWidth, kMargin, kFormWidth);
 }
 
-void LevelScreen::placeColumns()
+void LevelScreen::placeColumns(int firstVisible)
 {
     const int w = m_columnWidth;
     const int numberWidth = w / 5;
-    for (int level = 1; level < static_cast<int>(m_columns.size()); ++level) {
-        Column &c = m_columns[static_cast<std::size_t>(level)];
-        const int x = columnLeft(level);
+    for (int level = 1; level <= static_cast<int>(m_columns.size()); ++level) {
+        const Column &c = column(level);
+        const int x = levelscroll::columnLeft(level, firstVisible, w, kMargin, kFormWidth);
         int top = kColumnsTop;
         const auto row = [&](QWidget *left, QWidget *right, int leftWidth, int height, const QFont &font) {
             m_layout->place(left, QRect(x, top, leftWidth, height), font);
@@ -257,155 +260,117 @@ void LevelScreen::placeColumns()
 
 QLabel *LevelScreen::caption(int level) const
 {
-    return m_columns.at(static_cast<std::size_t>(level)).captionLabel;
+    return column(level).captionLabel;
 }
 
-void LevelScreen::activate()
+void LevelScreen::paintNow()
 {
-    m_keysActive = false;
-    m_cover->show();
-    m_cover->raise();
-    m_host.letEventsRun();
+    render();
+    paintWindowNow(this);
+}
 
-    hideReport();
-    m_host.computeStats();
-    m_session.todayTotalAttempts = todayTotalAttempts(m_stats, m_session.pupilNo);
-    m_coverProgress->setRange(0, m_install.levelCount);
-
-    // The screen opens on the points ranking until now.
-    m_inActivation = true;
-    m_displayMode = DisplayMode::Points;
-    m_displayModeButtons->button(2)->setChecked(true);
-    m_listChoiceButtons->button(1)->setChecked(true);
-    const ListChoiceCaptions captions = activationListChoiceCaptions();
-    setListChoiceCaptions(captions.first, captions.second, captions.third);
-    m_inActivation = false;
-
-    const ListSources sources = listSources();
-    showLists(sources, DisplayMode::Points, ListChoice::First);
-
-    const LevelScreenHeader header = levelScreenHeader(m_install, m_session, m_session.pupilGrade, m_session.todayTotalAttempts,
-                                                       m_clock.now().time().msecsSinceStartOfDay() / 1000.0);
-    m_titleLabel->setText(header.title);
-    m_layout->setDesignFont(m_titleLabel, pGothic(header.titlePointSize, true));
-    m_pupilLine->setText(header.pupilLine);
-    m_minutesLabel->setText(header.minutesText);
-    m_todayTotal->setText(header.todayTotalText);
-
-    m_session.firstVisibleLevel = levelscroll::activationFirstVisible(m_session.firstVisibleLevel, m_install.levelCount);
-    {
-        const QSignalBlocker quiet(m_scrollBar);
-        m_scrollBar->setValue(m_session.firstVisibleLevel);
+void LevelScreen::render()
+{
+    const LevelSelectionView &v = m_selection.view();
+    if (v.titlePoints != m_titlePoints) {
+        m_titlePoints = v.titlePoints;
+        m_layout->setDesignFont(m_titleLabel, pGothic(v.titlePoints, true));
     }
-    placeColumns();
+    m_titleLabel->setText(v.title);
+    m_pupilLine->setText(v.pupilLine);
+    m_minutesLabel->setText(v.minutesText);
+    m_todayTotal->setText(v.todayTotalText);
+    m_heading->setText(v.heading);
+    for (const auto &[option, button] : m_displayButtons) {
+        if (option == v.displayOption)
+            button->setChecked(true);
+    }
+    const std::array<QString, 3> captions{v.listChoiceCaptions.first, v.listChoiceCaptions.second,
+                                          v.listChoiceCaptions.third};
+    for (std::size_t i = 0; i < m_listButtons.size(); ++i) {
+        const auto &[choice, button] = m_listButtons[i];
+        button->setText(captions[i]);
+        if (choice == v.listChoice)
+            button->setChecked(true);
+    }
+    m_graphButton->setVisible(v.graphOffered);
+    if (v.graphOffered)
+        m_graphButton->raise();
 
-    for (const LevelColumnTexts &t : levelColumns(m_install, m_stats, m_session.pupilNo)) {
-        Column &c = m_columns[static_cast<std::size_t>(t.level)];
-        c.practice = t.practice;
+    if (v.firstVisibleLevel != m_placedFirst) {
+        m_placedFirst = v.firstVisibleLevel;
+        const QSignalBlocker quiet(m_scrollBar);
+        m_scrollBar->setValue(v.firstVisibleLevel);
+        placeColumns(v.firstVisibleLevel);
+    }
+    const bool newLists = v.listsChanged != m_listsShown;
+    m_listsShown = v.listsChanged;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        const Column &c = m_columns[i];
+        const LevelColumnView &shown = v.columns.at(i);
+        const LevelColumnTexts &t = shown.texts;
         c.numberLabel->setText(t.number);
         c.captionLabel->setText(t.caption);
         c.captionLabel->setToolTip(t.caption);
         c.startButton->setText(t.startCaption);
-        c.startButton->setEnabled(true);
         c.todayHeading->setText(t.todayHeading);
         c.allHeading->setText(t.allHeading);
         c.todayCounts->setText(t.todayCounts);
         c.allCounts->setText(t.allCounts);
         c.recentLine->setText(t.recentLine);
         c.targetLine->setText(t.targetLine);
-        for (QWidget *part : {static_cast<QWidget *>(c.resultList), static_cast<QWidget *>(c.targetLine),
-                              static_cast<QWidget *>(c.recentLine), static_cast<QWidget *>(c.todayCounts),
-                              static_cast<QWidget *>(c.allCounts), static_cast<QWidget *>(c.todayHeading),
-                              static_cast<QWidget *>(c.allHeading)})
+        for (QWidget *part : {static_cast<QWidget *>(c.targetLine), static_cast<QWidget *>(c.recentLine),
+                              static_cast<QWidget *>(c.todayCounts), static_cast<QWidget *>(c.allCounts),
+                              static_cast<QWidget *>(c.todayHeading), static_cast<QWidget *>(c.allHeading)})
             part->setVisible(!t.practice);
+        c.resultList->setVisible(!t.practice && !v.listWorkShown);
+        if (newLists)
+            showLines(c, shown.list);
     }
 
-    m_session.finalCleared = finalCleared(m_install, m_stats, m_session.pupilNo);
-    m_cover->hide();
-    m_host.letEventsRun();
-    m_keysActive = true;
+    m_backButton->setEnabled(!v.listWorkShown);
+    m_listChoiceStrip->setEnabled(!v.listWorkShown);
+    m_listWaitPanel->setVisible(v.listWorkShown);
+    if (v.listWorkShown)
+        m_listWaitPanel->raise();
+    m_cover->setVisible(v.coverShown);
+    if (v.coverShown)
+        m_cover->raise();
 }
 
-void LevelScreen::setListChoiceCaptions(const QString &first, const QString &second, const QString &third)
-{
-    m_listChoiceButtons->button(1)->setText(first);
-    m_listChoiceButtons->button(2)->setText(second);
-    m_listChoiceButtons->button(3)->setText(third);
-}
-
-void LevelScreen::beginListWork()
-{
-    m_backButton->setEnabled(false);
-    for (std::size_t level = 1; level < m_columns.size(); ++level)
-        m_columns[level].resultList->hide();
-    m_listWaitPanel->show();
-    m_listWaitPanel->raise();
-    m_listChoiceStrip->setEnabled(false);
-    m_host.letEventsRun();
-}
-
-void LevelScreen::endListWork()
-{
-    m_listChoiceStrip->setEnabled(true);
-    m_backButton->setEnabled(true);
-    m_session.finalCleared = finalCleared(m_install, m_stats, m_session.pupilNo);
-    for (std::size_t level = 1; level < m_columns.size(); ++level)
-        m_columns[level].resultList->setVisible(!m_columns[level].practice);
-    m_listWaitPanel->hide();
-}
-
-void LevelScreen::showLists(const ListSources &sources, DisplayMode mode, ListChoice choice)
-{
-    // Runs recorded since the statistics were rebuilt, here or on another machine sharing the
-    // log, belong in the run lists: those read the log again at every switch.
-    std::vector<RunRow> runs;
-    if (const std::int64_t records = runLogRecordsRead(mode, choice); records > 0 && !m_host.readNewestRuns(records, runs))
-        return;
-    const ResultListsView view = buildResultLists(sources, mode, choice, runs);
-    m_heading->setText(view.heading);
-    for (std::size_t level = 1; level < m_columns.size(); ++level)
-        showLines(m_columns[level], view.lists[level].lines, view.lists[level].selectedRow);
-}
-
-void LevelScreen::showLines(const Column &column, const QStringList &lines, int selectedRow)
+void LevelScreen::showLines(const Column &column, const ResultList &list)
 {
     column.resultList->clearSelection();
-    column.resultLines->setStringList(lines);
-    if (selectedRow >= 0)
-        column.resultList->setCurrentIndex(column.resultLines->index(selectedRow));
+    column.resultLines->setStringList(list.lines);
+    if (list.selectedRow >= 0)
+        column.resultList->setCurrentIndex(column.resultLines->index(list.selectedRow));
     else
         column.resultList->setCurrentIndex(QModelIndex());
 }
 
 QStringList LevelScreen::listLines(int level) const
 {
-    return m_columns.at(static_cast<std::size_t>(level)).resultLines->stringList();
+    return column(level).resultLines->stringList();
 }
 
-void LevelScreen::hideReport()
+void LevelScreen::closeReport()
 {
-    m_graphButton->hide();
     m_reportPanel->closePanel();
 }
 
-ListSources LevelScreen::listSources() const
+void LevelScreen::activate()
 {
-    return {m_install, m_session.pupilNo, m_stats, m_host.pupils(), m_session.gradeFilterText, m_clock.now()};
+    closeReport();
+    m_selection.activate();
+    render();
 }
 
 void LevelScreen::showPersonalTimes()
 {
-    hideReport();
-    beginListWork();
-    const ListSources sources = listSources();
+    closeReport();
+    m_selection.showPersonalTimes();
     m_reportPanel->open();
-    const PersonalTimesView view = personalTimeLists(sources);
-    m_heading->setText(view.heading);
-    for (std::size_t level = 1; level < m_columns.size(); ++level)
-        showLines(m_columns[level], view.lists[level].lines, -1);
-    m_graphButton->show();
-    m_graphButton->raise();
-    endListWork();
+    render();
 }
 
 void LevelScreen::showGraph()
@@ -415,74 +380,48 @@ void LevelScreen::showGraph()
 
 void LevelScreen::chooseDisplayMode(DisplayMode mode)
 {
-    hideReport();
-    beginListWork();
-    m_displayMode = mode;
-    const ListChoiceCaptions captions = listChoiceCaptions(mode);
-    setListChoiceCaptions(captions.first, captions.second, captions.third);
-    const int checked = m_listChoiceButtons->checkedId() > 0 ? m_listChoiceButtons->checkedId() : 1;
-    const ListSources sources = listSources();
-    showLists(sources, mode, static_cast<ListChoice>(checked));
-    endListWork();
+    closeReport();
+    m_selection.chooseDisplayMode(mode);
+    render();
 }
 
 void LevelScreen::chooseList(ListChoice choice)
 {
-    beginListWork();
-    const ListSources sources = listSources();
-    showLists(sources, m_displayMode, choice);
-    endListWork();
+    m_selection.chooseList(choice);
+    render();
 }
 
 void LevelScreen::scrollTo(int value)
 {
-    m_session.firstVisibleLevel = levelscroll::scrolledFirstVisible(value, m_install.levelCount);
-    placeColumns();
+    m_selection.scrollTo(value);
+    render();
 }
 
 void LevelScreen::startLevel(int level)
 {
-    if (!m_columns.at(static_cast<std::size_t>(level)).startButton->isEnabled())
-        return;
-    m_cover->show();
-    m_cover->raise();
-    m_session.runLevel = static_cast<std::int16_t>(level);
-    m_host.letEventsRun();
-    m_keysActive = false;
-    m_host.startLevel(true);
+    m_selection.startLevel(level);
+    render();
 }
 
 void LevelScreen::practiseLevel(int level)
 {
-    m_session.runLevel = static_cast<std::int16_t>(level);
-    m_host.startLevel(false);
+    m_selection.practiseLevel(level);
+    render();
 }
 
 void LevelScreen::backToStart()
 {
-    if (!m_backButton->isEnabled())
-        return;
-    m_cover->show();
-    m_cover->raise();
-    m_host.letEventsRun();
-    m_host.backToStart();
+    m_selection.backToStart();
+    render();
 }
 
 void LevelScreen::keyPressEvent(QKeyEvent *event)
 {
     // Only typed characters act: with Alt or Ctrl held a key types nothing.
     const bool typed = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier));
-    const LevelKeyAction action =
-        levelKeyAction(typed ? event->text() : QString(), m_install.levelCount, m_keysActive, m_backButton->isEnabled());
-    switch (action.kind) {
-    case LevelKeyAction::Kind::StartLevel:
-        startLevel(action.level);
+    if (m_selection.pressKey(typed ? event->text() : QString())) {
+        render();
         return;
-    case LevelKeyAction::Kind::Back:
-        backToStart();
-        return;
-    case LevelKeyAction::Kind::None:
-        break;
     }
     QWidget::keyPressEvent(event);
 }

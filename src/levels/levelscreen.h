@@ -1,11 +1,14 @@
 #pragma once
 
-#include "listsources.h"
+#include "levelselection.h"
 #include "printdialogs.h"
+#include "screenpainter.h"
 
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+#include <utility>
 #include <vector>
 
 struct Installation;
@@ -14,7 +17,6 @@ class Clock;
 class ClickLabel;
 class LevelHost;
 class PupilReportPanel;
-class QButtonGroup;
 class QLabel;
 class QListView;
 class QStringListModel;
@@ -27,10 +29,12 @@ class TwipLayout;
 
 // The level screen: one column per level with its start button, the pupil's counts, the target
 // and a result list; rankings and run lists by display mode; the way back to the start screen.
-class LevelScreen : public QWidget
+// A thin widget over a LevelSelection: it forwards clicks, keys and the scroll bar and renders
+// the view; the report panel beside it renders its own PupilReport.
+class LevelScreen : public QWidget, private ScreenPainter
 {
 public:
-    LevelScreen(const Installation &install, PupilSession &session, const Clock &clock, const RunStats &stats,
+    LevelScreen(const Installation &install, const PupilSession &session, const Clock &clock, const RunStats &stats,
                 LevelHost &host, QWidget *parent = nullptr);
 
     // Runs each time the screen comes to the front.
@@ -47,14 +51,16 @@ public:
     void showGraph();
     void scrollTo(int value);
 
-    // Controls, for tests.
-    QPushButton *startButton(int level) const { return m_columns.at(static_cast<std::size_t>(level)).startButton; }
+    const LevelSelection &selection() const { return m_selection; }
+
+    // Controls, for tests, by level number (1 to levelCount).
+    QPushButton *startButton(int level) const { return column(level).startButton; }
     QLabel *caption(int level) const;
-    QLabel *todayCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).todayCounts; }
-    QLabel *allCounts(int level) const { return m_columns.at(static_cast<std::size_t>(level)).allCounts; }
-    QLabel *targetLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).targetLine; }
-    QLabel *recentLine(int level) const { return m_columns.at(static_cast<std::size_t>(level)).recentLine; }
-    QListView *list(int level) const { return m_columns.at(static_cast<std::size_t>(level)).resultList; }
+    QLabel *todayCounts(int level) const { return column(level).todayCounts; }
+    QLabel *allCounts(int level) const { return column(level).allCounts; }
+    QLabel *targetLine(int level) const { return column(level).targetLine; }
+    QLabel *recentLine(int level) const { return column(level).recentLine; }
+    QListView *list(int level) const { return column(level).resultList; }
     // The lines the list of a level shows.
     QStringList listLines(int level) const;
     QLabel *heading() const { return m_heading; }
@@ -64,7 +70,7 @@ public:
     QPushButton *graphButton() const { return m_graphButton; }
     PupilReportPanel *reportPanel() const { return m_reportPanel; }
     QScrollBar *scrollBar() const { return m_scrollBar; }
-    bool keysActive() const { return m_keysActive; }
+    bool keysActive() const { return m_selection.view().keysActive; }
     int columnLeft(int level) const;
 
 protected:
@@ -86,40 +92,37 @@ private:
         QListView *resultList = nullptr;
         QStringListModel *resultLines = nullptr;
         QLabel *targetLine = nullptr;
-        bool practice = false;
     };
 
+    const Column &column(int level) const { return m_columns.at(static_cast<std::size_t>(level - 1)); }
     void buildHeader();
     void buildColumns();
-    void placeColumns();
-    void showLists(const ListSources &sources, DisplayMode mode, ListChoice choice);
+    void placeColumns(int firstVisible);
+    void paintNow() override;
+    // Renders the view; the lists only when they changed, the columns only when they moved.
+    void render();
     // Shows the lines in a column's list, the line selectedRow (-1: none) current and selected.
-    static void showLines(const Column &column, const QStringList &lines, int selectedRow);
-    void setListChoiceCaptions(const QString &first, const QString &second, const QString &third);
-    void beginListWork();
-    void endListWork();
-    void hideReport();
-    ListSources listSources() const;
+    static void showLines(const Column &column, const ResultList &list);
+    // The report panel goes with the personal-times view it belongs to.
+    void closeReport();
 
     const Installation &m_install;
-    PupilSession &m_session;
-    const Clock &m_clock;
-    const RunStats &m_stats;
     LevelHost &m_host;
+    LevelSelection m_selection;
     TwipLayout *m_layout = nullptr;
-    std::vector<Column> m_columns; // slot = level
+    std::vector<Column> m_columns; // column k is level k + 1
     int m_columnWidth = 0;
-    bool m_keysActive = false;
-    bool m_inActivation = false;
-    DisplayMode m_displayMode = DisplayMode::Points;
+    int m_listsShown = 0;   // the lists of the view the columns show
+    int m_placedFirst = 0;  // the first visible level the columns are placed for
+    double m_titlePoints = 0.0;
 
     QLabel *m_titleLabel = nullptr;
     QLabel *m_pupilLine = nullptr;
     QLabel *m_minutesLabel = nullptr;
     QLabel *m_todayTotal = nullptr;
     QLabel *m_heading = nullptr;
-    QButtonGroup *m_displayModeButtons = nullptr;
-    QButtonGroup *m_listChoiceButtons = nullptr;
+    std::array<std::pair<DisplayOption, QRadioButton *>, 3> m_displayButtons{};
+    std::array<std::pair<ListChoice, QRadioButton *>, 3> m_listButtons{};
     QWidget *m_listChoiceStrip = nullptr;
     QPushButton *m_backButton = nullptr;
     QScrollBar *m_scrollBar = nullptr;

@@ -12,21 +12,21 @@ class RunStats;
 
 // Display modes of the result lists (the "ﾀｲﾑ表示" and "ﾎﾟｲﾝﾄ表示" options).
 enum class DisplayMode {
-    Time = 1,
-    Points = 2,
+    Time,
+    Points,
 };
 
 // Which figure the points ranking orders by.
 enum class PointsRanking {
-    UntilNow = 1,
-    Today = 2,
+    UntilNow,
+    Today,
 };
 
 // The list choice within a mode (the three list buttons under the display modes).
 enum class ListChoice {
-    First = 1,  // time: best times; points: ranking until now
-    Second = 2, // time: today's runs; points: ranking by today's points
-    All = 3,    // every run of the last 3650 days
+    First,  // time: best times; points: ranking until now
+    Second, // time: today's runs; points: ranking by today's points
+    All,    // every run of the last 3650 days
 };
 
 // What every result list is built from. All references must outlive the call they are passed to.
