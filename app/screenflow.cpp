@@ -4,15 +4,16 @@
 #include "waitcover.h"
 #include "clock.h"
 #include "datafileerror.h"
-#include "eventwait.h"
 #include "namechangescreen.h"
 #include "aboutdialog.h"
 #include "helpwindow.h"
 #include "messagepresenter.h"
 #include "startscreen.h"
 #include "printsettingsscreen.h"
+#include "pupilhistory.h"
 #include "questionbank.h"
 #include "randomsource.h"
+#include "rosterdirectory.h"
 #include "screenshow.h"
 #include "levelscreen.h"
 #include "showroster.h"
@@ -26,16 +27,15 @@
 
 namespace {
 
-// Takes a screen out of sight; it goes once control is back in the event loop, since the call
-// that ends it may still be running inside it.
+// Takes a screen out of sight at once; it is deleted once control is back in the event loop,
+// since the call that ends it may still be running inside it.
 template <typename Screen>
-void retire(QPointer<Screen> &screen)
+void retire(std::unique_ptr<Screen> &screen)
 {
     if (!screen)
         return;
     screen->hide();
-    screen->deleteLater();
-    screen.clear();
+    screen.release()->deleteLater();
 }
 
 } // namespace
@@ -49,7 +49,7 @@ ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePr
     , m_sounds(install.soundTable, install.folders.soundFolder, services.player, services.random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
 {
-    m_callbacks.letEventsRun = letEventsRunForOneSecond;
+    m_callbacks.waitWhileLocked = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
     m_startScreen = std::make_unique<StartScreen>(m_install, m_roster, *this, m_messages);
 }
@@ -68,14 +68,7 @@ void ScreenFlow::closeWaitCover()
         m_wait->closeCover();
 }
 
-ScreenFlow::~ScreenFlow()
-{
-    delete m_printSettings.data();
-    delete m_result.data();
-    delete m_drill.data();
-    delete m_levels.data();
-    delete m_nameChange.data();
-}
+ScreenFlow::~ScreenFlow() = default;
 
 void ScreenFlow::fatal(const QString &title, const QString &text)
 {
@@ -163,11 +156,9 @@ void ScreenFlow::leaveProgram()
 
 void ScreenFlow::showNameChange()
 {
-    if (!m_nameChange) {
-        m_nameChange = new NameChangeScreen(m_install, *this, m_messages);
-        m_nameChange->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    showMaximisedScreen(m_nameChange);
+    if (!m_nameChange)
+        m_nameChange = std::make_unique<NameChangeScreen>(m_install, *this, m_messages);
+    showMaximisedScreen(m_nameChange.get());
     m_startScreen->hide();
 }
 
@@ -184,9 +175,11 @@ PrintSettingsScreen *ScreenFlow::printSettingsScreen() const
 
 void ScreenFlow::showPrintSelection()
 {
-    // The settings screen stays open beside the start screen until its back button.
+    // The settings screen stays open beside the start screen until its back button closes it.
     if (!m_printSettings) {
-        m_printSettings = new PrintSettingsScreen(m_install.folders.appFolder, m_services.random, m_messages, m_printPlatform);
+        m_printSettings = new PrintSettingsScreen(m_install.folders.appFolder, m_services.random, m_messages,
+                                                  m_printPlatform, m_startScreen.get());
+        m_printSettings->setWindowFlag(Qt::Window);
         m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
     }
     showMaximisedScreen(m_printSettings);
@@ -224,29 +217,15 @@ void ScreenFlow::showVersion(bool overStartScreen)
 
 const PupilDirectory &ScreenFlow::pupils()
 {
-    m_directory = PupilDirectory(m_roster.schoolYear());
-    for (int pupil = 1; pupil <= kMaxPupil; ++pupil) {
-        if (m_roster.knowsPupil(pupil))
-            m_directory.setPupil(pupil, m_roster.pupilName(pupil), m_roster.pupilBirthYear(pupil),
-                                 m_roster.pupilGradeLabel(pupil));
-    }
-    m_directory.setListed(m_roster.listedPupils());
-    std::vector<int> reportPupils;
-    for (const RosterEntry &entry : m_roster.rosterRows()) {
-        if (entry.listFlag == 0)
-            reportPupils.push_back(entry.rosterNo);
-    }
-    m_directory.setReportPupils(std::move(reportPupils));
+    m_directory = rosterDirectory(m_roster);
     return m_directory;
 }
 
 void ScreenFlow::showLevelScreen()
 {
-    if (!m_levels) {
-        m_levels = new LevelScreen(m_install, m_session, m_services.clock, m_stats, *this);
-        m_levels->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    showMaximisedScreen(m_levels);
+    if (!m_levels)
+        m_levels = std::make_unique<LevelScreen>(m_install, m_session, m_services.clock, m_stats, *this);
+    showMaximisedScreen(m_levels.get());
     m_levels->raise();
     m_levels->activateWindow();
     m_levels->setFocus();
@@ -282,8 +261,6 @@ void ScreenFlow::backToStart()
 
 void ScreenFlow::startRun()
 {
-    eventwait::letEventsRun();
-
     QList<Question> questions;
     try {
         questions = loadLevelQuestions(m_install.folders.appFolder, m_session.runLevel);
@@ -304,21 +281,12 @@ void ScreenFlow::startRun()
     if (!refreshStats())
         return;
 
-    RunHistory history;
-    for (int level = 1; level < kLevelSlots; ++level)
-        history.attemptsToday[static_cast<std::size_t>(level)] = m_stats.at(m_session.pupilNo, level).attemptsToday;
-    const std::int32_t levelBest = m_stats.levelBestTime(m_session.runLevel);
-    const std::int32_t ownBest = m_stats.bestTime(m_session.pupilNo, m_session.runLevel);
-    history.levelBestTime = levelBest == RunStats::kNoTime ? 0 : levelBest;
-    history.ownBestTime = ownBest == RunStats::kNoTime ? 0 : ownBest;
-
-    if (!m_drill) {
-        m_drill = new DrillScreen(m_install, m_session, m_services.clock, m_services.random, m_sounds, *this,
-                                  m_messages);
-        m_drill->setAttribute(Qt::WA_DeleteOnClose);
-    }
+    const RunHistory history = pupilHistory(m_stats, m_session.pupilNo, m_session.runLevel);
+    if (!m_drill)
+        m_drill = std::make_unique<DrillScreen>(m_install, m_session, m_services.clock, m_services.random, m_sounds,
+                                                *this, m_messages);
     m_services.random.reseedFromClock();
-    showMaximisedScreen(m_drill);
+    showMaximisedScreen(m_drill.get());
     m_drill->raise();
     m_drill->activateWindow();
     m_drill->setFocus();
@@ -344,9 +312,9 @@ void ScreenFlow::finishTestRun()
 {
     retire(m_drill);
     closeLevelScreen();
-    m_result = new ResultScreen(m_install, m_session, m_outcome, m_stats, m_flags, m_sounds, m_services.clock, *this);
-    m_result->setAttribute(Qt::WA_DeleteOnClose);
-    showMaximisedScreen(m_result);
+    m_result = std::make_unique<ResultScreen>(m_install, m_session, m_outcome, m_stats, m_flags, m_sounds,
+                                              m_services.clock, *this);
+    showMaximisedScreen(m_result.get());
     m_result->activate();
 }
 
@@ -371,12 +339,12 @@ void ScreenFlow::goToLevels()
 {
     showLevelScreen();
     retire(m_result);
-    eventwait::letEventsRun();
 }
 
 void ScreenFlow::runAgain()
 {
     retire(m_result);
-    eventwait::letEventsRun();
+    // The cover comes back to the front over what the result screen left, while the run loads.
+    showWaitScreen();
     startRun();
 }

@@ -32,9 +32,16 @@ class PrintSettingsScreen;
 
 // Which screen is in front and how one hands over to the next: the start screen, the name
 // change, the level screen, the drill, the result screen, the worksheet screens, and the wait
-// cover between them. Owns the pupil's session, the roster and run-log figures, and the screens;
-// the installation and the services (clock, random source, sound output) are lent to it by the
-// program.
+// cover between them. It implements the hosts the screens' logic asks, and is the only writer of
+// the pupil's session, from what those intents hand it. Owns the session, the roster and run-log
+// figures, and the screens; the installation and the services (clock, random source, sound
+// output) are lent to it by the program.
+//
+// Screens: the flow makes each screen it opens and holds it in a std::unique_ptr; a screen that is
+// done is retired, hidden at once and deleted once control is back in the event loop (the call
+// that ends it may still be running inside it). No screen deletes itself, except the two windows
+// that close themselves over the start screen (the print settings and help), which are its Qt
+// children, delete themselves on close and are only watched here (QPointer).
 class ScreenFlow : public StartHost, public LevelHost, public DrillHost, public ResultHost
 {
 public:
@@ -58,10 +65,10 @@ public:
     Roster &roster() { return m_roster; }
     const PupilSession &session() const { return m_session; }
     StartScreen *startScreen() const { return m_startScreen.get(); }
-    LevelScreen *levelScreen() const { return m_levels.data(); }
-    NameChangeScreen *nameChangeScreen() const { return m_nameChange.data(); }
-    DrillScreen *drillScreen() const { return m_drill.data(); }
-    ResultScreen *resultScreen() const { return m_result.data(); }
+    LevelScreen *levelScreen() const { return m_levels.get(); }
+    NameChangeScreen *nameChangeScreen() const { return m_nameChange.get(); }
+    DrillScreen *drillScreen() const { return m_drill.get(); }
+    ResultScreen *resultScreen() const { return m_result.get(); }
     WaitCover *waitScreen();
     PrintSettingsScreen *printSettingsScreen() const;
     HelpWindow *helpWindow() const { return m_help.data(); }
@@ -125,13 +132,13 @@ private:
     Roster m_roster;
     PupilDirectory m_directory;
 
+    SystemPrintPlatform m_printPlatform;
     std::unique_ptr<WaitCover> m_wait;
     std::unique_ptr<StartScreen> m_startScreen;
-    QPointer<NameChangeScreen> m_nameChange;
-    QPointer<LevelScreen> m_levels;
-    QPointer<DrillScreen> m_drill;
-    QPointer<ResultScreen> m_result;
-    SystemPrintPlatform m_printPlatform;
-    QPointer<PrintSettingsScreen> m_printSettings;
-    QPointer<HelpWindow> m_help;
+    std::unique_ptr<NameChangeScreen> m_nameChange;
+    std::unique_ptr<LevelScreen> m_levels;
+    std::unique_ptr<DrillScreen> m_drill;
+    std::unique_ptr<ResultScreen> m_result;
+    QPointer<PrintSettingsScreen> m_printSettings; // a child of the start screen
+    QPointer<HelpWindow> m_help;                   // a child of the start screen
 };

@@ -2,11 +2,10 @@
 
 #include "drillview.h"
 #include "question.h"
+#include "runhistory.h"
 #include "runoutcome.h"
 
 #include <QList>
-
-#include <array>
 
 struct Installation;
 struct PupilSession;
@@ -15,14 +14,6 @@ class DrillHost;
 class RandomSource;
 class ScreenPainter;
 class SoundEffects;
-
-// What the drill needs to know about the pupil's earlier runs when a run starts.
-struct RunHistory
-{
-    std::array<int, 36> attemptsToday{}; // this pupil's runs today, per level
-    int levelBestTime = 0;               // best time of all pupils at this level; 0 = none
-    int ownBestTime = 0;                 // this pupil's best time at this level; 0 = none
-};
 
 // One timed run of a test level, apart from any widget. The screen forwards intents (a choice or
 // a year chosen, a timer fired) and renders view(); the logic plays sounds, moves the clock and

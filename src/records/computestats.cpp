@@ -93,11 +93,11 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
                     return false;
                 }
                 for (int s = 0; s < kMissingFolderWaitSeconds; ++s)
-                    callbacks.letEventsRun();
+                    callbacks.waitWhileLocked();
                 continue;
             }
             if (opened == RecordFile::Outcome::Busy) {
-                callbacks.letEventsRun();
+                callbacks.waitWhileLocked();
                 continue;
             }
             failure = file.error();
@@ -113,7 +113,7 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
                     failure = file.error();
                     break;
                 }
-                callbacks.letEventsRun();
+                callbacks.waitWhileLocked();
             }
         }
         if (!failure) {

@@ -13,7 +13,7 @@ struct RecordCallbacks;
 class RunStats;
 
 // Rebuild the run-log figures from the installation's run log. The log is read whole, under a
-// shared lock so that no append is half seen; while an append holds it, callbacks.letEventsRun
+// shared lock so that no append is half seen; while an append holds it, callbacks.waitWhileLocked
 // is called and the step retried. A log that does not exist yet reads as empty. A data folder
 // that has gone (a network folder out of reach) is retried every five seconds; the fourth
 // failure, any other failure, and a record whose pupil number (0 to 5000) or level (0 to 35)

@@ -10,9 +10,9 @@
 struct RecordCallbacks
 {
     // Called while a run log is held by another user or program, and while its folder is
-    // missing: lets pending screen events run for about one second, then returns. The program
-    // passes letEventsRunForOneSecond.
-    std::function<void()> letEventsRun;
+    // missing: waits about one second, then returns. The program passes
+    // letEventsRunForOneSecond.
+    std::function<void()> waitWhileLocked;
 
     // Shows the message and ends the program; it is called after every file is closed. The
     // program's handler never returns; when a handler does return (tests, the teachers' tool),
@@ -20,5 +20,7 @@ struct RecordCallbacks
     std::function<void(const QString &title, const QString &text)> fatal;
 };
 
-// The program's wait: handles pending events for one second without costing processor time.
+// The program's wait while another PC holds the run log: handles screen events for one second
+// without costing processor time. The one place where a procedure lets events run (see the
+// definition for why).
 void letEventsRunForOneSecond();

@@ -37,7 +37,7 @@ namespace {
 // Writes one whole record after the last whole record of the file under an exclusive lock.
 // Returns the failure, if any, after the file has been closed (and so unlocked).
 std::optional<FileError> appendRecord(const QString &path, const QByteArray &record,
-                                      const std::function<void()> &letEventsRun)
+                                      const std::function<void()> &waitWhileLocked)
 {
     RecordFile file;
     for (;;) {
@@ -46,7 +46,7 @@ std::optional<FileError> appendRecord(const QString &path, const QByteArray &rec
             break;
         if (opened != RecordFile::Outcome::Busy)
             return file.error();
-        letEventsRun();
+        waitWhileLocked();
     }
     for (;;) {
         const RecordFile::Outcome locked = file.lock(RecordFile::LockKind::Exclusive);
@@ -54,7 +54,7 @@ std::optional<FileError> appendRecord(const QString &path, const QByteArray &rec
             break;
         if (locked != RecordFile::Outcome::Busy)
             return file.error();
-        letEventsRun();
+        waitWhileLocked();
     }
     const std::optional<std::int64_t> length = file.size();
     if (!length)
@@ -90,7 +90,7 @@ bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32
     const RunRecord run = RunRecord::forRun(oadate::fromDate(runMoment.date()), oadate::timeOfDay(runMoment.time()),
                                             pupilNo, levelNo, runTime, state.siteCode);
     const QString runLogPath = runlog::runLogPath(state.folders);
-    if (const auto e = appendRecord(runLogPath, run.encode(), callbacks.letEventsRun))
+    if (const auto e = appendRecord(runLogPath, run.encode(), callbacks.waitWhileLocked))
         return fail(runLogPath, *e, QString());
 
     if (!runlog::goesToHomeRunLog(state, pupil))
@@ -101,7 +101,7 @@ bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32
                                                      oadate::timeOfDay(homeMoment.time()), pupilNo, levelNo,
                                                      runTime, state.siteCode);
     const QString homePath = runlog::homeRunLogPath(state.folders);
-    if (const auto e = appendRecord(homePath, home.encode(), callbacks.letEventsRun))
+    if (const auto e = appendRecord(homePath, home.encode(), callbacks.waitWhileLocked))
         return fail(homePath, *e,
                     QStringLiteral("\r\nこの成績は %1 には記録されています。").arg(QDir::toNativeSeparators(runLogPath)));
     return true;

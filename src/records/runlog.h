@@ -30,7 +30,7 @@ bool goesToHomeRunLog(const Installation &state, int pupil);
 RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file);
 
 // Appends the run to the run log and, when goesToHomeRunLog, to the home run log. Each append
-// locks the whole file, waiting through callbacks.letEventsRun for as long as another user holds
+// locks the whole file, waiting through callbacks.waitWhileLocked for as long as another user holds
 // it, writes one record at record number floor(length / record length) + 1 (a trailing partial
 // record is overwritten), flushes and unlocks. The date and time of day of each record come from
 // clock.now() at the moment that record is built.
