@@ -274,7 +274,7 @@ void ScreenFlow::startRun()
         closeWaitCover();
         m_messages.show(MessagePresenter::Icon::Warning, m_install.productTitle,
                         QStringLiteral("%1 には問題がありません。先生に知らせてください。")
-                            .arg(m_install.levelName[static_cast<std::size_t>(m_session.runLevel)]));
+                            .arg(m_install.levelName[m_session.runLevel]));
         showLevelScreen();
         return;
     }

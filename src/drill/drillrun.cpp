@@ -54,7 +54,7 @@ void DrillRun::initialSettings(const RunHistory &history)
     m_ended = false;
     m_timedOut = false;
     const int level = m_session.runLevel;
-    const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(level)];
+    const LevelTiming &timing = m_install.timingTable[level];
 
     m_barSeconds = 5 * timing.limitTime;
     m_view.time = QStringLiteral("0");
@@ -74,11 +74,8 @@ void DrillRun::initialSettings(const RunHistory &history)
         m_view.todayRun = QStringLiteral("－");
         m_view.levelRun = QStringLiteral("－");
     } else {
-        int today = 0;
-        for (int l = 1; l < kLevelSlots; ++l)
-            today += history.attemptsToday[static_cast<std::size_t>(l)];
-        m_view.todayRun = QString::number(today + 1);
-        m_view.levelRun = QString::number(history.attemptsToday[static_cast<std::size_t>(level)] + 1);
+        m_view.todayRun = QString::number(history.runsToday + 1);
+        m_view.levelRun = QString::number(history.runsTodayAtLevel + 1);
     }
     m_levelBestTime = history.levelBestTime;
     m_ownBestTime = history.ownBestTime;
@@ -133,7 +130,7 @@ void DrillRun::makeQuestion()
     // Question numbers of the wrong choices, 1-based; 0 where the group is too small to fill one.
     const QList<int> wrong = questionrules::drawDistractors(n, m_current + 1, m_random);
     for (int choice = 0; choice < DrillView::kChoices; ++choice) {
-        ChoiceSlot &s = m_view.choices.at(static_cast<std::size_t>(choice));
+        ChoiceSlot &s = m_view.choices.at(choice);
         const int number = wrong[choice];
         s = ChoiceSlot{};
         s.style = style;
@@ -148,7 +145,7 @@ void DrillRun::makeQuestion()
     }
 
     m_answerChoice = m_random.choose(DrillView::kChoices) - 1;
-    ChoiceSlot &answer = m_view.choices.at(static_cast<std::size_t>(m_answerChoice));
+    ChoiceSlot &answer = m_view.choices.at(m_answerChoice);
     answer.main = explanations ? q.explain : q.name;
     answer.sub = explanations ? q.explainSub : q.nameSub;
     answer.enabled = true;
@@ -200,7 +197,7 @@ void DrillRun::chooseChoice(int choice)
 {
     if (choice < 0 || choice >= DrillView::kChoices)
         return;
-    judge(m_view.choices.at(static_cast<std::size_t>(choice)), choice == m_answerChoice,
+    judge(m_view.choices.at(choice), choice == m_answerChoice,
           !m_view.coverVisible && !m_view.yearPanelVisible);
 }
 
@@ -265,7 +262,7 @@ void DrillRun::chooseYear(int index)
         return;
     if (!m_view.yearPanelVisible || !m_view.yearsVisible || m_view.yearCoverVisible)
         return;
-    const QString &text = m_view.yearTexts.at(static_cast<std::size_t>(index));
+    const QString &text = m_view.yearTexts.at(index);
     if (text.trimmed().toInt() != question(m_current).year) {
         m_runStart -= kPenaltySeconds;
         m_sounds.WrongYearSound();
@@ -314,14 +311,14 @@ void DrillRun::hideCountdown(CountdownRow &row, int reference, int rawTime)
 
 void DrillRun::updateBlocks(int rawTime)
 {
-    const LevelTiming &timing = m_install.timingTable[static_cast<std::size_t>(m_session.runLevel)];
+    const LevelTiming &timing = m_install.timingTable[m_session.runLevel];
     hideCountdown(m_view.bestRow, m_levelBestTime, rawTime);
     hideCountdown(m_view.yourBestRow, m_ownBestTime, rawTime);
     hideCountdown(m_view.passRow, timing.passTime, rawTime);
     // The last ten seconds up to the limit take the pass row's blocks from the right.
     const int toLimit = timing.limitTime - rawTime;
     if (toLimit >= 0 && toLimit < CountdownRow::kBlocks)
-        m_view.passRow.hidden.at(static_cast<std::size_t>(CountdownRow::kBlocks - 1 - toLimit)) = true;
+        m_view.passRow.hidden.at(CountdownRow::kBlocks - 1 - toLimit) = true;
 }
 
 void DrillRun::clockTick()
@@ -455,9 +452,9 @@ void DrillRun::clearSections()
 
 void DrillRun::showPart(int section)
 {
-    const Part part = kOrders[static_cast<std::size_t>(m_view.displayOrder - 1)][static_cast<std::size_t>(section)];
+    const Part part = kOrders[m_view.displayOrder - 1][section];
     const Question &q = question(m_cursor);
-    DrillView::PracticeSection &s = m_view.sections[static_cast<std::size_t>(section)];
+    DrillView::PracticeSection &s = m_view.sections[section];
     switch (part) {
     case Part::Year:
         s.main = QStringLiteral("%1年").arg(q.year);
@@ -491,8 +488,8 @@ void DrillRun::practiceStep1()
     switchPracticeTimer(PracticeStep::None);
     clearSections();
     for (int section = 0; section < 3; ++section) {
-        m_view.sections[static_cast<std::size_t>(section)].heading =
-            heading(kOrders[static_cast<std::size_t>(m_view.displayOrder - 1)][static_cast<std::size_t>(section)]);
+        m_view.sections[section].heading =
+            heading(kOrders[m_view.displayOrder - 1][section]);
     }
     const int n = questionCount();
     const int marked = static_cast<int>(std::count(m_memorized.cbegin(), m_memorized.cend(), true));

@@ -198,7 +198,7 @@ void DrillScreen::buildStatusStrip()
             block->setFrameShape(QFrame::Box);
             fill(block, row.colour);
             m_layout->place(block, QRect(left + i * 195, 660, 165, 330));
-            row.blocks.at(static_cast<std::size_t>(i)) = block;
+            row.blocks.at(i) = block;
         }
         left += CountdownRow::kBlocks * 195 + 90;
     }
@@ -326,9 +326,9 @@ void DrillScreen::buildYearPanel()
         auto *year = new ClickLabel(m_timeline);
         year->setAlignment(Qt::AlignCenter);
         year->setStyleSheet(boxStyle(kOrange, true));
-        m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops.at(static_cast<std::size_t>(k)), 2955, 585),
+        m_layout->place(year, QRect(3465, TimelineWidget::kYearLabelTops.at(k), 2955, 585),
                         fontfaces::make(fontfaces::gothic(), 24, true));
-        m_yearLabels.at(static_cast<std::size_t>(k)) = year;
+        m_yearLabels.at(k) = year;
         connect(year, &ClickLabel::clicked, this, [this, k] {
             m_run.chooseYear(k);
             afterEvent();
@@ -352,7 +352,7 @@ void DrillScreen::buildYearPanel()
     };
     onClick(m_prompt, [this] { m_run.choosePrompt(); });
     for (int choice = 0; choice < DrillView::kChoices; ++choice)
-        onClick(m_choices.at(static_cast<std::size_t>(choice)), [this, choice] { m_run.chooseChoice(choice); });
+        onClick(m_choices.at(choice), [this, choice] { m_run.chooseChoice(choice); });
     onClick(m_answerInYearPanel, [this] { m_run.chooseAnswerInYearPanel(); });
 }
 

@@ -46,10 +46,10 @@ public:
     // Controls, for tests: the large and small labels of the prompt, of the choices (0-8) and of
     // the answer in the year panel; the year labels (0-5).
     ClickLabel *promptLabel() const { return m_prompt.large; }
-    ClickLabel *choiceLabel(int choice) const { return m_choices.at(static_cast<std::size_t>(choice)).large; }
-    ClickLabel *choiceSubLabel(int choice) const { return m_choices.at(static_cast<std::size_t>(choice)).small; }
+    ClickLabel *choiceLabel(int choice) const { return m_choices.at(choice).large; }
+    ClickLabel *choiceSubLabel(int choice) const { return m_choices.at(choice).small; }
     ClickLabel *answerInYearPanelLabel() const { return m_answerInYearPanel.large; }
-    ClickLabel *yearLabel(int index) const { return m_yearLabels.at(static_cast<std::size_t>(index)); }
+    ClickLabel *yearLabel(int index) const { return m_yearLabels.at(index); }
     QLabel *clueLabel() const { return m_clueLabel; }
     QLabel *progressLabel() const { return m_progressLabel; }
     QLabel *timeLabel() const { return m_timeLabel; }
@@ -57,8 +57,8 @@ public:
     QWidget *yearPanel() const { return m_yearPanel; }
     QWidget *notice() const { return m_notice; }
     QWidget *practicePanel() const { return m_practicePanel; }
-    QLabel *practiceMain(int section) const { return m_practiceMain[static_cast<std::size_t>(section)]; }
-    QLabel *practiceHeading(int section) const { return m_practiceHeading[static_cast<std::size_t>(section)]; }
+    QLabel *practiceMain(int section) const { return m_practiceMain[section]; }
+    QLabel *practiceHeading(int section) const { return m_practiceHeading[section]; }
     QPushButton *memorisedButton() const { return m_memorisedButton; }
     QPushButton *endPracticeButton() const { return m_endPracticeButton; }
     QScrollBar *speedBar() const { return m_speedBar; }

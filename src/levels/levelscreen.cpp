@@ -141,7 +141,7 @@ void LevelScreen::buildHeader()
             button->setFocusPolicy(Qt::NoFocus);
             m_layout->place(button, QRect(45 + i * width, 45, width, r.height() - 90), pGothic(9.75, true));
             group->addButton(button);
-            option(static_cast<std::size_t>(i), button);
+            option(i, button);
         }
         return strip;
     };
@@ -198,9 +198,9 @@ void LevelScreen::buildColumns()
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &LevelScreen::scrollTo);
 
     QWidget *canvas = m_layout->canvas();
-    m_columns.resize(static_cast<std::size_t>(std::max(0, levels)));
+    m_columns.resize(std::max(0, levels));
     for (int level = 1; level <= levels; ++level) {
-        Column &c = m_columns.at(static_cast<std::size_t>(level - 1));
+        Column &c = m_columns.at(level - 1);
         c.numberLabel = framedLabel(canvas, QColor(0, 192, 0));
         c.captionLabel = new ClickLabel(canvas);
         c.captionLabel->setAlignment(Qt::AlignCenter);

@@ -94,7 +94,7 @@ private:
         QLabel *targetLine = nullptr;
     };
 
-    const Column &column(int level) const { return m_columns.at(static_cast<std::size_t>(level - 1)); }
+    const Column &column(int level) const { return m_columns.at(level - 1); }
     void buildHeader();
     void buildColumns();
     void placeColumns(int firstVisible);

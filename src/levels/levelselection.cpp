@@ -20,7 +20,7 @@ LevelSelection::LevelSelection(const Installation &install, const PupilSession &
     , m_host(host)
     , m_painter(painter)
 {
-    m_view.columns.resize(static_cast<std::size_t>(std::max<int>(0, install.levelCount)));
+    m_view.columns.resize(std::max<int>(0, install.levelCount));
     m_view.firstVisibleLevel = std::max(1, session.firstVisibleLevel);
     m_visit = {session.firstVisibleLevel, session.finalCleared};
 }
@@ -91,7 +91,7 @@ void LevelSelection::setLists(const QString &heading, const LevelLists &lists, b
 {
     m_view.heading = heading;
     for (int level = 1; level <= static_cast<int>(m_view.columns.size()); ++level) {
-        const ResultList &list = lists.at(static_cast<std::size_t>(level));
+        const ResultList &list = lists.at(level);
         column(level).list = ResultList{list.lines, withSelection ? list.selectedRow : -1};
     }
     ++m_view.listsChanged;

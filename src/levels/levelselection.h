@@ -94,7 +94,7 @@ private:
     void endListWork();
     void showLists(DisplayMode mode, ListChoice choice);
     void setLists(const QString &heading, const LevelLists &lists, bool withSelection);
-    LevelColumnView &column(int level) { return m_view.columns.at(static_cast<std::size_t>(level - 1)); }
+    LevelColumnView &column(int level) { return m_view.columns.at(level - 1); }
 
     const Installation &m_install;
     const PupilSession &m_session;

@@ -33,7 +33,7 @@ void ResultSequence::activate()
 {
     const int pupil = m_session.pupilNo;
     const int level = m_outcome.level;
-    const LevelTiming &timing = m_install.timingTable.at(static_cast<std::size_t>(level));
+    const LevelTiming &timing = m_install.timingTable.at(level);
 
     m_host.computeStats();
     const LevelStats &figures = m_stats.at(pupil, level);
@@ -52,7 +52,7 @@ void ResultSequence::activate()
     m_view.resultLine = resultrules::resultLine(seconds);
     m_view.pupilName = m_session.pupilName.trimmed();
     m_view.title = m_install.productTitle;
-    m_view.levelName = m_install.levelName.at(static_cast<std::size_t>(level));
+    m_view.levelName = m_install.levelName.at(level);
     m_view.levelAttemptLine = QStringLiteral(" (このレベル　%1回目)").arg(figures.attemptsToday);
     int today = 0;
     for (int l = 1; l < kLevelSlots; ++l)

@@ -22,20 +22,20 @@ void NameChangeEditor::load()
 void NameChangeEditor::setName(int row, const QString &text)
 {
     if (row >= 0 && row < m_pupils)
-        m_view.rows.at(static_cast<std::size_t>(row)).name = text;
+        m_view.rows.at(row).name = text;
 }
 
 void NameChangeEditor::setBirthYear(int row, const QString &text)
 {
     if (row >= 0 && row < m_pupils)
-        m_view.rows.at(static_cast<std::size_t>(row)).birthYear = text;
+        m_view.rows.at(row).birthYear = text;
 }
 
 std::vector<namechange::Boxes> NameChangeEditor::typedBoxes() const
 {
     std::vector<namechange::Boxes> boxes;
     for (int i = 0; i < m_pupils; ++i) {
-        const NameChangeView::Row &row = m_view.rows.at(static_cast<std::size_t>(i));
+        const NameChangeView::Row &row = m_view.rows.at(i);
         boxes.push_back({row.name, row.birthYear});
     }
     return boxes;

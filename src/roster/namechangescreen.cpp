@@ -53,8 +53,8 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
         // when it is saved, never cut while typing.
         auto *name = new QLineEdit(canvas);
         layout->place(name, QRect(4500, top, 10260, 1050), gothic(36));
-        m_birthYearBoxes.at(static_cast<std::size_t>(i)) = year;
-        m_nameBoxes.at(static_cast<std::size_t>(i)) = name;
+        m_birthYearBoxes.at(i) = year;
+        m_nameBoxes.at(i) = name;
         connect(name, &QLineEdit::textChanged, this, [this, i](const QString &text) { m_editor.setName(i, text); });
         connect(year, &QLineEdit::textChanged, this, [this, i](const QString &text) { m_editor.setBirthYear(i, text); });
     }

@@ -25,8 +25,8 @@ public:
     void backToStart();
 
     // The boxes of the row as shown, 1 to 3.
-    QLineEdit *nameBox(int row) const { return m_nameBoxes.at(static_cast<std::size_t>(row - 1)); }
-    QLineEdit *birthYearBox(int row) const { return m_birthYearBoxes.at(static_cast<std::size_t>(row - 1)); }
+    QLineEdit *nameBox(int row) const { return m_nameBoxes.at(row - 1); }
+    QLineEdit *birthYearBox(int row) const { return m_birthYearBoxes.at(row - 1); }
     QLabel *statusLabel() const { return m_status; }
     QPushButton *saveButton() const { return m_saveButton; }
     QPushButton *backButton() const { return m_backButton; }

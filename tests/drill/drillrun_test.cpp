@@ -83,8 +83,8 @@ TEST_F(DrillRunTest, ActivationScalesTheBarAndFillsTheStatusStrip)
 {
     state.timingTable[2].limitTime = 120;
     RunHistory history;
-    history.attemptsToday[2] = 3;
-    history.attemptsToday[5] = 2;
+    history.runsToday = 5;
+    history.runsTodayAtLevel = 3;
     activate(20, history);
     const DrillView &v = run.view();
     EXPECT_EQ(run.barSeconds(), 600);

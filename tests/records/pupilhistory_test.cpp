@@ -26,13 +26,14 @@ TEST(PupilHistory, HoldsTodaysRunsAndTheBestTimesOfTheLevel)
     ASSERT_FALSE(stats.countRecords(log, state.timingTable, now).has_value());
 
     const RunHistory atFour = pupilHistory(stats, 3, 4);
-    EXPECT_EQ(atFour.attemptsToday[4], 2);
-    EXPECT_EQ(atFour.attemptsToday[6], 1);
+    EXPECT_EQ(atFour.runsToday, 3);
+    EXPECT_EQ(atFour.runsTodayAtLevel, 2);
     EXPECT_EQ(atFour.ownBestTime, 70);
     EXPECT_EQ(atFour.levelBestTime, 50);
 
     const RunHistory newcomer = pupilHistory(stats, 9, 8);
-    EXPECT_EQ(newcomer.attemptsToday, (std::array<int, 36>{}));
+    EXPECT_EQ(newcomer.runsToday, 0);
+    EXPECT_EQ(newcomer.runsTodayAtLevel, 0);
     EXPECT_EQ(newcomer.ownBestTime, 0);
     EXPECT_EQ(newcomer.levelBestTime, 0);
 }
