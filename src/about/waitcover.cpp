@@ -25,11 +25,9 @@ WaitCover::WaitCover(QWidget *parent)
 
 void WaitCover::showCover()
 {
-    if (!isVisible()) {
-        if (const QScreen *s = screen())
-            setGeometry(s->geometry());
-        showFullScreen();
-    }
+    if (const QScreen *s = screen())
+        setGeometry(s->geometry());
+    showFullScreen();
     raise();
     // The cover must be on screen before the slow step that follows it starts.
     paintWindowNow(this);

@@ -11,7 +11,8 @@ class WaitCover : public QWidget
 public:
     explicit WaitCover(QWidget *parent = nullptr);
 
-    // Shows the cover (once, however often it is called) and paints its text at once.
+    // Shows the cover over the whole screen, in front, and paints its text at once; showing it
+    // again brings it back to the front.
     void showCover();
     void closeCover();
 

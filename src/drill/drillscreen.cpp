@@ -538,7 +538,7 @@ void DrillScreen::renderPractice()
         m_layout->move(m_practiceMarker, QRect(1005, top, 1290, 120));
     }
     m_practiceMarker->setVisible(v.practiceMarkerVisible);
-    if (QAbstractButton *option = m_orderButtons->button(v.displayOrder); option && !option->isChecked())
+    if (QAbstractButton *option = m_orderButtons->button(v.displayOrder))
         option->setChecked(true);
     if (m_speedBar->value() != v.speed) {
         const QSignalBlocker quiet(m_speedBar);

@@ -150,7 +150,7 @@ void PupilReportPanel::levelsClicked()
             levels.push_back(row + 1);
         return levels;
     }());
-    if (isVisible())
+    if (m_report.view().panelVisible)
         drawReport();
 }
 
