@@ -12,9 +12,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
