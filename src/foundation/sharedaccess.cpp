@@ -30,6 +30,11 @@ QString inheritFrom(const QString &, const QString &)
     return {};
 }
 
+QString grant(const QString &, unsigned, unsigned)
+{
+    return {};
+}
+
 #else
 
 namespace {
@@ -137,6 +142,18 @@ QString inheritFrom(const QString &oldPath, const QString &newPath)
         return reason(errno);
     const uid_t owner = ::geteuid() == 0 ? old.st_uid : static_cast<uid_t>(-1);
     return apply(fd.get(), now, owner, old.st_gid, old.st_mode & 07777);
+}
+
+QString grant(const QString &path, unsigned gid, unsigned bits)
+{
+    const Descriptor fd(openNoFollow(path));
+    if (fd.get() < 0)
+        return reason(errno);
+    struct stat now{};
+    if (::fstat(fd.get(), &now) != 0)
+        return reason(errno);
+    return apply(fd.get(), now, static_cast<uid_t>(-1), static_cast<gid_t>(gid),
+                 static_cast<mode_t>((now.st_mode & 07777) | (bits & 07777)));
 }
 
 #endif

@@ -27,4 +27,9 @@ QString shareNewPath(const QString &path);
 // bits. Without a file at `oldPath`, it is shared as a new file of `oldPath`'s folder.
 QString inheritFrom(const QString &oldPath, const QString &newPath);
 
+// Gives what `path` names (never a link's target) the group `gid` and adds `bits` to its
+// permission bits: how the teachers' tool hands an installation to the school's group. The group
+// is set first, since setting it may clear the set-group-ID bit.
+QString grant(const QString &path, unsigned gid, unsigned bits);
+
 } // namespace sharedaccess
