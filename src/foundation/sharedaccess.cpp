@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -33,6 +34,16 @@ QString inheritFrom(const QString &, const QString &)
 QString grant(const QString &, unsigned, unsigned)
 {
     return {};
+}
+
+std::optional<unsigned> groupId(const QString &)
+{
+    return std::nullopt;
+}
+
+QString groupName(unsigned gid)
+{
+    return QString::number(gid);
 }
 
 #else
@@ -154,6 +165,23 @@ QString grant(const QString &path, unsigned gid, unsigned bits)
         return reason(errno);
     return apply(fd.get(), now, static_cast<uid_t>(-1), static_cast<gid_t>(gid),
                  static_cast<mode_t>((now.st_mode & 07777) | (bits & 07777)));
+}
+
+std::optional<unsigned> groupId(const QString &group)
+{
+    bool number = false;
+    const uint id = group.toUInt(&number);
+    if (number)
+        return id;
+    if (const struct group *found = ::getgrnam(group.toLocal8Bit().constData()))
+        return static_cast<unsigned>(found->gr_gid);
+    return std::nullopt;
+}
+
+QString groupName(unsigned gid)
+{
+    const struct group *named = ::getgrgid(static_cast<gid_t>(gid));
+    return named ? QString::fromLocal8Bit(named->gr_name) : QString::number(gid);
 }
 
 #endif

@@ -80,7 +80,7 @@ void StagedFolder::removeStaleSiblings() const
     }
 }
 
-QString StagedFolder::begin()
+QString StagedFolder::check() const
 {
     const QFileInfo target(m_target);
     const QFileInfo parent(target.absolutePath());
@@ -100,6 +100,14 @@ QString StagedFolder::begin()
                 .arg(shown(m_target), shown(m_target + QStringLiteral("/school")));
 #endif
     }
+    return {};
+}
+
+QString StagedFolder::begin()
+{
+    if (const QString problem = check(); !problem.isEmpty())
+        return problem;
+    const QFileInfo parent(QFileInfo(m_target).absolutePath());
     removeStaleSiblings();
 
     QTemporaryDir dir(parent.filePath() + u'/' + stagePrefix(m_target)

@@ -21,9 +21,12 @@ public:
     StagedFolder(const StagedFolder &) = delete;
     StagedFolder &operator=(const StagedFolder &) = delete;
 
-    // Makes the sibling. Refused when the target's parent is no folder, or the target exists and
-    // is anything but an empty folder on the same file system as its parent (one a rename can
-    // replace). Each of these returns the problem (empty when all went well).
+    // Whether a folder can be staged for the target: not when the target's parent is no folder,
+    // or the target exists and is anything but an empty folder on the same file system as its
+    // parent (one a rename can replace). Returns the problem; empty when it can.
+    QString check() const;
+    // Checks, then makes the sibling. Each of these returns the problem (empty when all went
+    // well).
     QString begin();
     // The folder being built (empty before begin()).
     QString stage() const { return m_stage; }

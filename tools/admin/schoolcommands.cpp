@@ -6,6 +6,7 @@
 #include "rosterfile.h"
 #include "rosterimport.h"
 #include "schoolbackup.h"
+#include "schoolregistry.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -24,14 +25,27 @@ constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
 const QString kNewSchoolUsage = QStringLiteral(
-    "usage: tavrel-admin new-school DIR --name NAME --code CODE [--folder-mode 1|0] [--from PROGRAM_FOLDER]\n\n"
-    "Creates a school's installation in DIR: the program folder DIR/tavrel (設定.txt, タイム回数データ.txt,\n"
-    "the stored question file, the help page) and the shared folder, DIR/files with folder mode 1\n"
-    "(the default) or DIR itself with folder mode 0 (sounds then in DIR/音フォルダ), holding\n"
-    "共通データ.txt with the school's name and five-character code, the sound table and sounds, and\n"
-    "an empty roster; and DIR/tavrel.desktop, a launcher that starts tavrel on DIR/tavrel.\n"
+    "usage: tavrel-admin new-school DIR --name NAME --code CODE [--folder-mode 1|0] [--from PROGRAM_FOLDER]\n"
+    "                               [--group GROUP] [--menu]\n\n"
+    "Creates a school's installation in DIR (a new folder, or an empty one): the program folder\n"
+    "DIR/tavrel (設定.txt, タイム回数データ.txt, the stored question file, the help page, the run log)\n"
+    "and the shared folder, DIR/files with folder mode 1 (the default) or DIR itself with folder\n"
+    "mode 0 (sounds then in DIR/音フォルダ), holding 共通データ.txt with the school's name and\n"
+    "five-character code, the sound table and sounds, the roster and its backup and the home run\n"
+    "log. The run logs, the roster and its backup are made empty, so that every pupil's account\n"
+    "can write them from the first run on.\n\n"
+    "Everything belongs to GROUP (a group's name or number; default: the group of DIR, or of the\n"
+    "folder DIR is made in): folders are group-writable with the set-group-ID bit, files\n"
+    "group-writable. Put the pupils' and teachers' accounts in that group.\n\n"
+    "The school is registered under NAME in /etc/xdg/tavrel/schools when run as root (else in\n"
+    "~/.config/tavrel/schools), and DIR/tavrel.desktop is a launcher that starts tavrel by that\n"
+    "name, so that it works on every PC that registered the school, wherever that PC mounts the\n"
+    "share (see register-school). --menu also puts the launcher into the applications menu of\n"
+    "every account (as root; otherwise only this account's).\n\n"
     "The content is copied from the installation whose program folder is PROGRAM_FOLDER (default:\n"
-    "the demo that comes with the program). An existing installation is never overwritten.\n\n"
+    "the demo that comes with the program). The installation is built beside DIR and takes its\n"
+    "place only when complete: a failure or an interruption leaves nothing. An existing\n"
+    "installation is never overwritten.\n\n"
     "Exit status: 0 created, 1 refused or failed (nothing is left behind), 2 wrong call.\n");
 
 const QString kRosterUsage = QStringLiteral(
@@ -89,12 +103,15 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
     newschool::Request request;
     request.templateProgramFolder = contentFolder;
     request.programPath = programPath;
+    request.registryFile = schoolregistry::ownFile();
     QStringList positional;
     bool haveName = false;
     bool haveCode = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        if (a == u"--name" || a == u"--code" || a == u"--folder-mode" || a == u"--from") {
+        if (a == u"--menu") {
+            request.menuFolder = newschool::menuFolder();
+        } else if (a == u"--name" || a == u"--code" || a == u"--folder-mode" || a == u"--from" || a == u"--group") {
             if (i + 1 >= args.size())
                 return usageError(command, a + QStringLiteral(" needs a value"), kNewSchoolUsage, err);
             const QString value = args[++i];
@@ -106,6 +123,10 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
                 haveCode = true;
             } else if (a == u"--from") {
                 request.templateProgramFolder = value;
+            } else if (a == u"--group") {
+                if (value.isEmpty())
+                    return usageError(command, QStringLiteral("--group needs a group's name or number"), kNewSchoolUsage, err);
+                request.group = value;
             } else if (value == u"1" || value == u"0") {
                 request.folderMode = value.toInt();
             } else {
@@ -131,10 +152,16 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
             err << "tavrel-admin new-school: " << p << '\n';
         return kFailed;
     }
-    out << "created the installation " << QDir::toNativeSeparators(result.programFolder) << '\n'
-        << "start it with: " << QDir::toNativeSeparators(programPath) << ' '
-        << QDir::toNativeSeparators(result.programFolder) << '\n'
+    const QString name = request.schoolName.trimmed();
+    out << "created the installation " << QDir::toNativeSeparators(result.programFolder) << " for the group "
+        << result.groupName << '\n'
+        << "registered as \"" << name << "\" in " << QDir::toNativeSeparators(request.registryFile) << '\n'
+        << "start it with: " << QDir::toNativeSeparators(programPath) << " --school " << newschool::desktopExecArgument(name)
+        << " (or " << QDir::toNativeSeparators(programPath) << ' ' << QDir::toNativeSeparators(result.programFolder)
+        << ")\n"
         << "or with the launcher " << QDir::toNativeSeparators(result.launcherPath) << '\n';
+    if (!result.menuLauncherPath.isEmpty())
+        out << "and from the applications menu: " << QDir::toNativeSeparators(result.menuLauncherPath) << '\n';
     return kDone;
 }
 
