@@ -35,6 +35,7 @@ namespace {
 
 using loopinstall::correctYearIndex;
 using loopinstall::layOut;
+using loopinstall::playTestRun;
 
 // The whole program on a temporary installation, with a manual clock, silent sounds and messages
 // that are recorded instead of shown. Each test lays the installation out, then starts it.
@@ -204,24 +205,6 @@ TEST_F(Loop, OnlyTheKey0OrTheBackButtonLeavesTheLevelScreen)
 
     QTest::keyClick(flow.levelScreen(), Qt::Key_0);
     EXPECT_TRUE(flow.startScreen()->isVisible());
-}
-
-// Plays a test run at level 2 to its result screen, every answer right.
-ResultScreen *playTestRun(ScreenFlow &flow)
-{
-    flow.levelScreen()->startLevel(2);
-    DrillScreen *drill = flow.drillScreen();
-    if (!drill)
-        return nullptr;
-    for (int guard = 0; flow.resultScreen() == nullptr && guard < 50; ++guard) {
-        drill->run().coverTimerFired();
-        drill->run().chooseSlot(drill->run().answerSlot());
-        drill->run().yearCoverTimerFired();
-        drill->run().chooseYear(correctYearIndex(*drill));
-        if (drill->handOverPending())
-            drill->handOverNow();
-    }
-    return flow.resultScreen();
 }
 
 #ifdef Q_OS_LINUX
