@@ -136,23 +136,23 @@ int runCheck(const QStringList &args, QTextStream &out, QTextStream &err)
     return well ? kDone : kFailed;
 }
 
+// A kept record as a line: when the run was, whose and at which level, its time.
 QString describe(const PendingEntry &e)
 {
-    const auto when = [](double date, double clock) {
-        return oadate::toDate(date).toString(Qt::ISODate) + u' ' + oadate::toTime(clock).toString(Qt::ISODate);
-    };
-    QString what;
+    std::optional<RunRow> run;
     if (e.log == runlog::runLog().name && e.record.size() == RunRecord::kSize) {
-        const RunRecord r = RunRecord::decode(e.record);
-        what = QStringLiteral("%1 pupil %2 level %3 %4").arg(when(r.runDate, r.runClock)).arg(r.pupilNo).arg(r.level)
-                   .arg(r.resultTime == 99999 ? QStringLiteral("timed out") : QStringLiteral("%1 s").arg(r.resultTime));
+        run = RunRecord::decodeRow(e.record.constData());
     } else if (e.log == runlog::homeRunLog().name && e.record.size() == HomeRunRecord::kSize) {
         const HomeRunRecord r = HomeRunRecord::decode(e.record);
-        what = QStringLiteral("%1 pupil %2 level %3 %4").arg(when(r.runDate, r.runClock)).arg(r.pupilNo).arg(r.level)
-                   .arg(r.resultTime == 99999 ? QStringLiteral("timed out") : QStringLiteral("%1 s").arg(r.resultTime));
-    } else {
-        what = QStringLiteral("%1 bytes").arg(e.record.size());
+        run = RunRow{r.runDate, r.runClock, r.pupilNo, r.level, r.resultTime};
     }
+    const QString what =
+        run ? QStringLiteral("%1 %2 pupil %3 level %4 %5")
+                  .arg(oadate::toDate(run->date).toString(Qt::ISODate), oadate::toTime(run->clock).toString(Qt::ISODate))
+                  .arg(run->pupil)
+                  .arg(run->level)
+                  .arg(run->time == 99999 ? QStringLiteral("timed out") : QStringLiteral("%1 s").arg(run->time))
+            : QStringLiteral("%1 bytes").arg(e.record.size());
     QString line = e.log + QStringLiteral(": ") + what;
     if (e.keptAt.isValid())
         line += QStringLiteral(", kept %1").arg(e.keptAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
