@@ -44,15 +44,11 @@ inline int correctYearIndex(DrillScreen &drill)
     return 0;
 }
 
-// Plays a test run at `level` to its result screen from the level screen, every answer right, at
-// full speed through the drill's intents. Null when no result screen came.
-inline ResultScreen *playTestRun(ScreenFlow &flow, int level = 2)
+// Answers every question of the drill's test run right, at full speed through its intents,
+// until the result screen comes (or 50 rounds passed). Returns the result screen, or null.
+inline ResultScreen *answerToTheEnd(ScreenFlow &flow, DrillScreen *drill)
 {
-    flow.levelScreen()->startLevel(level);
-    DrillScreen *drill = flow.drillScreen();
-    if (!drill)
-        return nullptr;
-    for (int guard = 0; flow.resultScreen() == nullptr && guard < 50; ++guard) {
+    for (int guard = 0; drill && flow.resultScreen() == nullptr && guard < 50; ++guard) {
         drill->run().coverTimerFired();
         drill->run().chooseSlot(drill->run().answerSlot());
         drill->run().yearCoverTimerFired();
@@ -61,6 +57,13 @@ inline ResultScreen *playTestRun(ScreenFlow &flow, int level = 2)
             drill->handOverNow();
     }
     return flow.resultScreen();
+}
+
+// Plays a test run at `level` from the level screen to its result screen, every answer right.
+inline ResultScreen *playTestRun(ScreenFlow &flow, int level = 2)
+{
+    flow.levelScreen()->startLevel(level);
+    return answerToTheEnd(flow, flow.drillScreen());
 }
 
 } // namespace loopinstall

@@ -61,7 +61,8 @@ program="$school/tavrel"
 run_log="$program/成績累積データ.dat"
 home_log="$school/files/成績累積データ家庭用.dat"
 
-for uid in $pupil_a $pupil_b; do
+outsider=4103
+for uid in $pupil_a $pupil_b $outsider; do
   mkdir -p "$work/home-$uid/.local/share" "$work/home-$uid/.config" "$work/run-$uid"
   chown -R "$uid:$uid" "$work/home-$uid" "$work/run-$uid"
   chmod 700 "$work/home-$uid" "$work/run-$uid"
@@ -126,6 +127,13 @@ show_files "after roster import (as root)"
 "$admin" check-school "$program" || "$admin" check-school "$program" --fix
 "$admin" check-school "$program"
 show_files "after check-school"
+echo "== check-school as account $pupil_a (in the group) and as account $outsider (not in it)"
+as_pupil $pupil_a "$admin" check-school "$program" || fail "check-school finds problems for a member"
+if setpriv --reuid $outsider --regid $outsider --clear-groups env -i PATH="$PATH" HOME="$work/home-$outsider" \
+   XDG_RUNTIME_DIR="$work/run-$outsider" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+   "$admin" check-school "$program" 2>&1; then
+  fail "check-school passes an account outside the group"
+fi
 
 pupil_plays $pupil_a 山田太郎 run-account-a.png
 show_files "after a run by account $pupil_a"

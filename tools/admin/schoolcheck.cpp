@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 #ifndef _WIN32
 #include <cerrno>
@@ -114,6 +115,18 @@ QString makeEmpty(const QString &path)
     return {};
 }
 
+// Whether the account running the check is a member of the group (root counts as one).
+bool inGroup(gid_t group)
+{
+    if (::geteuid() == 0 || ::getegid() == group)
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
+    if (count > 0 && ::getgroups(count, groups.data()) < 0)
+        return false;
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
 std::vector<Item> itemsOf(const Installation &state)
 {
     std::vector<Item> items;
@@ -177,6 +190,10 @@ Report check(const Installation &state, const QString &group, bool fix)
     }
     report.groupName = sharedaccess::groupName(*gid);
     const auto g = static_cast<gid_t>(*gid);
+    if (!inGroup(g))
+        report.findings.push_back({QStringLiteral("this account"),
+                                   QStringLiteral("is not a member of the group %1").arg(report.groupName), false,
+                                   QStringLiteral("add it to the group (usermod -aG) and log in again")});
 
     for (const Item &item : itemsOf(state)) {
         ++report.checked;

@@ -37,7 +37,8 @@ struct Report
 // group of the program folder. With `fix`, gives what lacks them the group and the bits a member
 // needs (the set-group-ID bit on the folders the program writes in), and makes a missing run
 // log or roster backup empty; it changes nothing above the installation and never follows a
-// link. A group that does not exist is one finding.
+// link. A group that does not exist is one finding, and so is an account running the check that
+// is not a member of the group.
 Report check(const Installation &state, const QString &group, bool fix);
 
 } // namespace schoolcheck

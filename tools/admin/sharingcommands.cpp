@@ -108,15 +108,34 @@ Parsed parse(const QStringList &args, const QStringList &flags, const QStringLis
     return p;
 }
 
+// A command's arguments parsed and the installation they name started; `status` is the exit
+// status when either failed (the reason already on err).
+struct Call
+{
+    Parsed args;
+    std::optional<Installation> state;
+    int status = kDone;
+};
+
+Call begin(const QString &command, const QString &usage, const QStringList &args, const QStringList &flags,
+           const QStringList &valued, QTextStream &err)
+{
+    Call call{parse(args, flags, valued), std::nullopt, kDone};
+    if (!call.args.problem.isEmpty())
+        call.status = usageError(command, call.args.problem, usage, err);
+    else if (!(call.state = started(command, call.args.positional.first(), err)))
+        call.status = kFailed;
+    return call;
+}
+
 int runCheck(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString command = QStringLiteral("check-school");
-    const Parsed p = parse(args, {QStringLiteral("--fix")}, {QStringLiteral("--group")});
-    if (!p.problem.isEmpty())
-        return usageError(command, p.problem, kCheckUsage, err);
-    const std::optional<Installation> state = started(command, p.positional.first(), err);
-    if (!state)
-        return kFailed;
+    const Call call = begin(QStringLiteral("check-school"), kCheckUsage, args, {QStringLiteral("--fix")},
+                            {QStringLiteral("--group")}, err);
+    if (!call.state)
+        return call.status;
+    const Parsed &p = call.args;
+    const std::optional<Installation> &state = call.state;
     const bool fix = p.flags.contains(QStringLiteral("--fix"));
     const schoolcheck::Report report = schoolcheck::check(*state, p.values.value(QStringLiteral("--group")), fix);
     for (const schoolcheck::Finding &f : report.findings) {
@@ -165,13 +184,10 @@ QString describe(const PendingEntry &e)
 
 int runPending(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const QString command = QStringLiteral("pending");
-    const Parsed p = parse(args, {}, {});
-    if (!p.problem.isEmpty())
-        return usageError(command, p.problem, kPendingUsage, err);
-    const std::optional<Installation> state = started(command, p.positional.first(), err);
-    if (!state)
-        return kFailed;
+    const Call call = begin(QStringLiteral("pending"), kPendingUsage, args, {}, {}, err);
+    if (!call.state)
+        return call.status;
+    const std::optional<Installation> &state = call.state;
     const PendingRuns pending(*state, PendingRuns::defaultFolder());
     const PendingRuns::Contents contents = pending.read();
     const QString file = QDir::toNativeSeparators(pending.filePath());
@@ -193,13 +209,12 @@ int runPending(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int runRegister(const QStringList &args, QTextStream &out, QTextStream &err, const QString &programPath)
 {
-    const QString command = QStringLiteral("register-school");
-    const Parsed p = parse(args, {QStringLiteral("--menu")}, {QStringLiteral("--name")});
-    if (!p.problem.isEmpty())
-        return usageError(command, p.problem, kRegisterUsage, err);
-    const std::optional<Installation> state = started(command, p.positional.first(), err);
-    if (!state)
-        return kFailed;
+    const Call call = begin(QStringLiteral("register-school"), kRegisterUsage, args, {QStringLiteral("--menu")},
+                            {QStringLiteral("--name")}, err);
+    if (!call.state)
+        return call.status;
+    const Parsed &p = call.args;
+    const std::optional<Installation> &state = call.state;
     const QString name = p.values.value(QStringLiteral("--name"), state->siteName).trimmed();
     const QString folder = QDir::cleanPath(state->folders.appFolder);
     const QString list = schoolregistry::ownFile();
