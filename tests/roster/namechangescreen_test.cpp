@@ -131,4 +131,42 @@ TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
     EXPECT_NE(bytes(), before);
 }
 
+// The screen stays open while the teachers' import rewrites the roster: the pupil's change of
+// the first name keeps the import's second name; a change of a name the import changed too is
+// refused, said in Japanese, and the boxes then show the file as it is.
+TEST(NameChangeScreen, AnotherWritersChangesAreNeitherUndoneNorOverwritten)
+{
+    TempInstall install;
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
+    const QString rosterPath = install.filesFolder() + QStringLiteral("生徒用名簿.txt");
+    Installation state;
+    state.folders = folderscheme::compute(install.programFolder(), 1);
+    FakeStartHost host;
+    FakeMessagePresenter messages;
+    NameChangeScreen screen(state, host, messages);
+    screen.show();
+
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      kLine1 + QStringLiteral("\r\n2,2013,5,6,\"佐藤花\",0,\"\",\"\"\r\n"));
+    screen.nameBox(1)->setText(QStringLiteral("山田一郎"));
+    screen.saveButton()->click();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更しました。"));
+    std::vector<namechange::Boxes> now = namechange::load(rosterPath);
+    ASSERT_EQ(now.size(), 2U);
+    EXPECT_EQ(now[0].name, QStringLiteral("山田一郎"));
+    EXPECT_EQ(now[1].name, QStringLiteral("佐藤花"));
+    EXPECT_EQ(screen.nameBox(2)->text(), QStringLiteral("佐藤花"));
+
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2014,0,0,\"山田太一\",0,\"\",\"\"\r\n2,2013,5,6,\"佐藤花\",0,\"\",\"\"\r\n"));
+    screen.nameBox(1)->setText(QStringLiteral("山田次郎"));
+    screen.saveButton()->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("上から1番目"))) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(namechange::load(rosterPath).front().name, QStringLiteral("山田太一"));
+    EXPECT_EQ(screen.nameBox(1)->text(), QStringLiteral("山田太一"));
+    EXPECT_TRUE(screen.statusLabel()->text().isEmpty());
+}
+
 } // namespace
