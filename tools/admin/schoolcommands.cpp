@@ -61,9 +61,13 @@ const QString kBackupUsage = QStringLiteral(
     "program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping\n"
     "their places relative to the installation. The run logs are read under the lock that\n"
     "recording programs respect, so a copy never holds half a run. Every copy is read back and\n"
-    "checked; manifest.txt lists each file's size and SHA-256 checksum. The installation is\n"
-    "only read.\n\n"
-    "--check verifies every file of a backup folder against its manifest.txt.\n\n"
+    "checked; manifest.txt lists each file's size and SHA-256 checksum (\"sha256sum -c\n"
+    "manifest.txt\" inside the backup verifies it too). The backup is built in a hidden working\n"
+    "folder that only takes its name when complete; a failed backup leaves nothing, and working\n"
+    "folders of backups that were stopped are removed. The installation is only read; a file\n"
+    "of it that is a link, a pipe or a device is not followed and fails the backup.\n\n"
+    "--check verifies every file of a backup folder against its manifest.txt; it reads only\n"
+    "regular files inside the backup folder, never through a link.\n\n"
     "Exit status: 0 done (or the backup is intact), 1 failed (or a file differs), 2 wrong call.\n");
 
 int usageError(const QString &command, const QString &problem, const QString &usage, QTextStream &err)
@@ -252,6 +256,8 @@ int runBackup(const QStringList &args, QTextStream &out, QTextStream &err, const
             err << "tavrel-admin backup: " << p << '\n';
         return kFailed;
     }
+    for (const QString &f : made.cleared)
+        out << "removed " << QDir::toNativeSeparators(f) << ", left by a backup that was stopped\n";
     for (const QString &f : made.copied)
         out << "copied and verified " << f << '\n';
     for (const QString &f : made.absent)
