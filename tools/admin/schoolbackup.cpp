@@ -194,23 +194,19 @@ QString freeFolderName(const QString &dest, const QDateTime &now, int from)
     return name;
 }
 
-// The owner file of a working folder, locked for as long as this backup runs: POSIX record
-// locks are released with their process, however it ends, and are seen by every PC on a share.
+// The owner file of a working folder, locked for as long as this backup runs: record locks are
+// released with their process, however it ends, and are seen by every PC on a share.
 class OwnerFile
 {
 public:
     bool take(const QString &folder, QString &why)
     {
         m_path = folder + u'/' + kOwnerFile;
-        m_fd.reset(::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        struct flock whole{};
-        whole.l_type = F_WRLCK;
-        whole.l_whence = SEEK_SET;
         const QByteArray text = kOwnerText + " " + QByteArray::number(::getpid()) + " "
                                 + QSysInfo::machineHostName().toUtf8() + "\n";
-        if (m_fd.get() < 0 || ::fcntl(m_fd.get(), F_SETLK, &whole) != 0
-            || ::write(m_fd.get(), text.constData(), static_cast<size_t>(text.size())) != text.size()) {
-            why = QStringLiteral("cannot make %1: %2").arg(shown(m_path), reason(errno));
+        if (m_file.open(m_path, RecordFile::Access::ReadWrite) != RecordFile::Outcome::Done
+            || m_file.lock(RecordFile::LockKind::Exclusive) != RecordFile::Outcome::Done || !m_file.writeAt(0, text)) {
+            why = QStringLiteral("cannot make %1: %2").arg(shown(m_path), m_file.error().description);
             return false;
         }
         return true;
@@ -219,14 +215,14 @@ public:
     void remove()
     {
         if (!m_path.isEmpty())
-            ::unlink(QFile::encodeName(m_path).constData());
+            QFile::remove(m_path);
         m_path.clear();
-        m_fd.reset();
+        m_file.close();
     }
 
 private:
     QString m_path;
-    Descriptor m_fd;
+    RecordFile m_file;
 };
 
 // Removes the working folders under dest that backups of this account left when they were
