@@ -1,5 +1,6 @@
 #include "helpdocument.h"
 #include "helpwindow.h"
+#include "testfiles.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -16,13 +17,8 @@
 
 namespace {
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+using testfiles::write;
+
 
 QByteArray png(int width, int height)
 {
@@ -45,9 +41,7 @@ protected:
         write(help + QStringLiteral("/pics/a.png"), png(7, 5));
         write(root.path() + QStringLiteral("/outside.png"), png(9, 9));
         write(help + QStringLiteral("/big.png"), QByteArray(HelpDocument::kFileLimit + 1, 'x'));
-        ASSERT_EQ(::symlink(QFile::encodeName(root.path() + QStringLiteral("/outside.png")).constData(),
-                            QFile::encodeName(help + QStringLiteral("/leads-out.png")).constData()),
-                  0);
+        testfiles::link(root.path() + QStringLiteral("/outside.png"), help + QStringLiteral("/leads-out.png"));
         ASSERT_EQ(::mkfifo(QFile::encodeName(help + QStringLiteral("/pipe.png")).constData(), 0644), 0);
         write(help + QStringLiteral("/other.html"), QStringLiteral("<p>二ページ目</p>").toUtf8());
         write(root.path() + QStringLiteral("/secret.html"), QStringLiteral("<p>ひみつ</p>").toUtf8());

@@ -2,6 +2,7 @@
 #include "workfolder.h"
 
 #include "filesizelimit.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,11 @@
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::link;
+using testfiles::read;
+using testfiles::write;
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+
 
 struct stat statOf(const QString &path)
 {
@@ -41,10 +34,6 @@ void chmodTo(const QString &path, mode_t mode)
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
 }
 
-void link(const QString &target, const QString &at)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()), 0);
-}
 
 class SaveFile : public testing::Test
 {

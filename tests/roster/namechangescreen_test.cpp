@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class FakeStartHost : public StartHost
@@ -36,16 +38,32 @@ public:
 const QString kLine1 = QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"");
 const QString kLine2 = QStringLiteral("2,2013,5,6,\"佐藤花子            \",0,\"メモ                \",\"                    \"");
 
-TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+// The screen opened over an installation whose roster holds kLine1 and kLine2.
+struct OpenScreen
 {
+    OpenScreen()
+    {
+        install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
+        state.folders = folderscheme::compute(install.programFolder(), 1);
+        screen = std::make_unique<NameChangeScreen>(state, host, messages);
+        screen->show();
+    }
+    QString rosterPath() const { return install.filesFolder() + QStringLiteral("生徒用名簿.txt"); }
+
     TempInstall install;
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
     Installation state;
-    state.folders = folderscheme::compute(install.programFolder(), 1);
     FakeStartHost host;
     FakeMessagePresenter messages;
-    NameChangeScreen screen(state, host, messages);
-    screen.show();
+    std::unique_ptr<NameChangeScreen> screen;
+};
+
+TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+{
+    OpenScreen open;
+    const TempInstall &install = open.install;
+    FakeStartHost &host = open.host;
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
 
     EXPECT_EQ(screen.nameBox(1)->text().trimmed(), QStringLiteral("山田太郎"));
     EXPECT_EQ(screen.birthYearBox(2)->text(), QStringLiteral("2013"));
@@ -90,20 +108,15 @@ TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
 
 TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
 {
-    TempInstall install;
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
-    const QString rosterPath = install.filesFolder() + QStringLiteral("生徒用名簿.txt");
+    OpenScreen open;
+    const QString rosterPath = open.rosterPath();
     const auto bytes = [&] {
         QFile f(rosterPath);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     const QByteArray before = bytes();
-    Installation state;
-    state.folders = folderscheme::compute(install.programFolder(), 1);
-    FakeStartHost host;
-    FakeMessagePresenter messages;
-    NameChangeScreen screen(state, host, messages);
-    screen.show();
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
 
     // A birth year that is not a number, then a name longer than the roster holds (typed, not cut).
     screen.birthYearBox(2)->setText(QStringLiteral("abc"));
@@ -136,15 +149,11 @@ TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
 // refused, said in Japanese, and the boxes then show the file as it is.
 TEST(NameChangeScreen, AnotherWritersChangesAreNeitherUndoneNorOverwritten)
 {
-    TempInstall install;
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
-    const QString rosterPath = install.filesFolder() + QStringLiteral("生徒用名簿.txt");
-    Installation state;
-    state.folders = folderscheme::compute(install.programFolder(), 1);
-    FakeStartHost host;
-    FakeMessagePresenter messages;
-    NameChangeScreen screen(state, host, messages);
-    screen.show();
+    OpenScreen open;
+    const TempInstall &install = open.install;
+    const QString rosterPath = open.rosterPath();
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
 
     install.writeText(QStringLiteral("files/生徒用名簿.txt"),
                       kLine1 + QStringLiteral("\r\n2,2013,5,6,\"佐藤花\",0,\"\",\"\"\r\n"));

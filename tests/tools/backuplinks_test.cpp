@@ -7,11 +7,11 @@
 #include "schoolbackup.h"
 #include "startup.h"
 #include "tempinstall.h"
+#include "testfiles.h"
 #include "writerprocess.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -25,44 +25,28 @@
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::link;
+using testfiles::read;
+using testfiles::write;
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
-void link(const QString &target, const QString &at)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()), 0) << at.toStdString();
-}
+
 
 QString sha256(const QByteArray &bytes)
 {
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-// Names and checksums of every file below a folder, hidden ones included, links with their
-// targets' names: what "nothing touched" is compared with.
+// Every file below a folder with its checksum, every link with its target: what "nothing
+// touched" is compared with.
 QStringList contents(const QString &folder)
 {
     QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
+    for (const QString &path : testfiles::below(folder)) {
         const QFileInfo info(path);
         found << path + u' '
                      + (info.isSymLink() ? info.symLinkTarget() : info.isFile() ? sha256(read(path)) : QStringLiteral("folder"));
     }
-    found.sort();
     return found;
 }
 

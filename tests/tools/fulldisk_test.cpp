@@ -6,10 +6,10 @@
 #include "runlogbytes.h"
 #include "sjis.h"
 #include "tempinstall.h"
+#include "testfiles.h"
 #include "writerprocess.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -18,25 +18,13 @@
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::read;
 
-// Every file and folder below `folder`, hidden ones included, but the roster's lock file, which
-// a roster writer makes once and keeps.
+// Everything below `folder` but the roster's lock file, which a roster writer makes once and keeps.
 QStringList everything(const QString &folder)
 {
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!path.endsWith(QStringLiteral("生徒用名簿.txt.lock")))
-            found << path;
-    }
-    found.sort();
+    QStringList found = testfiles::below(folder);
+    found.removeIf([](const QString &path) { return path.endsWith(QStringLiteral("生徒用名簿.txt.lock")); });
     return found;
 }
 
