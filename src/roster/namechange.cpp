@@ -137,12 +137,12 @@ SaveResult save(const QString &rosterPath, const std::vector<Boxes> &loaded, con
     bool changedAny = false;
     for (const Edit &edit : edits) {
         const RosterEntry *current = roster.entry(edit.row);
+        if (current && edit.name == current->trimmedName() && edit.birthYear == current->birthYear)
+            continue; // already so, whoever wrote it
         if (!current || boxesOf(*current) != loaded[static_cast<std::size_t>(edit.row)]) {
             changedElsewhere.push_back(edit.row);
             continue;
         }
-        if (edit.name == current->trimmedName() && edit.birthYear == current->birthYear)
-            continue;
         RosterEntry changed = *current;
         changed.name = edit.name;
         changed.birthYear = edit.birthYear;
