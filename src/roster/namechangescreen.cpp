@@ -74,8 +74,8 @@ NameChangeScreen::NameChangeScreen(const Installation &install, StartHost &host,
 
 void NameChangeScreen::loadNames()
 {
-    const std::vector<namechange::Boxes> boxes = namechange::load(RosterFile::path(m_install.folders));
-    m_rows = static_cast<int>(boxes.size());
+    m_loaded = namechange::load(RosterFile::path(m_install.folders));
+    const std::vector<namechange::Boxes> &boxes = m_loaded;
     for (std::size_t i = 0; i < 3; ++i) {
         const bool present = i < boxes.size();
         m_nameBoxes[i]->setText(present ? boxes[i].name : QString());
@@ -88,7 +88,7 @@ void NameChangeScreen::loadNames()
 void NameChangeScreen::saveNames()
 {
     std::vector<namechange::Boxes> boxes;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(m_rows); ++i)
+    for (std::size_t i = 0; i < m_loaded.size(); ++i)
         boxes.push_back({m_nameBoxes[i]->text(), m_birthYearBoxes[i]->text()});
     if (const auto problem = namecheck::firstProblem(boxes)) {
         m_status->clear();
@@ -98,10 +98,12 @@ void NameChangeScreen::saveNames()
         box->selectAll();
         return;
     }
-    const namechange::SaveResult result = namechange::save(RosterFile::path(m_install.folders), boxes);
+    const namechange::SaveResult result = namechange::save(RosterFile::path(m_install.folders), m_loaded, boxes);
     if (!result.saved) {
-        m_status->clear();
+        m_status->setText(result.changed ? QStringLiteral("変更しました。") : QString());
         m_messages.show(MessagePresenter::Icon::Warning, QStringLiteral("名前変更"), result.message, this);
+        if (!result.changedElsewhere.empty())
+            loadNames();
         return;
     }
     m_status->setText(result.changed ? QStringLiteral("変更しました。") : QStringLiteral("変更はありません。"));

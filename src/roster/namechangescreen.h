@@ -1,8 +1,11 @@
 #pragma once
 
+#include "namechange.h"
+
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 struct Installation;
 class MessagePresenter;
@@ -12,7 +15,8 @@ class QPushButton;
 class StartHost;
 
 // The name-change screen: the names and birth years of the first three pupils of the roster.
-// "変更" writes them back to the roster file; "もどる" returns to the start screen.
+// "変更" writes the rows the pupil edited back to the roster file (a row another writer changed
+// meanwhile is refused and the file shown as it is now); "もどる" returns to the start screen.
 class NameChangeScreen : public QWidget
 {
 public:
@@ -39,7 +43,7 @@ private:
     MessagePresenter &m_messages;
     std::array<QLineEdit *, 3> m_nameBoxes{}; // names
     std::array<QLineEdit *, 3> m_birthYearBoxes{}; // birth years
-    int m_rows = 0;
+    std::vector<namechange::Boxes> m_loaded; // what the boxes were filled with from the file
     QLabel *m_status = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_backButton = nullptr;

@@ -5,6 +5,7 @@
 #include "newschool.h"
 #include "rosterfile.h"
 #include "rosterimport.h"
+#include "savefile.h"
 #include "schoolbackup.h"
 #include "schoolregistry.h"
 #include "startup.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include <optional>
@@ -57,11 +57,14 @@ const QString kRosterUsage = QStringLiteral(
     "columns 番号, 氏名 and 生年 in any order (other columns are ignored). A new 番号 is added; a\n"
     "番号 the roster holds gets the new name and birth year; every other pupil and value is kept.\n"
     "Every row is checked first: 番号 a whole number from 1 to 5000 used once, 氏名 present, at\n"
-    "most 20 characters and storable in Shift-JIS, 生年 a year from 100 years ago to this year.\n"
-    "Any bad row: each is listed with its line number and the roster is not touched. Otherwise\n"
-    "the old roster is kept as 生徒用名簿temp.txt and the new one replaces it whole.\n\n"
+    "most 20 characters, storable in Shift-JIS and without control characters, 生年 a year from\n"
+    "100 years ago to this year. Any bad row: each is listed with its line number and the roster\n"
+    "is not touched. Otherwise, while no other writer of the roster (a name change, another\n"
+    "import) may work, the roster is read again, merged and replaced whole; only then is the old\n"
+    "roster kept as 生徒用名簿temp.txt. A write that fails leaves its file as it was.\n\n"
     "export writes the roster's pupils as CSV (UTF-8 with a byte-order mark) with the columns\n"
-    "番号, 氏名, 生年, which import reads back.\n\n"
+    "番号, 氏名, 生年, which import reads back (a name that starts with =, +, - or @ is written\n"
+    "after an apostrophe, so that a spreadsheet shows it rather than running it).\n\n"
     "Exit status: 0 done, 1 bad rows or a file that cannot be read or written, 2 wrong call.\n");
 
 const QString kBackupUsage = QStringLiteral(
@@ -72,9 +75,13 @@ const QString kBackupUsage = QStringLiteral(
     "program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping\n"
     "their places relative to the installation. The run logs are read under the lock that\n"
     "recording programs respect, so a copy never holds half a run. Every copy is read back and\n"
-    "checked; manifest.txt lists each file's size and SHA-256 checksum. The installation is\n"
-    "only read.\n\n"
-    "--check verifies every file of a backup folder against its manifest.txt.\n\n"
+    "checked; manifest.txt lists each file's size and SHA-256 checksum (\"sha256sum -c\n"
+    "manifest.txt\" inside the backup verifies it too). The backup is built in a hidden working\n"
+    "folder that only takes its name when complete; a failed backup leaves nothing, and working\n"
+    "folders of backups that were stopped are removed. The installation is only read; a file\n"
+    "of it that is a link, a pipe or a device is not followed and fails the backup.\n\n"
+    "--check verifies every file of a backup folder against its manifest.txt; it reads only\n"
+    "regular files inside the backup folder, never through a link.\n\n"
     "Exit status: 0 done (or the backup is intact), 1 failed (or a file differs), 2 wrong call.\n");
 
 int usageError(const QString &command, const QString &problem, const QString &usage, QTextStream &err)
@@ -191,31 +198,22 @@ int runRosterImport(const QString &programFolder, const QString &csvPath, QTextS
     if (!state)
         return kFailed;
     const QString rosterPath = RosterFile::path(state->folders);
-    std::optional<QByteArray> oldBytes;
-    if (QFileInfo(rosterPath).exists()) {
-        QFile old(rosterPath);
-        if (!old.open(QIODevice::ReadOnly)) {
-            err << "tavrel-admin roster import: cannot read " << QDir::toNativeSeparators(rosterPath) << ": "
-                << old.errorString() << '\n';
-            return kFailed;
-        }
-        oldBytes = old.readAll();
-    }
-    RosterFile roster = RosterFile::parse(oldBytes.value_or(QByteArray()), rosterPath);
-    const rosterimport::Merged merged = rosterimport::merge(roster, checked.pupils);
-    if (merged.added == 0 && merged.updated == 0) {
+    const rosterimport::Imported imported =
+        rosterimport::importInto(rosterPath, RosterFile::backupPath(state->folders), checked.pupils,
+                                 [] { QThread::msleep(rosterimport::kLockWaitMilliseconds); });
+    const rosterimport::Merged &merged = imported.merged;
+    if (!imported.written && imported.message.isEmpty()) {
         out << "the roster already holds these " << merged.unchanged << " pupils; nothing to change\n";
         return kDone;
     }
-    const rosterimport::Written written = rosterimport::replace(
-        rosterPath, RosterFile::backupPath(state->folders), oldBytes ? &*oldBytes : nullptr, roster.encode());
-    if (!written.written) {
-        err << "tavrel-admin roster import: " << written.message << '\n';
-        return kFailed;
+    if (!imported.message.isEmpty()) {
+        err << "tavrel-admin roster import: " << imported.message << '\n';
+        if (!imported.written)
+            return kFailed;
     }
     out << QDir::toNativeSeparators(rosterPath) << ": " << merged.added << " added, " << merged.updated
         << " updated, " << merged.unchanged << " unchanged\n";
-    return kDone;
+    return imported.message.isEmpty() ? kDone : kFailed;
 }
 
 int runRosterExport(const QString &programFolder, const QString &csvPath, QTextStream &out, QTextStream &err)
@@ -232,9 +230,9 @@ int runRosterExport(const QString &programFolder, const QString &csvPath, QTextS
     for (const DataFileError &p : roster.problems())
         err << "tavrel-admin roster export: " << p.text() << '\n';
     const QByteArray bytes = rosterimport::exportCsv(roster);
-    QSaveFile file(csvPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << "tavrel-admin roster export: cannot write " << csvPath << ": " << file.errorString() << '\n';
+    const savefile::Outcome written = savefile::replace(csvPath, bytes);
+    if (!written.saved) {
+        err << "tavrel-admin roster export: cannot write " << csvPath << ": " << written.error << '\n';
         return kFailed;
     }
     out << "wrote " << csvPath << '\n';
@@ -285,6 +283,8 @@ int runBackup(const QStringList &args, QTextStream &out, QTextStream &err, const
             err << "tavrel-admin backup: " << p << '\n';
         return kFailed;
     }
+    for (const QString &f : made.cleared)
+        out << "removed " << QDir::toNativeSeparators(f) << ", left by a backup that was stopped\n";
     for (const QString &f : made.copied)
         out << "copied and verified " << f << '\n';
     for (const QString &f : made.absent)
