@@ -137,20 +137,10 @@ QString StagedFolder::makeFolder(const QString &relative)
 QString StagedFolder::writeFile(const QString &relative, const QByteArray &bytes, bool executable)
 {
     const QString path = m_stage + u'/' + relative;
-    const savefile::Outcome written = savefile::replace(path, bytes);
+    // A new file of the stage's folder: savefile gives it the folder's group and group write.
+    const savefile::Outcome written = savefile::replace(path, bytes, savefile::Options{executable});
     if (!written.saved)
         return QStringLiteral("cannot write %1: %2").arg(shown(path), written.error);
-    if (executable) {
-        QFileDevice::Permissions p = QFile::permissions(path);
-        if (p & QFileDevice::ReadOwner)
-            p |= QFileDevice::ExeOwner;
-        if (p & QFileDevice::ReadGroup)
-            p |= QFileDevice::ExeGroup;
-        if (p & QFileDevice::ReadOther)
-            p |= QFileDevice::ExeOther;
-        QFile::setPermissions(path, p);
-    }
-    sharedaccess::shareNewPath(path);
     return {};
 }
 

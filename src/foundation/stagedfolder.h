@@ -32,7 +32,7 @@ public:
     QString stage() const { return m_stage; }
 
     QString makeFolder(const QString &relative);
-    // Writes a new file through savefile::replace; `executable` adds execute wherever read is set.
+    // Writes a new file through savefile::replace; `executable` makes it one that may be run.
     QString writeFile(const QString &relative, const QByteArray &bytes, bool executable = false);
 
     // Gives the stage the target's name.

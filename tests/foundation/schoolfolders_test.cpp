@@ -3,6 +3,7 @@
 #include "personaldemo.h"
 #include "schoolregistry.h"
 #include "stagedfolder.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,23 +18,18 @@
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::read;
+using testfiles::write;
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
+// The names of what `folder` holds, hidden ones included.
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names;
+    for (const QString &path : testfiles::below(folder)) {
+        if (QFileInfo(path).absolutePath() == QDir(folder).absolutePath())
+            names << QFileInfo(path).fileName();
+    }
+    return names;
 }
 
 TEST(StagedFolderTest, NothingIsAtTheTargetUntilTheCommit)

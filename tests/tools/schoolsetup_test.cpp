@@ -12,9 +12,9 @@
 #include "schoolregistry.h"
 #include "startup.h"
 #include "tempinstall.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -29,20 +29,14 @@
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::read;
 
-// Everything below `folder`, hidden entries included, as "path mode group" lines.
+// Everything below `folder`, hidden entries included, relative to it; with `withModes`, each
+// followed by its permission bits (octal) and its group's number.
 QStringList everything(const QString &folder, bool withModes = false)
 {
     QStringList lines;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
+    for (const QString &path : testfiles::below(folder)) {
         QString line = QDir(folder).relativeFilePath(path);
         if (withModes) {
             struct stat st{};
@@ -51,7 +45,6 @@ QStringList everything(const QString &folder, bool withModes = false)
         }
         lines << line;
     }
-    lines.sort();
     return lines;
 }
 
@@ -290,7 +283,7 @@ TEST_F(SchoolSetup, CheckSchoolNamesWhatAMemberCannotUseAndFixMendsIt)
     // A link planted among the files: named, never followed, its target never changed.
     struct stat target{};
     ASSERT_EQ(::stat("/etc/passwd", &target), 0);
-    ASSERT_TRUE(QFile::link(QStringLiteral("/etc/passwd"), files + QStringLiteral("planted.txt")));
+    testfiles::link(QStringLiteral("/etc/passwd"), files + QStringLiteral("planted.txt"));
 
     const AdminRun found = admin({QStringLiteral("check-school"), program()});
     EXPECT_EQ(found.status, 1);

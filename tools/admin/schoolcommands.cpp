@@ -1,6 +1,7 @@
 #include "schoolcommands.h"
 
 #include "installation.h"
+#include "commandsupport.h"
 #include "datafileerror.h"
 #include "newschool.h"
 #include "rosterfile.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 const QString kNewSchoolUsage = QStringLiteral(
     "usage: tavrel-admin new-school DIR --name NAME --code CODE [--folder-mode 1|0] [--from PROGRAM_FOLDER]\n"
@@ -84,24 +84,8 @@ const QString kBackupUsage = QStringLiteral(
     "regular files inside the backup folder, never through a link.\n\n"
     "Exit status: 0 done (or the backup is intact), 1 failed (or a file differs), 2 wrong call.\n");
 
-int usageError(const QString &command, const QString &problem, const QString &usage, QTextStream &err)
-{
-    err << "tavrel-admin " << command << ": " << problem << "\n\n" << usage;
-    return kUsageError;
-}
-
-std::optional<Installation> startInstallation(const QString &command, const QString &programFolder, QTextStream &err)
-{
-    Installation state;
-    try {
-        runStartup(state, QFileInfo(programFolder).absoluteFilePath());
-    } catch (const DataFileError &e) {
-        err << "tavrel-admin " << command << ": " << programFolder << " is not a usable installation: " << e.text()
-            << '\n';
-        return std::nullopt;
-    }
-    return state;
-}
+using commandsupport::startInstallation;
+using commandsupport::usageError;
 
 int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, const QString &contentFolder,
                  const QString &programPath)

@@ -1,6 +1,6 @@
 #include "sharingcommands.h"
 
-#include "datafileerror.h"
+#include "commandsupport.h"
 #include "folderscheme.h"
 #include "homerunrecord.h"
 #include "installation.h"
@@ -12,7 +12,6 @@
 #include "savefile.h"
 #include "schoolcheck.h"
 #include "schoolregistry.h"
-#include "startup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +22,6 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 const QString kCheckUsage = QStringLiteral(
     "usage: tavrel-admin check-school PROGRAM_FOLDER [--group GROUP] [--fix]\n\n"
@@ -59,23 +57,8 @@ const QString kRegisterUsage = QStringLiteral(
     "applications menu (every account's as root, else this account's).\n\n"
     "Exit status: 0 registered, 1 not an installation or a list that cannot be written, 2 wrong call.\n");
 
-int usageError(const QString &command, const QString &problem, const QString &usage, QTextStream &err)
-{
-    err << "tavrel-admin " << command << ": " << problem << "\n\n" << usage;
-    return kUsageError;
-}
-
-std::optional<Installation> started(const QString &command, const QString &programFolder, QTextStream &err)
-{
-    Installation state;
-    try {
-        runStartup(state, QFileInfo(programFolder).absoluteFilePath());
-        return state;
-    } catch (const DataFileError &e) {
-        err << "tavrel-admin " << command << ": " << programFolder << " is not a usable installation: " << e.text() << '\n';
-        return std::nullopt;
-    }
-}
+using commandsupport::startInstallation;
+using commandsupport::usageError;
 
 // The arguments of a command: the one folder, and the options, each either a flag or followed by
 // its value.
@@ -123,7 +106,7 @@ Call begin(const QString &command, const QString &usage, const QStringList &args
     Call call{parse(args, flags, valued), std::nullopt, kDone};
     if (!call.args.problem.isEmpty())
         call.status = usageError(command, call.args.problem, usage, err);
-    else if (!(call.state = started(command, call.args.positional.first(), err)))
+    else if (!(call.state = startInstallation(command, call.args.positional.first(), err)))
         call.status = kFailed;
     return call;
 }
