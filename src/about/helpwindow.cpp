@@ -1,7 +1,7 @@
 #include "helpwindow.h"
 
 #include "fontfaces.h"
-#include "sjis.h"
+#include "helpdocument.h"
 #include "twiplayout.h"
 
 #include <QDir>
@@ -9,21 +9,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QVBoxLayout>
-
-namespace {
-
-QString decoded(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? sjis::decode(bytes) : text;
-}
-
-} // namespace
 
 HelpWindow::HelpWindow(const QString &pagePath, QWidget *parent)
     : QDialog(parent)
@@ -37,7 +24,11 @@ HelpWindow::HelpWindow(const QString &pagePath, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     m_browser = new QTextBrowser(this);
-    m_browser->setOpenExternalLinks(true);
+    m_document = new HelpDocument(m_browser);
+    m_browser->setDocument(m_document);
+    // Links are followed here, and only within the page's folder (HelpDocument).
+    m_browser->setOpenLinks(false);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     layout->addWidget(m_browser);
     m_closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     m_closeButton->setDefault(true);
@@ -48,17 +39,22 @@ HelpWindow::HelpWindow(const QString &pagePath, QWidget *parent)
 
 void HelpWindow::load(const QString &pagePath)
 {
-    QFile page(pagePath);
-    if (!page.open(QIODevice::ReadOnly)) {
+    const QString error = m_document->loadPage(pagePath);
+    if (!error.isEmpty())
         m_browser->setPlainText(QStringLiteral("ヘルプのページ %1 を開けません（%2）。先生に知らせてください。")
-                                    .arg(QDir::toNativeSeparators(pagePath), page.errorString()));
+                                    .arg(QDir::toNativeSeparators(pagePath), error));
+}
+
+void HelpWindow::followLink(const QUrl &link)
+{
+    if (link.hasFragment() && link.adjusted(QUrl::RemoveFragment).isEmpty()) {
+        m_browser->scrollToAnchor(link.fragment());
         return;
     }
-    const QString text = decoded(page.readAll());
-    // Pictures and links of the page are found beside it.
-    m_browser->setSearchPaths({QFileInfo(pagePath).absolutePath()});
-    if (Qt::mightBeRichText(text))
-        m_browser->setHtml(text);
-    else
-        m_browser->setPlainText(text);
+    const std::optional<QString> page = m_document->fileOf(link.adjusted(QUrl::RemoveFragment));
+    if (!page)
+        return;
+    load(*page);
+    if (link.hasFragment())
+        m_browser->scrollToAnchor(link.fragment());
 }

@@ -3,13 +3,21 @@
 #include <QByteArray>
 #include <QString>
 
-// Replaces a file as a whole or not at all. The bytes go to a temporary file beside the target,
-// which is flushed and checked before it takes the target's place; on any failure the temporary
-// file is removed and the target keeps its old content (or stays absent).
+// The one way this system writes a file: the file is replaced as a whole or not at all. The
+// bytes go to a new file beside the target (never a link's target), every byte is checked to have
+// been written, the new file is synced to the disk and closed with its error checked, and only
+// then does it take the target's place in one rename. On any failure the new file is removed and
+// the target keeps its old content (or stays absent); the outcome carries the system's own
+// reason ("No space left on device", "File too large", "Permission denied"), never a vague one.
+// A killed writer leaves the target whole; at most a stray "<name>.XXXXXX" file remains beside it.
 //
-// QSaveFile::commit() alone is not enough: bytes that fit in the device's write buffer "write"
-// without touching the disk, and a flush that then fails inside commit() (a full disk) goes
-// unreported, so an empty or cut file would replace the old one.
+// Buffered writers are not enough: QSaveFile::commit() ignores a failed sync and, after bytes
+// that fitted in its buffer, reports a flush that failed on a full disk as "Unknown error".
+//
+// Ownership and permissions (sharedaccess): a replaced file's owner (when the writer may set
+// owners), group and mode pass to the new file, so that a teacher's import leaves the roster
+// writable for the pupils' accounts; a file made anew gets the umask's mode, its folder's group
+// and, in a group-writable folder, group read and write.
 namespace savefile {
 
 struct Outcome
@@ -18,6 +26,14 @@ struct Outcome
     QString error; // the system's description of the failure; empty when saved
 };
 
+struct Options
+{
+    // A file made anew may be run (a launcher): it gets execute permission as the umask allows.
+    // A replaced file keeps its own mode.
+    bool executable = false;
+};
+
+Outcome replace(const QString &path, const QByteArray &bytes, const Options &options);
 Outcome replace(const QString &path, const QByteArray &bytes);
 
 } // namespace savefile

@@ -1,23 +1,23 @@
 #include "reportpdf.h"
 
 #include "reportpainter.h"
+#include "savefile.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, const QString &title, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
+    // Drawn in memory, then written through the one safe replacement: a full disk or a failed
+    // drawing leaves an existing file as it was.
+    QByteArray pdf;
     bool drawn = false;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator(title);
         writer.setResolution(600);
@@ -25,15 +25,15 @@ bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, c
                                          QPageLayout::Millimeter));
         drawn = ReportPainter(ReportPainter::Surface::Paper).drawDocument(writer, pages);
     }
-    if (!drawn || file.error() != QFileDevice::NoError) {
+    if (!drawn) {
         if (error)
-            *error = path + QStringLiteral(": ") + (drawn ? file.errorString() : QStringLiteral("the report could not be drawn"));
-        file.cancelWriting();
+            *error = path + QStringLiteral(": the report could not be drawn");
         return false;
     }
-    if (!file.commit()) {
+    const savefile::Outcome written = savefile::replace(path, pdf);
+    if (!written.saved) {
         if (error)
-            *error = path + QStringLiteral(": ") + file.errorString();
+            *error = path + QStringLiteral(": ") + written.error;
         return false;
     }
     return true;

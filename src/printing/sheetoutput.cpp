@@ -3,13 +3,14 @@
 #include "pagecanvas.h"
 #include "printhandover.h"
 #include "questionsheet.h"
+#include "savefile.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -61,29 +62,31 @@ QString print(const PrintHandover &handover, QPrinter &printer)
 
 QString writePdf(const PrintHandover &handover, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 に書き込めません: %2").arg(path, file.errorString());
+    // Drawn in memory, then written through the one safe replacement: a full disk or a failed
+    // drawing leaves an existing file as it was.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(QStringLiteral("問題用紙"));
         writer.setCreator(QStringLiteral("Tavrel"));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
+        if (!painter.begin(&writer))
             return QStringLiteral("%1 に書き込めません。").arg(path);
-        }
         painter.setRenderHint(QPainter::Antialiasing);
         {
             PageCanvas canvas(painter, PageMapping(OutputMode::Printer), kPdfResolution / kTwipsPerInch);
             questionsheet::draw(canvas, handover);
         }
-        painter.end();
+        if (!painter.end())
+            return QStringLiteral("%1 に書き込めません。").arg(path);
     }
-    if (!file.commit())
-        return QStringLiteral("%1 に書き込めません: %2").arg(path, file.errorString());
+    const savefile::Outcome written = savefile::replace(path, pdf);
+    if (!written.saved)
+        return QStringLiteral("%1 に書き込めません: %2").arg(path, written.error);
     return {};
 }
 

@@ -24,6 +24,7 @@ QString rosterPath(const Folders &folders)
 std::vector<QString> read(const QString &rosterPath)
 {
     std::vector<QString> names(static_cast<std::size_t>(kMaxPupil) + 1);
+    std::vector<bool> named(names.size(), false);
     if (!QFileInfo::exists(rosterPath))
         return names;
     try {
@@ -40,7 +41,11 @@ std::vector<QString> read(const QString &rosterPath)
             const std::optional<double> number = FieldReader::parseNumber(entry[kNumberField].text);
             if (!number || *number < 1 || *number > kMaxPupil || *number != std::floor(*number))
                 continue;
-            names[static_cast<std::size_t>(*number)] = entry[kNameField].text.trimmed();
+            // The first line of a number is the pupil, as on the start screen.
+            if (!named[static_cast<std::size_t>(*number)]) {
+                named[static_cast<std::size_t>(*number)] = true;
+                names[static_cast<std::size_t>(*number)] = entry[kNameField].text.trimmed();
+            }
         }
     } catch (const DataFileError &) {
         // An unreadable roster leaves the names unknown; the run log itself is still of use.

@@ -15,7 +15,8 @@ QString rosterPath(const Folders &folders);
 
 // Slot p holds the trimmed name of pupil p (1 to 5000); numbers the roster does not hold, slot 0,
 // and every slot of a missing or unreadable roster are empty. Entries whose number is not 1 to
-// 5000 and a last entry cut short are passed over.
+// 5000 and a last entry cut short are passed over. Of two lines with the same number the first
+// is the pupil, as on the start screen.
 std::vector<QString> read(const QString &rosterPath);
 
 } // namespace rosternames

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,21 +37,34 @@ QString storedName(const QString &typed);
 // does not fit the file's 16-bit field.
 std::optional<std::int16_t> storedBirthYear(const QString &typed);
 
+// How often and how long a save waits for another writer of the roster (RosterLock) to finish.
+inline constexpr int kLockAttempts = 100;
+inline constexpr int kLockWaitMilliseconds = 50;
+
 struct SaveResult
 {
-    bool saved = false;
-    bool changed = false; // saved, and something was different from the file
-    QString message;      // why nothing was written, for the screen to show
+    bool saved = false;   // every row the pupil edited is in the file now (also when none was)
+    bool changed = false; // something was written
+    // Rows (0-based) the pupil edited that another writer (an import, another PC) changed after
+    // the boxes were loaded: not written, so that neither change is silently lost. The screen
+    // says so and shows the file as it is now.
+    std::vector<int> changedElsewhere;
+    QString message; // why (some of) the edits were not written, for the screen to show
 };
 
-// Reads the roster again, gives its first pupils (up to three, as many as `boxes` holds) the
-// typed names and birth years, and writes the roster back. Only a pupil whose name or birth year
-// actually changes has its line written anew, in the roster format; every other line keeps its
-// bytes (blank lines included), and every line ends in CR LF; when nothing changes the file is
-// not touched (saved, not changed). The new roster is written beside the old one and takes its
-// place only when complete and flushed to the disk, so a failed write (disk full, a crash) leaves
-// the old roster intact. Nothing is written when the roster cannot be read or a box breaks its
-// rule (namecheck).
-SaveResult save(const QString &rosterPath, const std::vector<Boxes> &boxes);
+// Writes the rows the pupil edited: `loaded` is what load() gave when the boxes were filled,
+// `typed` what the boxes hold now (as many rows as were loaded). A row counts as edited when its
+// stored name or birth year differs from the loaded one. Under the roster's lock (RosterLock,
+// waiting kLockAttempts times kLockWaitMilliseconds for another writer, through `wait` when
+// given) the roster is read again; an edited row whose pupil still has the loaded name and
+// birth year gets the typed ones, an edited row that changed on disk meanwhile is left as it is
+// and listed in changedElsewhere. Rows not edited are never written, whatever they hold. Only a
+// changed pupil's line is written anew, in the roster format; every other line keeps its bytes
+// (blank lines included), and every line ends in CR LF; when nothing changes the file is not
+// touched. The new roster takes the old one's place only when complete and on the disk
+// (savefile), so a failed write (disk full, a crash) leaves the old roster intact. Nothing is
+// written when the roster cannot be read or locked, or a box breaks its rule (namecheck).
+SaveResult save(const QString &rosterPath, const std::vector<Boxes> &loaded, const std::vector<Boxes> &typed,
+                const std::function<void()> &wait = {});
 
 } // namespace namechange

@@ -9,7 +9,8 @@ NameChangeEditor::NameChangeEditor(QString rosterPath)
 
 void NameChangeEditor::load()
 {
-    const std::vector<namechange::Boxes> boxes = namechange::load(m_rosterPath);
+    m_loaded = namechange::load(m_rosterPath);
+    const std::vector<namechange::Boxes> &boxes = m_loaded;
     m_pupils = static_cast<int>(boxes.size());
     for (std::size_t i = 0; i < m_view.rows.size(); ++i) {
         NameChangeView::Row &row = m_view.rows[i];
@@ -48,9 +49,11 @@ std::optional<NameChangeEditor::Refusal> NameChangeEditor::save()
         m_view.status.clear();
         return Refusal{problem->message, problem->row - 1, problem->birthYear};
     }
-    const namechange::SaveResult result = namechange::save(m_rosterPath, boxes);
+    const namechange::SaveResult result = namechange::save(m_rosterPath, m_loaded, boxes);
     if (!result.saved) {
-        m_view.status.clear();
+        m_view.status = result.changed ? QStringLiteral("変更しました。") : QString();
+        if (!result.changedElsewhere.empty())
+            load();
         return Refusal{result.message, std::nullopt, false};
     }
     m_view.status = result.changed ? QStringLiteral("変更しました。") : QStringLiteral("変更はありません。");

@@ -25,8 +25,9 @@ struct NameChangeView
 };
 
 // The name change apart from any widget: the boxes as typed, checked before anything is written
-// (namecheck), then saved and read back (namechange). The screen forwards every change of a box
-// and the two buttons, and renders view().
+// (namecheck), then saved and read back (namechange): only the rows the pupil edited are written,
+// each against what was loaded into its boxes. The screen forwards every change of a box and the
+// two buttons, and renders view().
 class NameChangeEditor
 {
 public:
@@ -48,8 +49,11 @@ public:
     // A box's text changed (typed or pasted); rows without a pupil keep their empty boxes.
     void setName(int row, const QString &text);
     void setBirthYear(int row, const QString &text);
-    // "変更": checks every box, writes the roster and reads the boxes back; nothing when it was
-    // saved, otherwise why not (the roster is then as it was and the status line is empty).
+    // "変更": checks every box, writes the edited rows and reads the boxes back; nothing when it
+    // was saved, otherwise why not. A box at fault writes nothing and empties the status line; a
+    // save that could not take every edit (a row another writer changed since it was loaded, a
+    // roster that cannot be read or locked) says so, with "変更しました。" for what it did write,
+    // and shows the file as it is now when rows changed elsewhere.
     std::optional<Refusal> save();
 
     const NameChangeView &view() const { return m_view; }
@@ -58,6 +62,7 @@ private:
     std::vector<namechange::Boxes> typedBoxes() const;
 
     QString m_rosterPath;
-    int m_pupils = 0; // rows with a pupil
+    std::vector<namechange::Boxes> m_loaded; // what the boxes were filled with from the file
+    int m_pupils = 0;                        // rows with a pupil
     NameChangeView m_view;
 };

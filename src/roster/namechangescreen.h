@@ -14,8 +14,9 @@ class QPushButton;
 class StartHost;
 
 // The name-change screen: the names and birth years of the first three pupils of the roster.
-// "変更" writes them back to the roster file; "もどる" returns to the start screen. A thin widget
-// over a NameChangeEditor: it forwards every change of a box and renders the view.
+// "変更" writes the rows the pupil edited back to the roster file (a row another writer changed
+// meanwhile is refused and the file shown as it is now); "もどる" returns to the start screen. A
+// thin widget over a NameChangeEditor: it forwards every change of a box and renders the view.
 class NameChangeScreen : public QWidget
 {
 public:

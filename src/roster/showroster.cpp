@@ -2,17 +2,27 @@
 
 #include "installation.h"
 #include "roster.h"
+#include "namechange.h"
 #include "rosterfile.h"
+#include "rosterlock.h"
 #include "computestats.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 RosterRestore RestoreRoster(const Folders &folders)
 {
     const QString roster = RosterFile::path(folders);
     const QString backup = RosterFile::backupPath(folders);
+    if (QFileInfo::exists(roster))
+        return {RosterFileState::Present, QString()};
+    // An import may be writing a new roster this moment: the backup is put in place only while no
+    // other writer works, and only if there is still no roster then. A lock that cannot be had
+    // changes nothing of what follows.
+    RosterLock lock(roster);
+    lock.take(namechange::kLockAttempts, [] { QThread::msleep(namechange::kLockWaitMilliseconds); });
     if (QFileInfo::exists(roster))
         return {RosterFileState::Present, QString()};
     const QString rosterShown = QDir::toNativeSeparators(roster);

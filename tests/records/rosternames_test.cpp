@@ -22,6 +22,7 @@ TEST(RosterNames, ReadsNumbersAndNamesAndPassesOverWhatCannotBeStored)
                                         "1e10,2013,0,0,\"大きすぎる番号\",0,\"\",\"\"\r\n"
                                         "-1e300,2013,0,0,\"負の番号\",0,\"\",\"\"\r\n"
                                         "2.5,2013,0,0,\"端数\",0,\"\",\"\"\r\n"
+                                        "1,2013,0,0,\"二度目の1番\",0,\"\",\"\"\r\n"
                                         "7,2013,0,0,\"途中まで\"\r\n")));
     f.close();
     const std::vector<QString> names = rosternames::read(path);

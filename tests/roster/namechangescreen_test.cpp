@@ -15,21 +15,39 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 const QString kLine1 = QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"");
 const QString kLine2 = QStringLiteral("2,2013,5,6,\"佐藤花子            \",0,\"メモ                \",\"                    \"");
 
-TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+// The screen opened over an installation whose roster holds kLine1 and kLine2.
+struct OpenScreen
 {
+    OpenScreen()
+    {
+        install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
+        state.folders = folderscheme::compute(install.programFolder(), 1);
+        screen = std::make_unique<NameChangeScreen>(state, host, messages);
+        screen->show();
+    }
+    QString rosterPath() const { return install.filesFolder() + QStringLiteral("生徒用名簿.txt"); }
+
     TempInstall install;
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
     Installation state;
-    state.folders = folderscheme::compute(install.programFolder(), 1);
     FakeStartHost host;
     FakeMessagePresenter messages;
-    NameChangeScreen screen(state, host, messages);
-    screen.show();
+    std::unique_ptr<NameChangeScreen> screen;
+};
+
+TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
+{
+    OpenScreen open;
+    const TempInstall &install = open.install;
+    FakeStartHost &host = open.host;
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
 
     EXPECT_EQ(screen.nameBox(1)->text().trimmed(), QStringLiteral("山田太郎"));
     EXPECT_EQ(screen.birthYearBox(2)->text(), QStringLiteral("2013"));
@@ -74,20 +92,15 @@ TEST(NameChangeScreen, ShowsTheFirstPupilsAndWritesOnlyWhatChanged)
 
 TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
 {
-    TempInstall install;
-    install.writeText(QStringLiteral("files/生徒用名簿.txt"), kLine1 + QStringLiteral("\r\n") + kLine2 + QStringLiteral("\r\n"));
-    const QString rosterPath = install.filesFolder() + QStringLiteral("生徒用名簿.txt");
+    OpenScreen open;
+    const QString rosterPath = open.rosterPath();
     const auto bytes = [&] {
         QFile f(rosterPath);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
     const QByteArray before = bytes();
-    Installation state;
-    state.folders = folderscheme::compute(install.programFolder(), 1);
-    FakeStartHost host;
-    FakeMessagePresenter messages;
-    NameChangeScreen screen(state, host, messages);
-    screen.show();
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
 
     // A birth year that is not a number, then a name longer than the roster holds (typed, not cut).
     screen.birthYearBox(2)->setText(QStringLiteral("abc"));
@@ -113,6 +126,40 @@ TEST(NameChangeScreen, BadInputIsRefusedWithAMessageAndNothingIsWritten)
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更しました。"));
     EXPECT_NE(bytes(), before);
+}
+
+// The screen stays open while the teachers' import rewrites the roster: the pupil's change of
+// the first name keeps the import's second name; a change of a name the import changed too is
+// refused, said in Japanese, and the boxes then show the file as it is.
+TEST(NameChangeScreen, AnotherWritersChangesAreNeitherUndoneNorOverwritten)
+{
+    OpenScreen open;
+    const TempInstall &install = open.install;
+    const QString rosterPath = open.rosterPath();
+    FakeMessagePresenter &messages = open.messages;
+    NameChangeScreen &screen = *open.screen;
+
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      kLine1 + QStringLiteral("\r\n2,2013,5,6,\"佐藤花\",0,\"\",\"\"\r\n"));
+    screen.nameBox(1)->setText(QStringLiteral("山田一郎"));
+    screen.saveButton()->click();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(screen.statusLabel()->text(), QStringLiteral("変更しました。"));
+    std::vector<namechange::Boxes> now = namechange::load(rosterPath);
+    ASSERT_EQ(now.size(), 2U);
+    EXPECT_EQ(now[0].name, QStringLiteral("山田一郎"));
+    EXPECT_EQ(now[1].name, QStringLiteral("佐藤花"));
+    EXPECT_EQ(screen.nameBox(2)->text(), QStringLiteral("佐藤花"));
+
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2014,0,0,\"山田太一\",0,\"\",\"\"\r\n2,2013,5,6,\"佐藤花\",0,\"\",\"\"\r\n"));
+    screen.nameBox(1)->setText(QStringLiteral("山田次郎"));
+    screen.saveButton()->click();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("上から1番目"))) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(namechange::load(rosterPath).front().name, QStringLiteral("山田太一"));
+    EXPECT_EQ(screen.nameBox(1)->text(), QStringLiteral("山田太一"));
+    EXPECT_TRUE(screen.statusLabel()->text().isEmpty());
 }
 
 } // namespace

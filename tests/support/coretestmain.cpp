@@ -1,6 +1,7 @@
 // Entry point of the test programs of screen logic, which has no widgets: a QCoreApplication and
-// no platform at all, so they run without any display, then GoogleTest.
-#include "lsansuppressions.h"
+// no platform at all, so they run without any display, the account's folders in a temporary
+// folder, then GoogleTest.
+#include "testprocess.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,10 @@
 
 int main(int argc, char **argv)
 {
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    testprocess::useOwnAccountFolders(home);
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
 // Entry point of the test programs of widgets: a QApplication on the offscreen platform, sounds
-// through SDL's dummy driver, then GoogleTest.
-#include "lsansuppressions.h"
+// through SDL's dummy driver, the account's data and configuration folders in a temporary folder,
+// then GoogleTest.
+#include "testprocess.h"
 
 #include <QApplication>
 
@@ -12,6 +13,10 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    testprocess::useOwnAccountFolders(home);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,7 +1,9 @@
 #include "adminrun.h"
 #include "rosterfile.h"
 #include "rosterimport.h"
+#include "rosterlock.h"
 #include "sjis.h"
+#include "spreadsheetcsv.h"
 #include "tempinstall.h"
 
 #ifdef Q_OS_LINUX
@@ -9,6 +11,7 @@
 #endif
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -79,7 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"not Shift-JIS", QStringLiteral("7,𠮷野,2012"), std::nullopt, QStringLiteral("Shift-JIS cannot store")},
         RowCase{"year in the future", QStringLiteral("7,林,2025"), std::nullopt, QStringLiteral("生年 \"2025\"")},
         RowCase{"era year", QStringLiteral("7,林,26"), std::nullopt, QStringLiteral("生年 \"26\"")},
-        RowCase{"year missing", QStringLiteral("7,林"), std::nullopt, QStringLiteral("生年 \"\"")}),
+        RowCase{"year missing", QStringLiteral("7,林"), std::nullopt, QStringLiteral("生年 \"\"")},
+        RowCase{"exported apostrophe before formula", QStringLiteral("8,''=X,2012"), Pupil{2, 8, QStringLiteral("'=X"), 2012}, {}},
+        RowCase{"NUL in name", QStringLiteral("7,林") + QChar(u'\0') + QStringLiteral("花,2012"), std::nullopt,
+                QStringLiteral("control character (U+0000)")},
+        RowCase{"line break in quoted name", QStringLiteral("7,\"林\n花\",2012"), std::nullopt,
+                QStringLiteral("control character (U+000A)")},
+        RowCase{"escape in name", QStringLiteral("7,林\x1B[2J,2012"), std::nullopt, QStringLiteral("control character (U+001B)")}),
     [](const testing::TestParamInfo<RowCase> &param) {
         std::string name = param.param.label;
         for (char &ch : name)
@@ -107,6 +116,26 @@ TEST(RosterImportCheck, ReadsWhatSpreadsheetsSaveAndListsEveryBadLine)
     const rosterimport::Checked noHeader = rosterimport::check(utf8(QStringLiteral("番号,名前,生年\n1,A,2014\n")), kThisYear);
     ASSERT_EQ(noHeader.problems.size(), 1U);
     EXPECT_TRUE(noHeader.problems[0].text.contains(QStringLiteral("no column 氏名")));
+}
+
+TEST(SpreadsheetCells, FormulaStartsAreWrittenAsTextAndReadBackAsTyped)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("=1+2"), QStringLiteral("\"'=1+2\"")},
+        {QStringLiteral("+81"), QStringLiteral("\"'+81\"")},
+        {QStringLiteral("-山田"), QStringLiteral("\"'-山田\"")},
+        {QStringLiteral("@SUM(A1)"), QStringLiteral("\"'@SUM(A1)\"")},
+        {QStringLiteral("'=x"), QStringLiteral("\"''=x\"")},
+        {QStringLiteral("'山田"), QStringLiteral("\"'山田\"")},
+        {QStringLiteral("山田=1"), QStringLiteral("\"山田=1\"")},
+        {QStringLiteral("A\"B"), QStringLiteral("\"A\"\"B\"")},
+    };
+    for (const auto &[text, cell] : cases) {
+        EXPECT_EQ(spreadsheetcsv::cell(text), cell) << text.toStdString();
+        const spreadsheetcsv::Table table = spreadsheetcsv::parse(cell);
+        ASSERT_EQ(table.rows.size(), 1U);
+        EXPECT_EQ(spreadsheetcsv::unescapedCell(table.rows[0].cells.value(0)), text) << text.toStdString();
+    }
 }
 
 // An installation whose roster holds two pupils written by another tool, with values this
@@ -180,6 +209,26 @@ TEST_F(RosterImport, MergesNewAndChangedPupilsAndKeepsEverythingElse)
                                   {4, 9, QStringLiteral("上田"), 2015}}));
 }
 
+TEST_F(RosterImport, AnExportIsSafeToOpenAndImportsBackWithoutAChange)
+{
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2013,0,0,\"=1+2\",0,\"\",\"\"\r\n"
+                                     "2,2014,0,0,\"-林\",0,\"\",\"\"\r\n"
+                                     "3,2014,0,0,\"'@森\",0,\"\",\"\"\r\n"));
+    const QByteArray roster = read(rosterPath());
+    const QString exported = install.root() + QStringLiteral("/out.csv");
+    ASSERT_EQ(admin({QStringLiteral("roster"), QStringLiteral("export"), install.programFolder(), exported}).status, 0);
+    const QString text = QString::fromUtf8(read(exported));
+    EXPECT_TRUE(text.contains(QStringLiteral("1,\"'=1+2\",2013"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("2,\"'-林\",2014"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("3,\"''@森\",2014"))) << text.toStdString();
+
+    const AdminRun again = admin({QStringLiteral("roster"), QStringLiteral("import"), install.programFolder(), exported});
+    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("nothing to change"))) << again.out.toStdString();
+    EXPECT_EQ(read(rosterPath()), roster);
+}
+
 TEST_F(RosterImport, AnyBadRowLeavesTheRosterUntouched)
 {
     const QString path = csv(QStringLiteral("番号,氏名,生年\n1,新しい名前,2012\n5001,上田,2015\n3,,2015\n"));
@@ -209,15 +258,16 @@ TEST_F(RosterImport, AWriteThatFailsPartWayLeavesTheOldRoster)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("the roster is unchanged"))) << r.err.toStdString();
     EXPECT_EQ(read(rosterPath()), before);
-    // The old roster was kept as the backup before the new one was written; nothing else is left.
-    EXPECT_EQ(read(backupPath()), before);
+    // The backup is kept only once the new roster is in place; nothing else is left but the lock.
+    EXPECT_FALSE(QFileInfo::exists(backupPath()));
     QStringList expected = listing;
-    expected << backupPath();
+    expected << RosterLock::lockPath(rosterPath());
     expected.sort();
     EXPECT_EQ(install.listing(), expected);
 
     ASSERT_EQ(admin({QStringLiteral("roster"), QStringLiteral("import"), install.programFolder(), path}).status, 0);
     EXPECT_EQ(RosterFile::read(rosterPath()).lines().size(), 203U);
+    EXPECT_EQ(read(backupPath()), before);
 }
 #endif
 

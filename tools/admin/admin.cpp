@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "recordcommands.h"
 #include "schoolcommands.h"
+#include "sharingcommands.h"
 #include "worksheetcommand.h"
 #include "reportcommand.h"
 
@@ -15,6 +16,7 @@ QList<AdminCommand> allCommands()
     QList<AdminCommand> commands = bankCommands();
     commands += recordCommands();
     commands += schoolCommands(shippedContentFolder(), installedProgramPath(), [] { return SystemClock().now(); });
+    commands += sharingCommands(installedProgramPath());
     commands += worksheetCommands();
     commands += reportCommands();
     return commands;
@@ -26,7 +28,7 @@ void printHelp(const QList<AdminCommand> &commands, QTextStream &out)
            "       tavrel-admin COMMAND --help\n\n"
            "Commands:\n";
     for (const AdminCommand &c : commands)
-        out << "  " << c.name.leftJustified(12) << c.summary << '\n';
+        out << "  " << c.name.leftJustified(16) << c.summary << '\n';
 }
 
 } // namespace

@@ -4,13 +4,16 @@
 #include "namechange.h"
 #include "rosterentry.h"
 #include "rosterfile.h"
+#include "rosterlock.h"
+#include "savefile.h"
 #include "sjis.h"
 #include "spreadsheetcsv.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <optional>
@@ -49,14 +52,15 @@ QString unstorable(const QString &text)
     return bad;
 }
 
-bool writeWhole(const QString &path, const QByteArray &bytes, QString &why)
+// The first control character of text (NUL, a tab, a line break, DEL, ...) as "U+0009"; empty
+// when there is none. A name never holds one: it would cut or split the roster's line.
+QString firstControl(const QString &text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        why = file.errorString();
-        return false;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("U+") + QStringLiteral("%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
     }
-    return true;
+    return {};
 }
 
 } // namespace
@@ -116,6 +120,8 @@ Checked check(QByteArrayView csv, int currentYear)
         QString name;
         if (typed.isEmpty()) {
             reasons << QStringLiteral("氏名 is empty");
+        } else if (const QString control = firstControl(typed); !control.isEmpty()) {
+            reasons << QStringLiteral("氏名 holds a control character (%1)").arg(control);
         } else if (typed.size() > RosterEntry::kTextWidth) {
             reasons << QStringLiteral("氏名 \"%1\" is longer than %2 characters").arg(typed).arg(RosterEntry::kTextWidth);
         } else {
@@ -186,14 +192,52 @@ Merged merge(RosterFile &roster, const std::vector<Pupil> &pupils)
 Written replace(const QString &rosterPath, const QString &backupPath, const QByteArray *oldRoster,
                 const QByteArray &newRoster)
 {
-    QString why;
-    if (oldRoster && !writeWhole(backupPath, *oldRoster, why))
-        return {false, QStringLiteral("cannot keep the old roster as %1 (%2); the roster is unchanged")
-                           .arg(QDir::toNativeSeparators(backupPath), why)};
-    if (!writeWhole(rosterPath, newRoster, why))
+    const savefile::Outcome roster = savefile::replace(rosterPath, newRoster);
+    if (!roster.saved)
         return {false, QStringLiteral("cannot write %1 (%2); the roster is unchanged")
-                           .arg(QDir::toNativeSeparators(rosterPath), why)};
+                           .arg(QDir::toNativeSeparators(rosterPath), roster.error)};
+    if (!oldRoster || oldRoster->isEmpty())
+        return {true, QString()};
+    const savefile::Outcome backup = savefile::replace(backupPath, *oldRoster);
+    if (!backup.saved)
+        return {true, QStringLiteral("the roster %1 is written, but the old roster cannot be kept as %2 (%3); "
+                                     "%2 still holds an older roster")
+                          .arg(QDir::toNativeSeparators(rosterPath), QDir::toNativeSeparators(backupPath), backup.error)};
     return {true, QString()};
+}
+
+Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<Pupil> &pupils,
+                    const std::function<void()> &wait)
+{
+    Imported imported;
+    RosterLock lock(rosterPath);
+    const RosterLock::Outcome locked = lock.take(kLockAttempts, wait);
+    if (locked != RosterLock::Outcome::Locked) {
+        imported.message = locked == RosterLock::Outcome::Busy
+                               ? QStringLiteral("the roster %1 stayed locked by another writer; the roster is unchanged")
+                                     .arg(QDir::toNativeSeparators(rosterPath))
+                               : QStringLiteral("cannot lock %1 (%2); the roster is unchanged")
+                                     .arg(QDir::toNativeSeparators(RosterLock::lockPath(rosterPath)), lock.error());
+        return imported;
+    }
+    std::optional<QByteArray> oldBytes;
+    if (QFileInfo::exists(rosterPath)) {
+        QFile old(rosterPath);
+        if (!old.open(QIODevice::ReadOnly)) {
+            imported.message = QStringLiteral("cannot read %1 (%2); the roster is unchanged")
+                                   .arg(QDir::toNativeSeparators(rosterPath), old.errorString());
+            return imported;
+        }
+        oldBytes = old.readAll();
+    }
+    RosterFile roster = RosterFile::parse(oldBytes.value_or(QByteArray()), rosterPath);
+    imported.merged = merge(roster, pupils);
+    if (imported.merged.added == 0 && imported.merged.updated == 0)
+        return imported;
+    const Written written = replace(rosterPath, backupPath, oldBytes ? &*oldBytes : nullptr, roster.encode());
+    imported.written = written.written;
+    imported.message = written.message;
+    return imported;
 }
 
 QByteArray exportCsv(const RosterFile &roster)

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class RosterFile;
@@ -42,9 +43,11 @@ struct Checked
 
 // Reads a CSV file as a spreadsheet saves it (see spreadsheetcsv) whose header row names the
 // columns 番号, 氏名 and 生年 in any order (other columns are ignored) and checks every row:
-// the number is a whole number from 1 to 5000 not used by an earlier row, the name is present,
-// fits the roster's 20 characters and can be stored in Shift-JIS, the birth year is a whole
-// number from currentYear − kOldestAge to currentYear. Rows with no content are skipped.
+// the number is a whole number from 1 to 5000 not used by an earlier row, the name (without the
+// apostrophe an export puts before a leading "=", "+", "-" or "@") is present, holds no control
+// character (NUL, tab, line break, ...), fits the roster's 20 characters and can be stored in
+// Shift-JIS, the birth year is a whole number from currentYear − kOldestAge to currentYear. Rows
+// with no content are skipped.
 Checked check(QByteArrayView csv, int currentYear);
 
 struct Merged
@@ -61,16 +64,34 @@ Merged merge(RosterFile &roster, const std::vector<Pupil> &pupils);
 
 struct Written
 {
-    bool written = false;
-    QString message; // why nothing was changed
+    bool written = false; // the roster was replaced
+    QString message;      // what went wrong: why nothing was changed, or that the backup was not kept
 };
 
-// Replaces the roster at rosterPath by newRoster. The bytes the roster had (oldRoster, when it
-// existed) are first kept as the backup at backupPath, the copy the start screen restores from
-// when the roster is missing. Both files are written whole beside their targets and take their
-// places only when complete: a failed write leaves the roster as it was.
+// Replaces the roster at rosterPath by newRoster, then keeps the bytes the roster had (oldRoster,
+// when it existed and was not empty) as the backup at backupPath, the copy the start screen
+// restores from when the roster is missing. The backup is replaced only once the new roster is
+// in place, and never by an empty file. Both go through savefile: a failed write leaves its file
+// as it was.
 Written replace(const QString &rosterPath, const QString &backupPath, const QByteArray *oldRoster,
                 const QByteArray &newRoster);
+
+// How often and how long an import waits for another writer of the roster (RosterLock).
+inline constexpr int kLockAttempts = 300;
+inline constexpr int kLockWaitMilliseconds = 100;
+
+struct Imported
+{
+    bool written = false; // the roster was replaced
+    Merged merged;
+    QString message; // what went wrong; empty when all is done (or nothing needed doing)
+};
+
+// Merges pupils into the roster at rosterPath under the roster's lock (RosterLock; `wait` is
+// called between kLockAttempts attempts), so that the roster read, merged and written is never
+// one another writer changes meanwhile; then replace(). A roster that is missing is made.
+Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<Pupil> &pupils,
+                    const std::function<void()> &wait);
 
 // The pupils of the roster (the first line of each number), in file order, as UTF-8 CSV with a byte-order mark and the header
 // 番号,氏名,生年, which check() reads back.

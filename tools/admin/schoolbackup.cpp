@@ -2,28 +2,103 @@
 
 #include "installation.h"
 #include "recordfile.h"
+#include "savefile.h"
+#include "sharedaccess.h"
+#include "workfolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
+#include <QSysInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace schoolbackup {
 
 namespace {
 
+const QByteArray kOwnerText = "tavrel-admin backup";
+constexpr qint64 kReadChunk = 64 * 1024;
+// Backups started in the same second by others take the names first; this many are tried.
+constexpr int kRenameAttempts = 100;
+
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 
+QString reason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
 QByteArray sha256(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// Closes a descriptor when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+// Reads what fd has from where it stands, up to `limit` bytes; false with errno set.
+bool readUpTo(int fd, qint64 limit, QByteArray &bytes)
+{
+    bytes.clear();
+    while (bytes.size() < limit) {
+        const qint64 chunk = std::min(kReadChunk, limit - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + static_cast<qsizetype>(chunk));
+        const ssize_t got = ::read(fd, bytes.data() + at, static_cast<size_t>(chunk));
+        if (got < 0 && errno == EINTR) {
+            bytes.resize(at);
+            continue;
+        }
+        if (got < 0)
+            return false;
+        bytes.resize(at + got);
+        if (got == 0)
+            break;
+    }
+    return true;
+}
+
+const char *kindOf(mode_t mode)
+{
+    if (S_ISLNK(mode))
+        return "a link";
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a regular file";
 }
 
 struct Source
@@ -34,10 +109,25 @@ struct Source
 
 enum class ReadOutcome { Read, Absent, Failed };
 
+// Why the installation's file at path is not copied although it is there: it is a link, a pipe
+// or a device, whose content is not the installation's own (or would hang the read).
+std::optional<QString> notRegular(const QString &path)
+{
+    struct stat st{};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return std::nullopt;
+    return QStringLiteral("%1 is %2, not a file of the installation; nothing is copied through it")
+        .arg(shown(path), QString::fromLatin1(kindOf(st.st_mode)));
+}
+
 // Reads a run log under the shared lock, so that no append is half done in what is read.
 ReadOutcome readLocked(const QString &path, const std::function<void()> &waitASecond, QByteArray &bytes,
                        QString &why)
 {
+    if (const std::optional<QString> refused = notRegular(path)) {
+        why = *refused;
+        return ReadOutcome::Failed;
+    }
     RecordFile file;
     const RecordFile::Outcome opened = file.open(path, RecordFile::Access::ReadOnly);
     if (opened == RecordFile::Outcome::NotFound)
@@ -76,24 +166,305 @@ ReadOutcome readLocked(const QString &path, const std::function<void()> &waitASe
 
 ReadOutcome readPlain(const QString &path, QByteArray &bytes, QString &why)
 {
-    if (!QFileInfo(path).isFile())
-        return ReadOutcome::Absent;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("cannot read %1: %2").arg(shown(path), file.errorString());
+    if (const std::optional<QString> refused = notRegular(path)) {
+        why = *refused;
         return ReadOutcome::Failed;
     }
-    bytes = file.readAll();
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st{};
+    if (fd.get() < 0 && errno == ENOENT)
+        return ReadOutcome::Absent;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !readUpTo(fd.get(), st.st_size, bytes)) {
+        why = QStringLiteral("cannot read %1: %2").arg(shown(path), reason(errno));
+        return ReadOutcome::Failed;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        why = QStringLiteral("%1 is %2, not a file of the installation").arg(shown(path), QString::fromLatin1(kindOf(st.st_mode)));
+        return ReadOutcome::Failed;
+    }
     return ReadOutcome::Read;
 }
 
-QString freeFolderName(const QString &dest, const QDateTime &now)
+QString freeFolderName(const QString &dest, const QDateTime &now, int from)
 {
     const QString base = QStringLiteral("tavrel-") + now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
-    QString name = base;
-    for (int n = 2; QFileInfo::exists(dest + u'/' + name); ++n)
+    QString name = from > 1 ? base + u'-' + QString::number(from) : base;
+    for (int n = std::max(from, 1) + 1; QFileInfo::exists(dest + u'/' + name) || QFileInfo(dest + u'/' + name).isSymLink(); ++n)
         name = base + u'-' + QString::number(n);
     return name;
+}
+
+// The owner file of a working folder, locked for as long as this backup runs: record locks are
+// released with their process, however it ends, and are seen by every PC on a share.
+class OwnerFile
+{
+public:
+    bool take(const QString &folder, QString &why)
+    {
+        m_path = folder + u'/' + kOwnerFile;
+        const QByteArray text = kOwnerText + " " + QByteArray::number(::getpid()) + " "
+                                + QSysInfo::machineHostName().toUtf8() + "\n";
+        if (m_file.open(m_path, RecordFile::Access::ReadWrite) != RecordFile::Outcome::Done
+            || m_file.lock(RecordFile::LockKind::Exclusive) != RecordFile::Outcome::Done || !m_file.writeAt(0, text)) {
+            why = QStringLiteral("cannot make %1: %2").arg(shown(m_path), m_file.error().description);
+            return false;
+        }
+        return true;
+    }
+    // Removed while still locked, so that no later backup ever takes the folder for a stopped one.
+    void remove()
+    {
+        if (!m_path.isEmpty())
+            QFile::remove(m_path);
+        m_path.clear();
+        m_file.close();
+    }
+
+private:
+    QString m_path;
+    RecordFile m_file;
+};
+
+// Removes the working folders under dest that backups of this account left when they were
+// killed: a folder named as make() names them, owned by this account, whose owner file no
+// running backup holds (and which that backup filled in, or long ago). Anything else, links
+// included, is left alone.
+QStringList clearStale(const QString &dest)
+{
+    static const QRegularExpression working(QStringLiteral("^\\.tavrel-.+\\.partial-[A-Za-z0-9]{6}$"));
+    QStringList cleared;
+    const QStringList names =
+        QDir(dest).entryList(QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!working.match(name).hasMatch())
+            continue;
+        const QString folder = dest + u'/' + name;
+        struct stat st{};
+        if (::lstat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        const bool old = std::time(nullptr) - st.st_mtime > kUnfinishedAfterSeconds;
+        const Descriptor owner(::open(QFile::encodeName(folder + u'/' + kOwnerFile).constData(),
+                                      O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (owner.get() < 0) {
+            // Killed before its owner file was made: an empty folder, removed once it is old.
+            if (errno == ENOENT && old && ::rmdir(QFile::encodeName(folder).constData()) == 0)
+                cleared << folder;
+            continue;
+        }
+        struct stat ownerStat{};
+        struct flock whole{};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        if (::fstat(owner.get(), &ownerStat) != 0 || !S_ISREG(ownerStat.st_mode) || ::fcntl(owner.get(), F_SETLK, &whole) != 0)
+            continue; // a backup is still working in it
+        // The lock is free. On this machine that proves the backup gone; a backup of another
+        // machine may sit on a share whose locks this machine does not see, so its folder must
+        // also be old.
+        QByteArray text;
+        if (!readUpTo(owner.get(), 256, text))
+            continue;
+        const QList<QByteArray> fields = text.trimmed().split(' ');
+        const bool here = text.startsWith(kOwnerText + ' ') && fields.size() == 4
+                          && QString::fromUtf8(fields[3]) == QSysInfo::machineHostName();
+        if (!here && !old)
+            continue;
+        if (workfolder::removeTree(folder, nullptr))
+            cleared << folder;
+    }
+    return cleared;
+}
+
+// A path as sha256sum writes it: a name holding a backslash or a line break is escaped and its
+// line starts with a backslash.
+QString checksumLine(const QByteArray &hash, const QString &relative)
+{
+    if (!relative.contains(u'\\') && !relative.contains(u'\n') && !relative.contains(u'\r'))
+        return QString::fromLatin1(hash) + QStringLiteral("  ") + relative;
+    QString escaped = relative;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
+    return u'\\' + QString::fromLatin1(hash) + QStringLiteral("  ") + escaped;
+}
+
+std::optional<QString> unescaped(QStringView name)
+{
+    QString plain;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] != u'\\') {
+            plain += name[i];
+            continue;
+        }
+        if (++i == name.size())
+            return std::nullopt;
+        if (name[i] == u'\\')
+            plain += u'\\';
+        else if (name[i] == u'n')
+            plain += u'\n';
+        else if (name[i] == u'r')
+            plain += u'\r';
+        else
+            return std::nullopt;
+    }
+    return plain;
+}
+
+struct Entry
+{
+    int line = 0;
+    qint64 size = 0;
+    QString hash; // 64 lower-case hexadecimal digits
+    QString relative;
+};
+
+bool isHash(QStringView text)
+{
+    if (text.size() != 64)
+        return false;
+    for (const QChar c : text) {
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f') && !(c >= u'A' && c <= u'F'))
+            return false;
+    }
+    return true;
+}
+
+std::optional<qint64> sizeValue(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return text.toLongLong();
+}
+
+// The entries of a manifest: "# size N" followed by a sha256sum line (what make() writes), or
+// "size<TAB>checksum<TAB>path" (earlier backups). Lines end in LF, CR LF or CR.
+std::vector<Entry> parseManifest(const QString &text, QStringList &problems)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    static const QRegularExpression sizeComment(QStringLiteral("^#\\s*size\\s+(\\S+)\\s*$"));
+    std::vector<Entry> entries;
+    std::optional<qint64> pendingSize;
+    int lineNo = 0;
+    QString body = text;
+    if (body.startsWith(QChar(0xFEFF)))
+        body.remove(0, 1);
+    const QStringList lines = body.split(lineEnd);
+    for (const QString &line : lines) {
+        ++lineNo;
+        const auto damaged = [&] { problems << QStringLiteral("%1 line %2 is damaged").arg(kManifest).arg(lineNo); };
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith(u'#')) {
+            if (const QRegularExpressionMatch m = sizeComment.match(line); m.hasMatch()) {
+                pendingSize = sizeValue(m.capturedView(1));
+                if (!pendingSize)
+                    damaged();
+            }
+            continue;
+        }
+        const QStringList tabbed = line.split(u'\t');
+        if (tabbed.size() == 3) {
+            const std::optional<qint64> size = sizeValue(tabbed[0]);
+            if (!size || !isHash(tabbed[1]) || tabbed[2].isEmpty()) {
+                damaged();
+                continue;
+            }
+            entries.push_back({lineNo, *size, tabbed[1].toLower(), tabbed[2]});
+            continue;
+        }
+        // sha256sum's own format: checksum, a space, a space or "*", the name.
+        const bool escapedLine = line.startsWith(u'\\');
+        const QStringView rest = QStringView(line).sliced(escapedLine ? 1 : 0);
+        std::optional<QString> name;
+        if (rest.size() > 66 && isHash(rest.first(64)) && rest[64] == u' ' && (rest[65] == u' ' || rest[65] == u'*'))
+            name = escapedLine ? unescaped(rest.sliced(66)) : rest.sliced(66).toString();
+        if (!name || name->isEmpty() || !pendingSize) {
+            damaged();
+            pendingSize.reset();
+            continue;
+        }
+        entries.push_back({lineNo, *pendingSize, rest.first(64).toString().toLower(), *name});
+        pendingSize.reset();
+    }
+    return entries;
+}
+
+// The parts of a path the manifest lists, when it stays inside the backup: relative, without
+// empty, "." or ".." parts.
+std::optional<QStringList> insideParts(const QString &relative)
+{
+    if (relative.startsWith(u'/'))
+        return std::nullopt;
+    const QStringList parts = relative.split(u'/');
+    for (const QString &part : parts) {
+        if (part.isEmpty() || part == u"." || part == u"..")
+            return std::nullopt;
+    }
+    return parts;
+}
+
+// Checks one listed file: it is reached from the backup folder through real folders only, is a
+// regular file of the listed size, and reads (no further than that size) to the listed checksum.
+// Empty when intact, otherwise what is wrong.
+QString verify(int backup, const Entry &entry)
+{
+    const std::optional<QStringList> parts = insideParts(entry.relative);
+    if (!parts)
+        return QStringLiteral("%1: the path leaves the backup; not read").arg(entry.relative);
+    Descriptor folder(::fcntl(backup, F_DUPFD_CLOEXEC, 0));
+    for (qsizetype i = 0; i + 1 < parts->size(); ++i) {
+        const QByteArray name = QFile::encodeName(parts->at(i));
+        struct stat st{};
+        if (::fstatat(folder.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return QStringLiteral("%1: missing").arg(entry.relative);
+        if (!S_ISDIR(st.st_mode))
+            return QStringLiteral("%1: %2 is %3 in the backup, not a folder; not read")
+                .arg(entry.relative, parts->at(i), QString::fromLatin1(kindOf(st.st_mode)));
+        const int next = ::openat(folder.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (next < 0)
+            return QStringLiteral("%1: cannot open the folder %2: %3").arg(entry.relative, parts->at(i), reason(errno));
+        folder.reset(next);
+    }
+    const QByteArray name = QFile::encodeName(parts->last());
+    struct stat st{};
+    if (::fstatat(folder.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return QStringLiteral("%1: missing").arg(entry.relative);
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("%1: %2 in the backup, not a file; not read").arg(entry.relative, QString::fromLatin1(kindOf(st.st_mode)));
+    const Descriptor file(::openat(folder.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened{};
+    if (file.get() < 0 || ::fstat(file.get(), &opened) != 0)
+        return QStringLiteral("%1: cannot read: %2").arg(entry.relative, reason(errno));
+    if (!S_ISREG(opened.st_mode) || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev)
+        return QStringLiteral("%1: replaced while it was checked; not read").arg(entry.relative);
+    if (opened.st_size != entry.size)
+        return QStringLiteral("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(opened.st_size).arg(entry.size);
+
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 total = 0;
+    QByteArray chunk;
+    // One byte more than listed is asked for, to see a file that grew while it was read.
+    while (total <= entry.size) {
+        if (!readUpTo(file.get(), std::min(kReadChunk, entry.size + 1 - total), chunk))
+            return QStringLiteral("%1: cannot read: %2").arg(entry.relative, reason(errno));
+        if (chunk.isEmpty())
+            break;
+        hash.addData(chunk);
+        total += chunk.size();
+    }
+    if (total != entry.size)
+        return QStringLiteral("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(total).arg(entry.size);
+    if (QString::fromLatin1(hash.result().toHex()) != entry.hash)
+        return QStringLiteral("%1: the checksum differs from the backup's").arg(entry.relative);
+    return {};
+}
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
 }
 
 } // namespace
@@ -114,30 +485,47 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
         {folders.soundFolder + QStringLiteral("新音ファイル.txt"), false},
     };
 
+    const bool destExisted = QFileInfo::exists(dest);
     if (!QDir().mkpath(dest)) {
         made.problems << QStringLiteral("cannot make the folder %1").arg(shown(dest));
         return made;
     }
+    if (!destExisted)
+        sharedaccess::shareNewPath(dest);
     const QString destination = QDir(dest).absolutePath();
-    const QString name = freeFolderName(destination, now);
-    const QString partial = destination + QStringLiteral("/.") + name + QStringLiteral(".partial");
-    const QString finished = destination + u'/' + name;
-    QDir(partial).removeRecursively();
-    const auto fail = [&](const QString &why) {
-        QDir(partial).removeRecursively();
-        made.problems << why << QStringLiteral("no backup was made");
+    made.cleared = clearStale(destination);
+
+    QString why;
+    const QString partial =
+        workfolder::make(destination, u'.' + freeFolderName(destination, now, 1) + QStringLiteral(".partial-"), &why);
+    if (partial.isEmpty()) {
+        made.problems << QStringLiteral("cannot make a working folder in %1: %2").arg(shown(destination), why)
+                      << QStringLiteral("no backup was made");
+        return made;
+    }
+    OwnerFile owner;
+    const auto fail = [&](const QString &problem) {
+        owner.remove();
+        workfolder::removeTree(partial, nullptr);
+        made.problems << problem << QStringLiteral("no backup was made");
         made.copied.clear();
         return made;
     };
-    if (!QDir().mkpath(partial))
-        return fail(QStringLiteral("cannot make the folder %1").arg(shown(partial)));
+    if (!owner.take(partial, why))
+        return fail(why);
 
-    QString manifest = QStringLiteral("# Tavrel backup of %1 at %2\n# size\tsha256\tfile\n")
-                           .arg(shown(root), now.toString(Qt::ISODate));
+    // What this backup creates inside the working folder, in order, to be shared at the end.
+    QStringList created;
+    QString rootShown = shown(root);
+    rootShown.replace(u'\n', u' ').replace(u'\r', u' ');
+    QString manifest = QStringLiteral("# Tavrel backup of %1 at %2\n"
+                                      "# Check it with \"tavrel-admin backup --check FOLDER\", or inside it with "
+                                      "\"sha256sum -c %3\".\n"
+                                      "# Each file: its size in bytes, then its SHA-256 checksum as sha256sum writes it.\n")
+                           .arg(rootShown, now.toString(Qt::ISODate), kManifest);
     for (const Source &source : sources) {
         const QString relative = QDir(root).relativeFilePath(QDir::cleanPath(source.path));
         QByteArray bytes;
-        QString why;
         const ReadOutcome read = source.locked ? readLocked(source.path, waitASecond, bytes, why)
                                                : readPlain(source.path, bytes, why);
         if (read == ReadOutcome::Absent) {
@@ -148,64 +536,78 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
             return fail(why);
 
         const QString copy = partial + u'/' + relative;
-        if (!QDir().mkpath(QFileInfo(copy).path()))
-            return fail(QStringLiteral("cannot make the folder %1").arg(shown(QFileInfo(copy).path())));
-        QSaveFile out(copy);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            return fail(QStringLiteral("cannot write %1: %2").arg(shown(copy), out.errorString()));
+        QString folder = partial;
+        for (const QString &part : QFileInfo(relative).path().split(u'/', Qt::SkipEmptyParts)) {
+            if (part == u".")
+                continue;
+            folder += u'/' + part;
+            if (QFileInfo(folder).isDir())
+                continue;
+            if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
+                return fail(QStringLiteral("cannot make the folder %1: %2").arg(shown(folder), reason(errno)));
+            created << folder;
+        }
+        const savefile::Outcome written = savefile::replace(copy, bytes);
+        if (!written.saved)
+            return fail(QStringLiteral("cannot write %1: %2").arg(shown(copy), written.error));
+        created << copy;
         QFile back(copy);
         if (!back.open(QIODevice::ReadOnly) || sha256(back.readAll()) != sha256(bytes) || back.size() != bytes.size())
             return fail(QStringLiteral("the copy %1 does not read back as written").arg(shown(copy)));
-        manifest += QStringLiteral("%1\t%2\t%3\n").arg(bytes.size()).arg(QString::fromLatin1(sha256(bytes)), relative);
+        manifest += QStringLiteral("# size %1\n").arg(bytes.size()) + checksumLine(sha256(bytes), relative) + u'\n';
         made.copied << relative;
     }
 
-    QSaveFile list(partial + u'/' + kManifest);
-    const QByteArray listBytes = manifest.toUtf8();
-    if (!list.open(QIODevice::WriteOnly) || list.write(listBytes) != listBytes.size() || !list.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(shown(list.fileName()), list.errorString()));
-    if (!QDir().rename(partial, finished))
-        return fail(QStringLiteral("cannot rename %1 to %2").arg(shown(partial), shown(finished)));
-    made.made = true;
-    made.folder = finished;
-    return made;
+    const QString list = partial + u'/' + kManifest;
+    const savefile::Outcome listed = savefile::replace(list, manifest.toUtf8());
+    if (!listed.saved)
+        return fail(QStringLiteral("cannot write %1: %2").arg(shown(list), listed.error));
+    created << list;
+
+    // Complete: from now on the backup is the school's, like any folder made in dest.
+    ::chmod(QFile::encodeName(partial).constData(), 0777 & ~currentUmask());
+    sharedaccess::shareNewPath(partial);
+    for (const QString &path : std::as_const(created))
+        sharedaccess::shareNewPath(path);
+    owner.remove();
+    for (int from = 1; from <= kRenameAttempts; ++from) {
+        const QString finished = destination + u'/' + freeFolderName(destination, now, from);
+        bool taken = false;
+        if (workfolder::renameNew(partial, finished, &taken, &why)) {
+            made.made = true;
+            made.folder = finished;
+            return made;
+        }
+        if (!taken || from == kRenameAttempts)
+            return fail(QStringLiteral("cannot rename %1 to %2: %3").arg(shown(partial), shown(finished), why));
+    }
+    return fail(QStringLiteral("cannot name %1").arg(shown(partial)));
 }
 
 Checked check(const QString &backupFolder)
 {
     Checked checked;
-    QFile list(backupFolder + u'/' + kManifest);
-    if (!list.open(QIODevice::ReadOnly)) {
+    const Descriptor folder(::open(QFile::encodeName(backupFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor list(folder.get() < 0 ? -1
+                                           : ::openat(folder.get(), QFile::encodeName(kManifest).constData(),
+                                                      O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st{};
+    if (list.get() < 0 || ::fstat(list.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         checked.problems << QStringLiteral("%1 has no %2: it is not a backup").arg(shown(backupFolder), kManifest);
         return checked;
     }
-    const QStringList lines = QString::fromUtf8(list.readAll()).split(u'\n');
-    int lineNo = 0;
-    for (const QString &line : lines) {
-        ++lineNo;
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u'\t');
-        bool sizeOk = false;
-        const qint64 size = fields.value(0).toLongLong(&sizeOk);
-        if (fields.size() != 3 || !sizeOk || fields[1].size() != 64 || fields[2].isEmpty()
-            || QDir::cleanPath(fields[2]).startsWith(QStringLiteral(".."))) {
-            checked.problems << QStringLiteral("%1 line %2 is damaged").arg(kManifest).arg(lineNo);
-            continue;
-        }
-        const QString relative = fields[2];
-        QFile copy(backupFolder + u'/' + relative);
-        if (!copy.open(QIODevice::ReadOnly)) {
-            checked.problems << QStringLiteral("%1: missing").arg(relative);
-            continue;
-        }
-        const QByteArray bytes = copy.readAll();
-        if (bytes.size() != size)
-            checked.problems << QStringLiteral("%1: %2 bytes, the backup had %3").arg(relative).arg(bytes.size()).arg(size);
-        else if (QString::fromLatin1(sha256(bytes)) != fields[1])
-            checked.problems << QStringLiteral("%1: the checksum differs from the backup's").arg(relative);
-        else
+    QByteArray bytes;
+    if (st.st_size > kManifestLimit || !readUpTo(list.get(), kManifestLimit + 1, bytes) || bytes.size() > kManifestLimit) {
+        checked.problems << QStringLiteral("%1 is larger than a manifest can be: it is not a backup").arg(kManifest);
+        return checked;
+    }
+    const std::vector<Entry> entries = parseManifest(QString::fromUtf8(bytes), checked.problems);
+    for (const Entry &entry : entries) {
+        const QString problem = verify(folder.get(), entry);
+        if (problem.isEmpty())
             ++checked.verified;
+        else
+            checked.problems << problem;
     }
     if (checked.verified == 0 && checked.problems.isEmpty())
         checked.problems << QStringLiteral("%1 lists no files").arg(kManifest);

@@ -18,6 +18,14 @@ namespace schoolbackup {
 inline const QString kManifest = QStringLiteral("manifest.txt");
 // How long a run log held by a recording program is waited for before the backup gives up.
 inline constexpr int kLockWaitSeconds = 60;
+// A manifest lists a few files; anything larger is not one.
+inline constexpr qint64 kManifestLimit = 1024 * 1024;
+// The file in a backup's working folder that says whose it is: a backup holds a lock on it for
+// as long as it runs, so a later backup can tell a working folder left by a killed one.
+inline const QString kOwnerFile = QStringLiteral(".tavrel-backup-owner");
+// A working folder whose owner file is unlocked but was never filled in (a backup killed in its
+// first moment) counts as left behind once it is this old.
+inline constexpr int kUnfinishedAfterSeconds = 3600;
 
 struct Made
 {
@@ -25,6 +33,7 @@ struct Made
     QString folder;       // the backup folder, when made
     QStringList copied;   // relative paths, in copy order
     QStringList absent;   // relative paths of files the installation does not have (yet)
+    QStringList cleared;  // working folders of backups that were stopped, removed before this one
     QStringList problems; // why no backup was made
 };
 
@@ -32,9 +41,18 @@ struct Made
 // "tavrel-YYYY-MM-DD_HHMMSS" after `now`. The run logs are read under the shared whole-file lock
 // that keeps a recording program from appending meanwhile, so a copy never holds half a record;
 // while another program holds the lock, waitASecond is called and the lock tried again, for at
-// most kLockWaitSeconds. Every copy is read back and compared with what was read (size and
-// checksum) before the folder gets its name; a failed backup leaves nothing under dest. The
-// installation is only read.
+// most kLockWaitSeconds. A file of the installation that is a link, a pipe or a device is not
+// read: the backup fails and says so.
+//
+// The copies are made in a working folder under dest with a random name (workfolder::make),
+// which only this account may enter until it is complete; a link planted where a working folder
+// might go is never followed. Every copy is read back and compared with what was read (size and
+// checksum), the manifest is written (kManifest: for each file its size in a "# size" comment,
+// then its SHA-256 checksum in the format of sha256sum, so that "sha256sum -c manifest.txt"
+// inside the backup verifies it too), the folder is given dest's group and sharing and only
+// then gets its name. A failed backup removes its working folder, without following links, and
+// leaves nothing under dest. Working folders that killed backups of this account left under
+// dest (their owner file unlocked) are removed first. The installation is only read.
 Made make(const Folders &folders, const QString &dest, const QDateTime &now,
           const std::function<void()> &waitASecond);
 
@@ -44,7 +62,11 @@ struct Checked
     QStringList problems; // a missing manifest, a missing file, a size or checksum that differs
 };
 
-// Verifies a backup folder against its manifest.
+// Verifies a backup folder against its manifest (as make() writes it, or as earlier versions
+// wrote it: size, checksum and path separated by tabs), whatever its line ends. Only regular
+// files that lie inside the backup are read, each no further than the size the manifest gives:
+// a listed path that leaves the folder, passes through a link or names a link, a pipe or a
+// device is reported and not opened.
 Checked check(const QString &backupFolder);
 
 } // namespace schoolbackup

@@ -1,18 +1,20 @@
 #include "schoolcommands.h"
 
 #include "installation.h"
+#include "commandsupport.h"
 #include "datafileerror.h"
 #include "newschool.h"
 #include "rosterfile.h"
 #include "rosterimport.h"
+#include "savefile.h"
 #include "schoolbackup.h"
+#include "schoolregistry.h"
 #include "startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include <optional>
@@ -21,17 +23,29 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 const QString kNewSchoolUsage = QStringLiteral(
-    "usage: tavrel-admin new-school DIR --name NAME --code CODE [--folder-mode 1|0] [--from PROGRAM_FOLDER]\n\n"
-    "Creates a school's installation in DIR: the program folder DIR/tavrel (設定.txt, タイム回数データ.txt,\n"
-    "the stored question file, the help page) and the shared folder, DIR/files with folder mode 1\n"
-    "(the default) or DIR itself with folder mode 0 (sounds then in DIR/音フォルダ), holding\n"
-    "共通データ.txt with the school's name and five-character code, the sound table and sounds, and\n"
-    "an empty roster; and DIR/tavrel.desktop, a launcher that starts tavrel on DIR/tavrel.\n"
+    "usage: tavrel-admin new-school DIR --name NAME --code CODE [--folder-mode 1|0] [--from PROGRAM_FOLDER]\n"
+    "                               [--group GROUP] [--menu]\n\n"
+    "Creates a school's installation in DIR (a new folder, or an empty one): the program folder\n"
+    "DIR/tavrel (設定.txt, タイム回数データ.txt, the stored question file, the help page, the run log)\n"
+    "and the shared folder, DIR/files with folder mode 1 (the default) or DIR itself with folder\n"
+    "mode 0 (sounds then in DIR/音フォルダ), holding 共通データ.txt with the school's name and\n"
+    "five-character code, the sound table and sounds, the roster and its backup and the home run\n"
+    "log. The run logs, the roster and its backup are made empty, so that every pupil's account\n"
+    "can write them from the first run on.\n\n"
+    "Everything belongs to GROUP (a group's name or number; default: the group of DIR, or of the\n"
+    "folder DIR is made in): folders are group-writable with the set-group-ID bit, files\n"
+    "group-writable. Put the pupils' and teachers' accounts in that group.\n\n"
+    "The school is registered under NAME in /etc/xdg/tavrel/schools when run as root (else in\n"
+    "~/.config/tavrel/schools), and DIR/tavrel.desktop is a launcher that starts tavrel by that\n"
+    "name, so that it works on every PC that registered the school, wherever that PC mounts the\n"
+    "share (see register-school). --menu also puts the launcher into the applications menu of\n"
+    "every account (as root; otherwise only this account's).\n\n"
     "The content is copied from the installation whose program folder is PROGRAM_FOLDER (default:\n"
-    "the demo that comes with the program). An existing installation is never overwritten.\n\n"
+    "the demo that comes with the program). The installation is built beside DIR and takes its\n"
+    "place only when complete: a failure or an interruption leaves nothing. An existing\n"
+    "installation is never overwritten.\n\n"
     "Exit status: 0 created, 1 refused or failed (nothing is left behind), 2 wrong call.\n");
 
 const QString kRosterUsage = QStringLiteral(
@@ -43,11 +57,14 @@ const QString kRosterUsage = QStringLiteral(
     "columns 番号, 氏名 and 生年 in any order (other columns are ignored). A new 番号 is added; a\n"
     "番号 the roster holds gets the new name and birth year; every other pupil and value is kept.\n"
     "Every row is checked first: 番号 a whole number from 1 to 5000 used once, 氏名 present, at\n"
-    "most 20 characters and storable in Shift-JIS, 生年 a year from 100 years ago to this year.\n"
-    "Any bad row: each is listed with its line number and the roster is not touched. Otherwise\n"
-    "the old roster is kept as 生徒用名簿temp.txt and the new one replaces it whole.\n\n"
+    "most 20 characters, storable in Shift-JIS and without control characters, 生年 a year from\n"
+    "100 years ago to this year. Any bad row: each is listed with its line number and the roster\n"
+    "is not touched. Otherwise, while no other writer of the roster (a name change, another\n"
+    "import) may work, the roster is read again, merged and replaced whole; only then is the old\n"
+    "roster kept as 生徒用名簿temp.txt. A write that fails leaves its file as it was.\n\n"
     "export writes the roster's pupils as CSV (UTF-8 with a byte-order mark) with the columns\n"
-    "番号, 氏名, 生年, which import reads back.\n\n"
+    "番号, 氏名, 生年, which import reads back (a name that starts with =, +, - or @ is written\n"
+    "after an apostrophe, so that a spreadsheet shows it rather than running it).\n\n"
     "Exit status: 0 done, 1 bad rows or a file that cannot be read or written, 2 wrong call.\n");
 
 const QString kBackupUsage = QStringLiteral(
@@ -58,29 +75,17 @@ const QString kBackupUsage = QStringLiteral(
     "program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping\n"
     "their places relative to the installation. The run logs are read under the lock that\n"
     "recording programs respect, so a copy never holds half a run. Every copy is read back and\n"
-    "checked; manifest.txt lists each file's size and SHA-256 checksum. The installation is\n"
-    "only read.\n\n"
-    "--check verifies every file of a backup folder against its manifest.txt.\n\n"
+    "checked; manifest.txt lists each file's size and SHA-256 checksum (\"sha256sum -c\n"
+    "manifest.txt\" inside the backup verifies it too). The backup is built in a hidden working\n"
+    "folder that only takes its name when complete; a failed backup leaves nothing, and working\n"
+    "folders of backups that were stopped are removed. The installation is only read; a file\n"
+    "of it that is a link, a pipe or a device is not followed and fails the backup.\n\n"
+    "--check verifies every file of a backup folder against its manifest.txt; it reads only\n"
+    "regular files inside the backup folder, never through a link.\n\n"
     "Exit status: 0 done (or the backup is intact), 1 failed (or a file differs), 2 wrong call.\n");
 
-int usageError(const QString &command, const QString &problem, const QString &usage, QTextStream &err)
-{
-    err << "tavrel-admin " << command << ": " << problem << "\n\n" << usage;
-    return kUsageError;
-}
-
-std::optional<Installation> startInstallation(const QString &command, const QString &programFolder, QTextStream &err)
-{
-    Installation state;
-    try {
-        runStartup(state, QFileInfo(programFolder).absoluteFilePath());
-    } catch (const DataFileError &e) {
-        err << "tavrel-admin " << command << ": " << programFolder << " is not a usable installation: " << e.text()
-            << '\n';
-        return std::nullopt;
-    }
-    return state;
-}
+using commandsupport::startInstallation;
+using commandsupport::usageError;
 
 int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, const QString &contentFolder,
                  const QString &programPath)
@@ -89,12 +94,15 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
     newschool::Request request;
     request.templateProgramFolder = contentFolder;
     request.programPath = programPath;
+    request.registryFile = schoolregistry::ownFile();
     QStringList positional;
     bool haveName = false;
     bool haveCode = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        if (a == u"--name" || a == u"--code" || a == u"--folder-mode" || a == u"--from") {
+        if (a == u"--menu") {
+            request.menuFolder = newschool::menuFolder();
+        } else if (a == u"--name" || a == u"--code" || a == u"--folder-mode" || a == u"--from" || a == u"--group") {
             if (i + 1 >= args.size())
                 return usageError(command, a + QStringLiteral(" needs a value"), kNewSchoolUsage, err);
             const QString value = args[++i];
@@ -106,6 +114,10 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
                 haveCode = true;
             } else if (a == u"--from") {
                 request.templateProgramFolder = value;
+            } else if (a == u"--group") {
+                if (value.isEmpty())
+                    return usageError(command, QStringLiteral("--group needs a group's name or number"), kNewSchoolUsage, err);
+                request.group = value;
             } else if (value == u"1" || value == u"0") {
                 request.folderMode = value.toInt();
             } else {
@@ -131,10 +143,16 @@ int runNewSchool(const QStringList &args, QTextStream &out, QTextStream &err, co
             err << "tavrel-admin new-school: " << p << '\n';
         return kFailed;
     }
-    out << "created the installation " << QDir::toNativeSeparators(result.programFolder) << '\n'
-        << "start it with: " << QDir::toNativeSeparators(programPath) << ' '
-        << QDir::toNativeSeparators(result.programFolder) << '\n'
+    const QString name = request.schoolName.trimmed();
+    out << "created the installation " << QDir::toNativeSeparators(result.programFolder) << " for the group "
+        << result.groupName << '\n'
+        << "registered as \"" << name << "\" in " << QDir::toNativeSeparators(request.registryFile) << '\n'
+        << "start it with: " << QDir::toNativeSeparators(programPath) << " --school " << newschool::desktopExecArgument(name)
+        << " (or " << QDir::toNativeSeparators(programPath) << ' ' << QDir::toNativeSeparators(result.programFolder)
+        << ")\n"
         << "or with the launcher " << QDir::toNativeSeparators(result.launcherPath) << '\n';
+    if (!result.menuLauncherPath.isEmpty())
+        out << "and from the applications menu: " << QDir::toNativeSeparators(result.menuLauncherPath) << '\n';
     return kDone;
 }
 
@@ -164,31 +182,22 @@ int runRosterImport(const QString &programFolder, const QString &csvPath, QTextS
     if (!state)
         return kFailed;
     const QString rosterPath = RosterFile::path(state->folders);
-    std::optional<QByteArray> oldBytes;
-    if (QFileInfo(rosterPath).exists()) {
-        QFile old(rosterPath);
-        if (!old.open(QIODevice::ReadOnly)) {
-            err << "tavrel-admin roster import: cannot read " << QDir::toNativeSeparators(rosterPath) << ": "
-                << old.errorString() << '\n';
-            return kFailed;
-        }
-        oldBytes = old.readAll();
-    }
-    RosterFile roster = RosterFile::parse(oldBytes.value_or(QByteArray()), rosterPath);
-    const rosterimport::Merged merged = rosterimport::merge(roster, checked.pupils);
-    if (merged.added == 0 && merged.updated == 0) {
+    const rosterimport::Imported imported =
+        rosterimport::importInto(rosterPath, RosterFile::backupPath(state->folders), checked.pupils,
+                                 [] { QThread::msleep(rosterimport::kLockWaitMilliseconds); });
+    const rosterimport::Merged &merged = imported.merged;
+    if (!imported.written && imported.message.isEmpty()) {
         out << "the roster already holds these " << merged.unchanged << " pupils; nothing to change\n";
         return kDone;
     }
-    const rosterimport::Written written = rosterimport::replace(
-        rosterPath, RosterFile::backupPath(state->folders), oldBytes ? &*oldBytes : nullptr, roster.encode());
-    if (!written.written) {
-        err << "tavrel-admin roster import: " << written.message << '\n';
-        return kFailed;
+    if (!imported.message.isEmpty()) {
+        err << "tavrel-admin roster import: " << imported.message << '\n';
+        if (!imported.written)
+            return kFailed;
     }
     out << QDir::toNativeSeparators(rosterPath) << ": " << merged.added << " added, " << merged.updated
         << " updated, " << merged.unchanged << " unchanged\n";
-    return kDone;
+    return imported.message.isEmpty() ? kDone : kFailed;
 }
 
 int runRosterExport(const QString &programFolder, const QString &csvPath, QTextStream &out, QTextStream &err)
@@ -205,9 +214,9 @@ int runRosterExport(const QString &programFolder, const QString &csvPath, QTextS
     for (const DataFileError &p : roster.problems())
         err << "tavrel-admin roster export: " << p.text() << '\n';
     const QByteArray bytes = rosterimport::exportCsv(roster);
-    QSaveFile file(csvPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << "tavrel-admin roster export: cannot write " << csvPath << ": " << file.errorString() << '\n';
+    const savefile::Outcome written = savefile::replace(csvPath, bytes);
+    if (!written.saved) {
+        err << "tavrel-admin roster export: cannot write " << csvPath << ": " << written.error << '\n';
         return kFailed;
     }
     out << "wrote " << csvPath << '\n';
@@ -258,6 +267,8 @@ int runBackup(const QStringList &args, QTextStream &out, QTextStream &err, const
             err << "tavrel-admin backup: " << p << '\n';
         return kFailed;
     }
+    for (const QString &f : made.cleared)
+        out << "removed " << QDir::toNativeSeparators(f) << ", left by a backup that was stopped\n";
     for (const QString &f : made.copied)
         out << "copied and verified " << f << '\n';
     for (const QString &f : made.absent)

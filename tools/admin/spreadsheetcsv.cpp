@@ -13,6 +13,16 @@ bool startsFormula(QChar c)
     return c == u'=' || c == u'+' || c == u'-' || c == u'@';
 }
 
+// A text a spreadsheet would run as a formula, or one that only apostrophes separate from such
+// a start: "'=1" gets one more so that unescapedCell() gives back "'=1" itself.
+bool needsPrefix(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'\'')
+        ++at;
+    return at < text.size() && startsFormula(text[at]);
+}
+
 QChar separatorOf(QStringView text)
 {
     bool quoted = false;
@@ -106,7 +116,7 @@ QString cell(const QString &text)
     if (text.isEmpty())
         return {};
     QString escaped = text;
-    if (startsFormula(escaped.front()))
+    if (needsPrefix(escaped))
         escaped.prepend(u'\'');
     escaped.replace(u'"', QStringLiteral("\"\""));
     return u'"' + escaped + u'"';
@@ -114,7 +124,7 @@ QString cell(const QString &text)
 
 QString unescapedCell(const QString &text)
 {
-    if (text.size() >= 2 && text.front() == u'\'' && startsFormula(text[1]))
+    if (text.startsWith(u'\'') && needsPrefix(QStringView(text).sliced(1)))
         return text.mid(1);
     return text;
 }

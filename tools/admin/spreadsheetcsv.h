@@ -30,7 +30,9 @@ struct Table
 Table parse(QStringView text);
 
 // A text cell to write: quoted; a leading character a spreadsheet would take as the start of a
-// formula is preceded by an apostrophe, which unescapedCell() removes again.
+// formula ("=", "+", "-", "@", also after apostrophes) is preceded by an apostrophe, so that the
+// spreadsheet shows the text instead of running it; unescapedCell() removes that apostrophe
+// again, so that unescapedCell(the cell's text) is the text written.
 QString cell(const QString &text);
 QString unescapedCell(const QString &text);
 
