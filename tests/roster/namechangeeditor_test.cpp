@@ -112,6 +112,34 @@ TEST(NameChangeEditor, SavesReadsTheBoxesBackAndSaysWhenNothingChanged)
     EXPECT_EQ(editor.view().status, QStringLiteral("変更はありません。"));
 }
 
+// Another writer (an import, another PC) changes the roster while the boxes are open: an edit of
+// another row is written and the boxes then show the other writer's change; an edit of the same
+// row is refused, said, and the boxes show the file as it is.
+TEST(NameChangeEditor, AnotherWritersChangesAreNeitherUndoneNorOverwritten)
+{
+    RosterFixture fx;
+    fx.writeRoster(pupils(2));
+    NameChangeEditor editor(fx.rosterPath());
+    editor.load();
+
+    fx.writeRoster({RosterFixture::line(1, 2011, QStringLiteral("生徒1")), RosterFixture::line(2, 2012, QStringLiteral("転校生"))});
+    editor.setName(0, QStringLiteral("山田一郎"));
+    EXPECT_FALSE(editor.save());
+    EXPECT_EQ(editor.view().status, QStringLiteral("変更しました。"));
+    EXPECT_EQ(editor.view().rows[0].name, QStringLiteral("山田一郎"));
+    EXPECT_EQ(editor.view().rows[1].name, QStringLiteral("転校生"));
+
+    fx.writeRoster({RosterFixture::line(1, 2011, QStringLiteral("山田太一")), RosterFixture::line(2, 2012, QStringLiteral("転校生"))});
+    editor.setName(0, QStringLiteral("山田次郎"));
+    const auto refusal = editor.save();
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(refusal->message.contains(QStringLiteral("上から1番目"))) << refusal->message.toStdString();
+    EXPECT_FALSE(refusal->row);
+    EXPECT_EQ(editor.view().rows[0].name, QStringLiteral("山田太一"));
+    EXPECT_EQ(namechange::load(fx.rosterPath()).front().name, QStringLiteral("山田太一"));
+    EXPECT_TRUE(editor.view().status.isEmpty());
+}
+
 TEST(NameChangeEditor, ARosterGoneSinceItWasShownIsSaidAndNotWritten)
 {
     RosterFixture fx;
