@@ -134,21 +134,25 @@ void ResultSequence::offerButtons()
     }
 }
 
-void ResultSequence::goToLevels()
+bool ResultSequence::takeWayOn(bool offered)
 {
-    if (m_wayTaken || !m_view.menuOffered)
-        return;
+    if (m_wayTaken || !offered)
+        return false;
     m_wayTaken = true;
     m_view.menuEnabled = false;
-    m_host.goToLevels();
+    return true;
+}
+
+void ResultSequence::goToLevels()
+{
+    if (takeWayOn(m_view.menuOffered))
+        m_host.goToLevels();
 }
 
 void ResultSequence::runAgain()
 {
-    if (m_wayTaken || !m_view.againOffered)
+    if (!takeWayOn(m_view.againOffered))
         return;
-    m_wayTaken = true;
-    m_view.menuEnabled = false;
     m_host.showWaitScreen();
     m_host.runAgain();
 }

@@ -73,6 +73,8 @@ private:
     // A sound blocks until it ends: when it outlasted the button delay, the way on is offered
     // as soon as it ends, before the next step.
     void offerButtonsIfDue();
+    // The pupil takes a way on that is `offered`; false when it is not, or a way was taken.
+    bool takeWayOn(bool offered);
 
     const Installation &m_install;
     const PupilSession &m_session;
