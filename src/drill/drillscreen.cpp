@@ -436,6 +436,7 @@ void DrillScreen::buildPracticePanel()
     }
 
     m_memorisedButton = new QPushButton(QStringLiteral("この問題を覚えたら押しなさい"), m_practicePanel);
+    m_memorisedButton->installEventFilter(this);
     m_layout->place(m_memorisedButton, QRect(2880, 7650, 11955, 765), pGothic(24, true));
     connect(m_memorisedButton, &QPushButton::clicked, this, [this] {
         m_run.markMemorised();
@@ -621,7 +622,7 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
 {
     // A held key repeats; only its first press answers, as only the first press of a mouse
     // button does.
-    if (event->isAutoRepeat()) {
+    if (!m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat())) {
         event->accept();
         return;
     }
@@ -639,6 +640,33 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void DrillScreen::keyReleaseEvent(QKeyEvent *event)
+{
+    m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+    QWidget::keyReleaseEvent(event);
+}
+
+void DrillScreen::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_heldKeys.clear();
+    QWidget::changeEvent(event);
+}
+
+bool DrillScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_memorisedButton || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        keyPressEvent(key);
+    else
+        keyReleaseEvent(key);
+    return true;
 }
 
 void DrillScreen::stopRunTimers()

@@ -162,6 +162,24 @@ void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
     QApplication::sendEvent(&screen, &release);
 }
 
+// As an idle X11 session sends a held key: the first press, then release and press pairs that
+// share their timestamp and that Qt does not flag as repeats.
+void holdKeyAsX11(QWidget &screen, Qt::Key key, const QString &text, int repeats, ulong pressedAt)
+{
+    const auto send = [&](QEvent::Type type, ulong at) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        event.setTimestamp(at);
+        QApplication::sendEvent(&screen, &event);
+    };
+    send(QEvent::KeyPress, pressedAt);
+    for (int i = 0; i < repeats; ++i) {
+        const ulong at = pressedAt + 660 + 40 * static_cast<ulong>(i);
+        send(QEvent::KeyRelease, at);
+        send(QEvent::KeyPress, at);
+    }
+    send(QEvent::KeyRelease, pressedAt + 700 + 40 * static_cast<ulong>(repeats));
+}
+
 // A rig whose first question has its answer in slot 1, under the repeated answer of the year
 // panel.
 std::unique_ptr<ScreenRig> rigWithAnswerUnderTheYearPanel()
@@ -228,6 +246,58 @@ TEST(DrillScreen, AHeldKeyAnswersOnce)
     holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrong), QString::number(wrong), 4);
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
+}
+
+TEST(DrillScreen, AKeyHeldAsX11SendsItCostsOnePenaltyPerPress)
+{
+    ScreenRig rig(2, 60, 100, 11);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+    screen.run().coverTimerFired();
+    screen.run().chooseSlot(screen.run().answerSlot());
+    screen.run().yearCoverTimerFired();
+    const int year = screen.run().question(screen.run().currentQuestion()).year;
+    int wrong = 1;
+    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
+        ++wrong;
+    const auto key = static_cast<Qt::Key>(Qt::Key_0 + wrong);
+    holdKeyAsX11(screen, key, QString::number(wrong), 20, 100000);
+    screen.run().clockTick();
+    EXPECT_EQ(screen.run().elapsedSeconds(), 10);
+    // Pressed again after it was let go: one more penalty.
+    holdKeyAsX11(screen, key, QString::number(wrong), 3, 103000);
+    screen.run().clockTick();
+    EXPECT_EQ(screen.run().elapsedSeconds(), 20);
+}
+
+TEST(DrillScreen, SpaceHeldOnTheMemorisedButtonMarksOnlyTheItemItWasPressedOn)
+{
+    ScreenRig rig(7, 600, 600, 3);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(3, 1600, 11, 4), RunHistory{});
+    screen.run().practiceTimerFired();
+    QPushButton *button = screen.memorisedButton();
+    button->setFocus();
+    const auto send = [&](QEvent::Type type, ulong at) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        event.setTimestamp(at);
+        QApplication::sendEvent(button, &event);
+    };
+    const int first = screen.run().practiceCursor();
+    send(QEvent::KeyPress, 1000);
+    EXPECT_TRUE(screen.run().memorised(first));
+
+    // The next item comes up while the key is still held, and X11 goes on sending its pairs.
+    for (int i = 0; i < 3; ++i)
+        screen.run().practiceTimerFired();
+    const int second = screen.run().practiceCursor();
+    ASSERT_NE(second, first);
+    for (ulong at = 1660; at < 3000; at += 40) {
+        send(QEvent::KeyRelease, at);
+        send(QEvent::KeyPress, at);
+    }
+    send(QEvent::KeyRelease, 3020);
+    EXPECT_FALSE(screen.run().memorised(second));
 }
 
 TEST(DrillScreen, AHeldKeyInPracticeChoosesTheOrderOnce)
