@@ -129,6 +129,14 @@ void DrillScreen::handOverNow()
     m_handOver.finishTestRun();
 }
 
+void DrillScreen::haltRun()
+{
+    m_run.halt();
+    stopRunTimers();
+    m_minutesTimer.stop();
+    m_handOverTimer.stop();
+}
+
 DrillScreen::~DrillScreen() = default;
 
 void DrillScreen::buildStatusStrip()

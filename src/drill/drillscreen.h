@@ -43,6 +43,10 @@ public:
     bool handOverPending() const { return m_handOverTimer.isActive(); }
     void handOverNow();
 
+    // The program is ending behind a message: the run and every timer of the screen stop, so
+    // that nothing is answered, timed out, recorded or handed over under the message.
+    void haltRun();
+
     // Controls, for tests: slot 0-10 large and small labels, year labels 1-6.
     ClickLabel *choiceLabel(int slot) const { return m_choiceLabels[static_cast<std::size_t>(slot)]; }
     ClickLabel *choiceSubLabel(int slot) const { return m_choiceSubLabels[static_cast<std::size_t>(slot)]; }

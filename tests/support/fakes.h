@@ -61,9 +61,12 @@ struct ShownMessage
 class FakeMessagePresenter : public MessagePresenter
 {
 public:
+    // Keeps the message; `whileShowing` runs then, as ticks would while a real box is up.
     void show(Icon icon, const QString &title, const QString &text, QWidget * = nullptr) override
     {
         shown.append({icon, title, text});
+        if (whileShowing)
+            whileShowing();
     }
     // Keeps the question and gives `answer`; `whileAsking` runs first, as ticks or clicks would
     // while a real question waits.
@@ -78,6 +81,7 @@ public:
     QList<ShownMessage> asked;
     bool answer = true;
     std::function<void()> whileAsking;
+    std::function<void()> whileShowing;
 };
 
 // The services a whole program runs on in a test: a clock that moves only when told to (on a
