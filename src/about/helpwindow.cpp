@@ -2,6 +2,7 @@
 
 #include "fontfaces.h"
 #include "sjis.h"
+#include "systemerror.h"
 #include "twiplayout.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 
@@ -49,9 +52,10 @@ HelpWindow::HelpWindow(const QString &pagePath, QWidget *parent)
 void HelpWindow::load(const QString &pagePath)
 {
     QFile page(pagePath);
+    errno = 0;
     if (!page.open(QIODevice::ReadOnly)) {
         m_browser->setPlainText(QStringLiteral("ヘルプのページ %1 を開けません（%2）。先生に知らせてください。")
-                                    .arg(QDir::toNativeSeparators(pagePath), page.errorString()));
+                                    .arg(QDir::toNativeSeparators(pagePath), systemerror::describe(page, errno)));
         return;
     }
     const QString text = decoded(page.readAll());

@@ -3,11 +3,14 @@
 #include "installation.h"
 #include "roster.h"
 #include "rosterfile.h"
+#include "systemerror.h"
 #include "computestats.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 RosterRestore RestoreRoster(const Folders &folders)
 {
@@ -23,10 +26,11 @@ RosterRestore RestoreRoster(const Folders &folders)
                                "先生に知らせてください。")
                     .arg(rosterShown, backupShown)};
     QFile file(backup);
+    errno = 0;
     if (!file.rename(roster))
         return {RosterFileState::RestoreFailed,
                 QStringLiteral("名簿ファイル %1 がありません。控えの %2 から戻せませんでした（%3）。")
-                    .arg(rosterShown, backupShown, file.errorString())};
+                    .arg(rosterShown, backupShown, systemerror::describe(file, errno))};
     return {RosterFileState::Restored, QString()};
 }
 

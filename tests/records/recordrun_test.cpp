@@ -9,12 +9,12 @@
 #include "runstats.h"
 #include "computestats.h"
 #include "filesizelimit.h"
+#include "systemerror.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -217,7 +217,7 @@ TEST_F(RecordRunTest, AFailedAppendEndsWithTheProcedureLabelAndWritesNothingMore
     EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
     EXPECT_GT(probe.fatals.first().size(), QStringLiteral("成績ランダムファイル記録").size());
     EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(": ")
-                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
+                                              + systemerror::describe(ENOENT)
                                               + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
         << probe.fatals.first().toStdString();
     EXPECT_FALSE(QFileInfo::exists(fx.homeRunLog()));
@@ -232,7 +232,7 @@ TEST_F(RecordRunTest, AFailedHomeAppendKeepsTheRunLogRecord)
     EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
     const QString homeLog = QDir::toNativeSeparators(fx.state.folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"));
     EXPECT_TRUE(probe.fatals.first().contains(homeLog + QStringLiteral(": ")
-                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
+                                              + systemerror::describe(ENOENT)
                                               + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
         << probe.fatals.first().toStdString();
     EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(" には記録されています")))
