@@ -4,6 +4,7 @@
 #include "randomsource.h"
 #include "sdlwavplayer.h"
 #include "programarguments.h"
+#include "qttexts.h"
 #include "terminationwatch.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    qttexts::installJapanese(app);
     // A logout ends the program between two handlers; the windows and the instance lock go with
     // the objects below as main returns.
     const TerminationWatch termination([] { QCoreApplication::exit(0); });

@@ -63,7 +63,7 @@ if ! diff -u "$work/expected" "$work/actual"; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 qt6-qpa-plugins fonts-noto-cjk; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
   if ! grep -q "\b$needed\b" <<<"$depends"; then
     echo "check-package: Depends lacks $needed: $depends" >&2
     exit 1

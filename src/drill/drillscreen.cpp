@@ -700,7 +700,8 @@ void DrillScreen::closeEvent(QCloseEvent *event)
     // under it. The run time is measured on the clock, so the time spent on the question counts
     // when the run goes on.
     stopRunTimers();
-    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), this))
+    // いいえ is the default: Return must not give a run up.
+    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), MessagePresenter::Answer::No, this))
         m_run.abandon();
     afterEvent();
 }

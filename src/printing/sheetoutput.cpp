@@ -48,14 +48,14 @@ QString print(const PrintHandover &handover, QPrinter &printer)
     printer.setCopyCount(handover.printJobValue);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("プリンタ「%1」に印刷できませんでした。").arg(printer.printerName());
+        return QStringLiteral("プリンター「%1」に印刷できませんでした。").arg(printer.printerName());
     painter.setRenderHint(QPainter::Antialiasing);
     {
         PageCanvas canvas(painter, PageMapping(OutputMode::Printer), printer.resolution() / kTwipsPerInch);
         questionsheet::draw(canvas, handover);
     }
     if (!painter.end())
-        return QStringLiteral("プリンタ「%1」への印刷が終わりませんでした。").arg(printer.printerName());
+        return QStringLiteral("プリンター「%1」への印刷が終わりませんでした。").arg(printer.printerName());
     return {};
 }
 

@@ -104,6 +104,7 @@ TEST_F(ScreenFlowTest, ClosingTheDrillAndAnsweringYesGivesTheRunUpAndRecordsNoth
     EXPECT_FALSE(drill->close());
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text, DrillRun::abandonQuestion());
+    EXPECT_EQ(messages.askedDefaults[0], MessagePresenter::Answer::No);
     EXPECT_EQ(flow().drillScreen(), nullptr);
     ASSERT_NE(flow().levelScreen(), nullptr);
     EXPECT_TRUE(flow().levelScreen()->isVisible());

@@ -70,15 +70,17 @@ public:
     }
     // Keeps the question and gives `answer`; `whileAsking` runs first, as ticks or clicks would
     // while a real question waits.
-    bool ask(const QString &title, const QString &text, QWidget * = nullptr) override
+    bool ask(const QString &title, const QString &text, Answer byDefault, QWidget * = nullptr) override
     {
         asked.append({Icon::Information, title, text});
+        askedDefaults.append(byDefault);
         if (whileAsking)
             whileAsking();
         return answer;
     }
     QList<ShownMessage> shown;
     QList<ShownMessage> asked;
+    QList<Answer> askedDefaults; // the default answer of each question asked
     bool answer = true;
     std::function<void()> whileAsking;
     std::function<void()> whileShowing;
