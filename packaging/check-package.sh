@@ -42,6 +42,7 @@ cat >"$work/expected" <<'LIST'
 ./usr/share/tavrel/demo/tavrel/tavrel-help.html
 ./usr/share/tavrel/demo/tavrel/タイム回数データ.txt
 ./usr/share/tavrel/demo/tavrel/設定.txt
+./usr/share/tavrel/fonts/tavrel-print.ttc
 ./usr/share/tavrel/questions.txt
 ./usr/share/tavrel/sounds/不合格1.wav
 ./usr/share/tavrel/sounds/合格.wav

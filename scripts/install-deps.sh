@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n
   qt6-pdf-dev
   libsdl2-dev
-  fonts-noto-cjk
+  fonts-noto-cjk fontconfig python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream

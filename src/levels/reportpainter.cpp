@@ -1,6 +1,7 @@
 #include "reportpainter.h"
 
 #include "oadate.h"
+#include "printfaces.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -48,8 +49,7 @@ private:
 QFont reportFont(double points)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(printfaces::gothicMonoFamilies());
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(points);
     return font;

@@ -1,4 +1,5 @@
 #include "pagemapping.h"
+#include "pdftext.h"
 #include "printhandover.h"
 #include "sheetoutput.h"
 #include "worksheettable.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-// A sheet whose texts contain no character that shares its glyph with a CJK radical, so that
-// the PDF's text reads back exactly.
 PrintHandover sampleSheet()
 {
     PrintHandover sheet = worksheettable::empty();
@@ -97,6 +96,28 @@ TEST(SheetOutput, ThePdfIsOneA4PageWhoseTextsCanBeFound)
                                     QStringLiteral("①"), QStringLiteral("⑳"), QStringLiteral("ヤマト(やまと)"),
                                     QStringLiteral("説明のことば"), QStringLiteral("サイゴ")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+}
+
+// Noto CJK draws 人, 高, 山, 田, 長, 文 ... with the glyphs of look-alike radicals; the PDF
+// names each glyph by one character, and must name it by the one drawn.
+TEST(SheetOutput, ThePdfsTextReadsBackAsDrawn)
+{
+    PrintHandover sheet = worksheettable::empty();
+    const QStringList drawn{QStringLiteral("人"), QStringLiteral("高"), QStringLiteral("山田"), QStringLiteral("長"),
+                            QStringLiteral("文"), QStringLiteral("山田長文・高人"),
+                            QStringLiteral("長崎の出島（でじま）で～１６４１年／文化"), QStringLiteral("〈一〉 A1B")};
+    for (int row = 1; row <= drawn.size(); ++row)
+        sheet.setCell(row, 3, drawn[row - 1]);
+    sheet.setCell(1, 2, QStringLiteral("1641"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("問題用紙.pdf"));
+    ASSERT_EQ(sheetoutput::writePdf(sheet, path), QString());
+
+    const QString text = pdftext::compact(pdftext::of(path));
+    EXPECT_TRUE(pdftext::radicalIn(text).isNull()) << "U+" << QString::number(pdftext::radicalIn(text).unicode(), 16).toStdString();
+    for (const QString &expected : drawn + QStringList{QStringLiteral("年代"), QStringLiteral("出来事"),
+                                                       QStringLiteral("答え"), QStringLiteral("①"), QStringLiteral("1641")})
+        EXPECT_TRUE(text.contains(pdftext::compact(expected))) << expected.toStdString() << " in " << text.toStdString();
 }
 
 TEST(SheetOutput, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile)

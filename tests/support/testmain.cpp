@@ -1,5 +1,7 @@
 // Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, then GoogleTest.
+// SDL's dummy driver, the print faces the build made, then GoogleTest.
+#include "printfaces.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
+    printfaces::install({QStringLiteral(TAVREL_PRINT_FACES_FOLDER)});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
