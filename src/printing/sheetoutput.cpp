@@ -1,6 +1,7 @@
 #include "sheetoutput.h"
 
 #include "pagecanvas.h"
+#include "printablearea.h"
 #include "printhandover.h"
 #include "questionsheet.h"
 
@@ -67,7 +68,7 @@ QString writePdf(const PrintHandover &handover, const QString &path)
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setPageLayout(printablearea::a4Portrait());
         writer.setTitle(QStringLiteral("問題用紙"));
         writer.setCreator(QStringLiteral("Tavrel"));
         QPainter painter;

@@ -2,6 +2,7 @@
 
 #include "levelsfixture.h"
 #include "pdftext.h"
+#include "printablearea.h"
 #include "reportfigures.h"
 
 #include <QDir>
@@ -50,10 +51,16 @@ TEST_F(ReportPdfTest, WritesA4PagesThreeBlocksApartWithTheTablesTexts)
     QPdfDocument pdf;
     ASSERT_EQ(pdf.load(path), QPdfDocument::Error::None);
     ASSERT_EQ(pdf.pageCount(), 2);
+    // Pages inside the border a typical A4 printer cannot print on, as a printout is.
+    const double border = printablearea::kMarginMillimetres / 25.4 * 72.0;
     for (int page = 0; page < 2; ++page) {
         const QSizeF size = pdf.pagePointSize(page);
         EXPECT_NEAR(size.width(), 595.3, 1.0);
         EXPECT_NEAR(size.height(), 841.9, 1.0);
+        const QRectF text = pdf.getAllText(page).boundingRectangle();
+        EXPECT_GE(text.left(), border) << text.left();
+        EXPECT_GE(text.top(), border) << text.top();
+        EXPECT_LE(text.right(), size.width() - border) << text.right();
     }
     const QString first = pageText(pdf, 0);
     EXPECT_TRUE(first.contains(QStringLiteral("山田太郎"))) << first.toStdString();

@@ -1,5 +1,6 @@
 #include "pagemapping.h"
 #include "pdftext.h"
+#include "printablearea.h"
 #include "printhandover.h"
 #include "sheetoutput.h"
 #include "worksheettable.h"
@@ -118,6 +119,25 @@ TEST(SheetOutput, ThePdfsTextReadsBackAsDrawn)
     for (const QString &expected : drawn + QStringList{QStringLiteral("年代"), QStringLiteral("出来事"),
                                                        QStringLiteral("答え"), QStringLiteral("①"), QStringLiteral("1641")})
         EXPECT_TRUE(text.contains(pdftext::compact(expected))) << expected.toStdString() << " in " << text.toStdString();
+}
+
+// A PDF printed at 100 % must not lose its edges to a printer's unprintable border: the sheet is
+// drawn inside the printable area of a typical A4 printer, as a printer draws it.
+TEST(SheetOutput, ThePdfKeepsTheBorderAPrinterCannotPrintOn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("問題用紙.pdf"));
+    ASSERT_EQ(sheetoutput::writePdf(sampleSheet(), path), QString());
+    QPdfDocument document;
+    ASSERT_EQ(document.load(path), QPdfDocument::Error::None);
+    const QRectF text = document.getAllText(0).boundingRectangle();
+    const QSizeF page = document.pagePointSize(0);
+    const double border = printablearea::kMarginMillimetres / 25.4 * 72.0;
+    // ① stands 2 mm right of the table's left rule, which lies 1 mm inside the border.
+    EXPECT_GT(text.left(), border + 2.0 / 25.4 * 72.0) << text.left();
+    EXPECT_GT(text.top(), border) << text.top();
+    EXPECT_LT(text.right(), page.width() - border) << text.right();
+    EXPECT_LT(text.bottom(), page.height() - border) << text.bottom();
 }
 
 TEST(SheetOutput, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile)
