@@ -64,7 +64,7 @@ void text(QPainter &painter, const PageFrame &frame, double x, double y, double 
 }
 
 // The same, drawn smaller when it would run past maxWidth page units (a long title would
-// otherwise run into the table beside it).
+// otherwise run off the page).
 void fittedText(QPainter &painter, const PageFrame &frame, double x, double y, double points, double maxWidth,
                 const QString &value)
 {
@@ -134,7 +134,9 @@ void ReportPainter::drawBlock(QPainter &painter, const QRectF &area, const Repor
     line(painter, frame, kRuleWidth, 0, n, kPageUnits, n);
     line(painter, frame, kRuleWidth, 0, n + 0.09 * c, kPageUnits, n + 0.09 * c);
     painter.setPen(Qt::black);
-    fittedText(painter, frame, 0.7 * f, n + 0.01 * c, (paper ? 3 : 2) * m_base, 0.33 * f, fig.title);
+    // The title has the band to the page's right edge; only a title longer than that is drawn
+    // smaller.
+    fittedText(painter, frame, 0.7 * f, n + 0.01 * c, (paper ? 3 : 2) * m_base, kPageUnits - 0.7 * f, fig.title);
 
     // Axes: time upwards from the baseline, runs from left to right.
     line(painter, frame, kAxisWidth, 0.2 * f, n + 0.8 * c, 0.9 * f, n + 0.8 * c);

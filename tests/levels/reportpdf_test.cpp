@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QPdfDocument>
 #include <QPdfSelection>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,34 @@ TEST_F(ReportPdfTest, EveryTextReadsBackAsDrawn)
     EXPECT_TRUE(text.contains(QStringLiteral("人高ドリル政治１練習"))) << text.toStdString();
     for (const QString &expected : drawn)
         EXPECT_TRUE(text.contains(pdftext::compact(expected))) << expected.toStdString() << " in " << text.toStdString();
+}
+
+// Height on the page of the first text that `pattern` matches, as the reader boxes its characters.
+double heightOf(QPdfDocument &pdf, int page, const QString &pattern)
+{
+    const QString all = pdf.getAllText(page).text();
+    const QRegularExpressionMatch found = QRegularExpression(pattern).match(all);
+    EXPECT_TRUE(found.hasMatch()) << pattern.toStdString() << " in " << all.toStdString();
+    if (!found.hasMatch())
+        return 0.0;
+    return pdf.getSelectionAtIndex(page, static_cast<int>(found.capturedStart()), static_cast<int>(found.capturedLength()))
+        .boundingRectangle()
+        .height();
+}
+
+// On paper every block's title is 3 × the base size, a practice level's longer caption too.
+TEST_F(ReportPdfTest, APracticeTitleIsAsLargeAsATestTitle)
+{
+    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    ASSERT_TRUE(writeReportPdf(path, pages({1, 2}), QStringLiteral("Tavrel"), &error)) << error.toStdString();
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(path), QPdfDocument::Error::None);
+    // The same two characters in both titles, so that their boxes compare as the sizes do.
+    const double practice = heightOf(pdf, 0, QStringLiteral("政治(?=１練習)"));
+    const double test = heightOf(pdf, 0, QStringLiteral("政治(?=１(?!練))"));
+    EXPECT_GT(test, 0.0);
+    EXPECT_NEAR(practice, test, 0.02 * test);
 }
 
 TEST_F(ReportPdfTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
