@@ -25,6 +25,10 @@ constexpr int kStripHeight = 1695;
 constexpr int kPanelHeight = 11520 - kStripHeight;
 constexpr int kLabel1Bottom = 480 + 885;
 
+// The era caption "明治大正昭和" on one line at 8.25 pt bold, reaching past the band of its era
+// into the light part of the timeline picture.
+constexpr int kLongEraCaptionWidth = 1080;
+
 const QColor kFormBack(0, 192, 192);
 const QColor kLightYellow(255, 255, 192);
 const QColor kOrange(255, 128, 0);
@@ -319,10 +323,11 @@ void DrillScreen::buildYearPanel()
                                                        {7515, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
         auto *caption = new FitLabel(name, m_timeline);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
-        m_layout->place(caption, QRect(15, top, 765, name.size() > 2 ? 420 : 240), pGothic(8.25, true));
+        // One line each: the long caption reaches past its band rather than breaking in two.
+        const bool longName = name.size() > 2;
+        caption->setAlignment(longName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_layout->place(caption, QRect(15, top, longName ? kLongEraCaptionWidth : 765, 240), pGothic(8.25, true));
     }
 
     for (int k = 1; k <= DrillView::kYears; ++k) {
@@ -379,12 +384,12 @@ void DrillScreen::buildPracticePanel()
                                                        {8070, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
         auto *caption = new FitLabel(name, practiceTimeline);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
         // 飛鳥 lies close to 奈良: its caption sits a little higher so that the two stay apart.
         const int shifted = name == u"飛鳥" ? top - 180 : top;
-        m_layout->place(caption, QRect(15, shifted, 660, name.size() > 2 ? 420 : 210), pGothic(8.25, true));
+        const bool longName = name.size() > 2;
+        caption->setAlignment(longName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_layout->place(caption, QRect(15, shifted, longName ? kLongEraCaptionWidth : 660, 210), pGothic(8.25, true));
     }
     m_practiceMarker = new QFrame(m_practiceTimelinePanel);
     fill(m_practiceMarker, Qt::red);
