@@ -40,6 +40,8 @@ public:
     }
     double pixels(double screenPixels) const { return screenPixels * m_dpi / 96.0; }
     double emPixels(double points) const { return points * m_dpi / 72.0; }
+    // A height in device pixels as page units.
+    double units(double devicePixels) const { return devicePixels * kPageUnits / m_area.height(); }
 
 private:
     QRectF m_area;
@@ -170,7 +172,14 @@ void ReportPainter::drawBlock(QPainter &painter, const QRectF &area, const Repor
     }
 
     // The table starts below the title band, so that its first line never meets the band's rule.
+    // A line placed half a line below the one before ("(全平均)" under the average points) keeps
+    // an em clear of it, since on a small canvas half a line is less than the text is high.
     const double spacing = (paper ? 0.06 : 0.08) * c;
-    for (const ReportTableLine &row : reportTableLines(fig))
-        text(painter, frame, 1.05 * f, n + 0.1 * c + row.line * spacing, 1.5 * m_base, row.text);
+    const double em = frame.units(frame.emPixels(1.5 * m_base));
+    double previous = -kPageUnits;
+    for (const ReportTableLine &row : reportTableLines(fig)) {
+        const double y = std::max(n + 0.1 * c + row.line * spacing, previous + em);
+        text(painter, frame, 1.05 * f, y, 1.5 * m_base, row.text);
+        previous = y;
+    }
 }

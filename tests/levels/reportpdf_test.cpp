@@ -103,17 +103,22 @@ TEST_F(ReportPdfTest, EveryTextReadsBackAsDrawn)
         EXPECT_TRUE(text.contains(pdftext::compact(expected))) << expected.toStdString() << " in " << text.toStdString();
 }
 
-// Height on the page of the first text that `pattern` matches, as the reader boxes its characters.
-double heightOf(QPdfDocument &pdf, int page, const QString &pattern)
+// Where on the page the first text that `pattern` matches stands, as the reader boxes its
+// characters.
+QRectF boxOf(QPdfDocument &pdf, int page, const QString &pattern)
 {
     const QString all = pdf.getAllText(page).text();
     const QRegularExpressionMatch found = QRegularExpression(pattern).match(all);
     EXPECT_TRUE(found.hasMatch()) << pattern.toStdString() << " in " << all.toStdString();
     if (!found.hasMatch())
-        return 0.0;
+        return {};
     return pdf.getSelectionAtIndex(page, static_cast<int>(found.capturedStart()), static_cast<int>(found.capturedLength()))
-        .boundingRectangle()
-        .height();
+        .boundingRectangle();
+}
+
+double heightOf(QPdfDocument &pdf, int page, const QString &pattern)
+{
+    return boxOf(pdf, page, pattern).height();
 }
 
 // On paper every block's title is 3 × the base size, a practice level's longer caption too.
@@ -129,6 +134,24 @@ TEST_F(ReportPdfTest, APracticeTitleIsAsLargeAsATestTitle)
     const double test = heightOf(pdf, 0, QStringLiteral("政治(?=１(?!練))"));
     EXPECT_GT(test, 0.0);
     EXPECT_NEAR(practice, test, 0.02 * test);
+}
+
+// "(全平均)" stands about half a line below the average points, clear of them.
+TEST_F(ReportPdfTest, TheAllPupilCaptionStandsHalfALineBelowTheAveragePoints)
+{
+    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+    QString error;
+    ASSERT_TRUE(writeReportPdf(path, pages({2}), QStringLiteral("Tavrel"), &error)) << error.toStdString();
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(path), QPdfDocument::Error::None);
+    const QRectF points = boxOf(pdf, 0, QStringLiteral("獲得ポイント"));
+    const QRectF average = boxOf(pdf, 0, QStringLiteral("/ *[0-9]+点"));
+    const QRectF caption = boxOf(pdf, 0, QStringLiteral("\\(全平均\\)"));
+    const double line = average.top() - points.top();
+    ASSERT_GT(line, 0.0);
+    EXPECT_GT((caption.top() - average.top()) / line, 0.45);
+    EXPECT_LT((caption.top() - average.top()) / line, 0.65);
+    EXPECT_GE(caption.top(), average.bottom() - 0.5);
 }
 
 TEST_F(ReportPdfTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
