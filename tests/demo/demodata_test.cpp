@@ -29,6 +29,15 @@ QStringList sourceLines(const char *name)
     return lines;
 }
 
+// Questions of each group in the demo's question file.
+QMap<int, int> questionsInGroups()
+{
+    QMap<int, int> count;
+    for (const QString &line : sourceLines("questions.txt"))
+        ++count[line.section(u',', 1, 1).toInt()];
+    return count;
+}
+
 // Seconds a run takes at the least for each question: the clue cover and the timeline cover.
 constexpr double kCoverSeconds = 3.5 + 3.0;
 // What a good pupil needs on top, per question, to read, choose and pick the year.
@@ -58,9 +67,7 @@ TEST(DemoData, StaffEntriesShowNoGrade)
 
 TEST(DemoData, EveryTestLevelCanBePassedByAPupilWhoKnowsTheAnswers)
 {
-    QMap<int, int> questionsInGroup;
-    for (const QString &line : sourceLines("questions.txt"))
-        ++questionsInGroup[line.section(u',', 1, 1).toInt()];
+    const QMap<int, int> questionsInGroup = questionsInGroups();
     const QStringList timing = sourceLines("タイム回数データ.txt");
     ASSERT_EQ(timing.size(), catalogue::kLevelCount + 1);
     for (int level = 2; level <= catalogue::kLevelCount; level += 2) {
@@ -90,9 +97,7 @@ TEST(DemoData, APupilWhoKnowsTheAnswersClearsEveryTestLevelInThreeOrFourGoodRuns
         chimeSeconds = std::max(chimeSeconds, wav.format.lengthMs() / 1000.0);
     }
     const double fixedSeconds = kCoverSeconds + 2 * chimeSeconds;
-    QMap<int, int> questionsInGroup;
-    for (const QString &line : sourceLines("questions.txt"))
-        ++questionsInGroup[line.section(u',', 1, 1).toInt()];
+    const QMap<int, int> questionsInGroup = questionsInGroups();
     const QStringList timing = sourceLines("タイム回数データ.txt");
     ASSERT_EQ(timing.size(), catalogue::kLevelCount + 1);
     for (int level = 2; level <= catalogue::kLevelCount; level += 2) {

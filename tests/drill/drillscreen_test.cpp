@@ -150,6 +150,27 @@ void doubleClickThroughWindow(QWidget &screen, QWidget *target)
     QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// The screen's run started on twelve questions and taken to its first year stage, the timeline
+// cover gone.
+void toTheYearStage(DrillScreen &screen)
+{
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+    screen.run().coverTimerFired();
+    screen.run().chooseSlot(screen.run().answerSlot());
+    screen.run().yearCoverTimerFired();
+    screen.render();
+}
+
+// The first year label (1-6) of the year stage that is not the question's year.
+int aWrongYear(const DrillRun &run)
+{
+    const int year = run.question(run.currentQuestion()).year;
+    int wrong = 1;
+    while (run.view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
+        ++wrong;
+    return wrong;
+}
+
 void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
 {
     QKeyEvent first(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -212,16 +233,8 @@ TEST(DrillScreen, ADoubleClickOnAWrongYearCostsTenSeconds)
 {
     ScreenRig rig(2, 60, 100, 5);
     DrillScreen &screen = rig.screen;
-    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
-    screen.run().coverTimerFired();
-    screen.run().chooseSlot(screen.run().answerSlot());
-    screen.run().yearCoverTimerFired();
-    screen.render();
-    const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.yearLabel(wrong)->text().trimmed().toInt() == year)
-        ++wrong;
-    doubleClickThroughWindow(screen, screen.yearLabel(wrong));
+    toTheYearStage(screen);
+    doubleClickThroughWindow(screen, screen.yearLabel(aWrongYear(screen.run())));
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
 }
@@ -239,10 +252,7 @@ TEST(DrillScreen, AHeldKeyAnswersOnce)
     holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()),
             QString::number(screen.run().answerSlot()), 0);
     screen.run().yearCoverTimerFired();
-    const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
-        ++wrong;
+    const int wrong = aWrongYear(screen.run());
     holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrong), QString::number(wrong), 4);
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
@@ -252,21 +262,14 @@ TEST(DrillScreen, AKeyHeldAsX11SendsItCostsOnePenaltyPerPress)
 {
     ScreenRig rig(2, 60, 100, 11);
     DrillScreen &screen = rig.screen;
-    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
-    screen.run().coverTimerFired();
-    screen.run().chooseSlot(screen.run().answerSlot());
-    screen.run().yearCoverTimerFired();
-    const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
-        ++wrong;
+    toTheYearStage(screen);
+    const int wrong = aWrongYear(screen.run());
     const auto key = static_cast<Qt::Key>(Qt::Key_0 + wrong);
-    holdKeyAsX11(screen, key, QString::number(wrong), 20, 100000);
-    screen.run().clockTick();
-    EXPECT_EQ(screen.run().elapsedSeconds(), 10);
-    // Pressed again after it was let go: one more penalty.
-    holdKeyAsX11(screen, key, QString::number(wrong), 3, 103000);
-    screen.run().clockTick();
+    // Held for twenty repeats, then pressed again after it was let go: two penalties.
+    for (const ulong pressedAt : {100000UL, 103000UL}) {
+        holdKeyAsX11(screen, key, QString::number(wrong), 20, pressedAt);
+        screen.run().clockTick();
+    }
     EXPECT_EQ(screen.run().elapsedSeconds(), 20);
 }
 
