@@ -1,6 +1,8 @@
 // Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, the account's data and configuration folders in a temporary folder, then
-// GoogleTest.
+// SDL's dummy driver, the print faces the build made, the account's data and configuration folders
+// in a temporary folder, then GoogleTest.
+#include "printfaces.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +37,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home.path() + QStringLiteral("/etc-xdg")));
     QApplication app(argc, argv);
+    printfaces::install({QStringLiteral(TAVREL_PRINT_FACES_FOLDER)});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
