@@ -1,10 +1,12 @@
 #include "clock.h"
 #include "messagepresenter.h"
+#include "printfaces.h"
 #include "program.h"
 #include "randomsource.h"
 #include "sdlwavplayer.h"
 #include "programarguments.h"
 #include "schoolchoice.h"
+#include "qttexts.h"
 #include "terminationwatch.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    qttexts::installJapanese(app);
+    printfaces::install(printfaces::folders(QCoreApplication::applicationDirPath()));
     // A logout ends the program between two handlers; the windows and the instance lock go with
     // the objects below as main returns.
     const TerminationWatch termination([] { QCoreApplication::exit(0); });

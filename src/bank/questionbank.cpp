@@ -5,11 +5,13 @@
 #include "questionline.h"
 #include "scramblekey.h"
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 QString QuestionBank::storedFileName(const QString &callerFileName)
 {
@@ -25,8 +27,10 @@ QuestionBank QuestionBank::load(const QString &callerFileName)
     QFile file(path);
     if (!QFileInfo(file).isFile())
         throw DataFileError::missing(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(path, 0, QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
+        throw DataFileError(path, 0,
+                            QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
     const QByteArray bytes = file.readAll();
     file.close();
     return fromBytes(bytes, path);

@@ -105,6 +105,8 @@ QString DrillRun::progressText(int counter) const
 
 void DrillRun::makeQuestion()
 {
+    if (m_ended)
+        return;
     const int n = questionCount();
     const int cleared = static_cast<int>(std::count(m_clearCounter.cbegin(), m_clearCounter.cend(), 1));
     m_view.remaining = QString::number(n - cleared);
@@ -234,6 +236,9 @@ void DrillRun::afterJudging(bool right)
     int &counter = m_clearCounter[m_current];
     if (right) {
         m_sounds.CorrectSound();
+        // A sound that fails ends the program behind a message, which halts the run.
+        if (m_ended)
+            return;
         ++counter;
         m_view.progress = counter == 1 ? QStringLiteral("この問題クリア！") : progressText(counter);
         showAnswer(m_view.prompt);
@@ -364,13 +369,18 @@ void DrillRun::abandon()
 {
     if (m_ended)
         return;
+    halt();
+    m_host.abandonRun();
+}
+
+void DrillRun::halt()
+{
     // From here on nothing may answer, time out or record this run.
     m_ended = true;
     m_clockOn = false;
     m_coverTimerOn = false;
     m_yearCoverTimerOn = false;
     switchPracticeTimer(PracticeStep::None);
-    m_host.abandonRun();
 }
 
 void DrillRun::minutesTick()

@@ -2,10 +2,12 @@
 
 #include "datafileerror.h"
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 
 FieldReader::FieldReader(QString filePath)
@@ -14,9 +16,10 @@ FieldReader::FieldReader(QString filePath)
     QFile file(m_filePath);
     if (!QFileInfo(file).isFile())
         throw DataFileError::missing(m_filePath);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(m_filePath, 0,
-                            QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
+                            QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
     tokenise(sjis::decode(file.readAll()));
 }
 

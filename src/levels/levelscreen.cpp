@@ -368,8 +368,9 @@ void LevelScreen::activate()
 void LevelScreen::showPersonalTimes()
 {
     closeReport();
-    m_selection.showPersonalTimes();
-    m_reportPanel->open();
+    // The report panel belongs to the personal-times view: it opens only when the view is listed.
+    if (m_selection.showPersonalTimes())
+        m_reportPanel->open();
     render();
 }
 

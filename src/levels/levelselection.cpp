@@ -97,15 +97,23 @@ void LevelSelection::setLists(const QString &heading, const LevelLists &lists, b
     ++m_view.listsChanged;
 }
 
-void LevelSelection::showPersonalTimes()
+bool LevelSelection::showPersonalTimes()
 {
     m_view.graphOffered = false;
     beginListWork();
     m_view.displayOption = DisplayOption::PersonalTimes;
-    const PersonalTimesView personal = personalTimeLists(listSources());
+    // The newest runs are read again, as for the run lists: a run recorded since the screen
+    // opened is listed, as the report's graph counts it.
+    std::vector<RunRow> runs;
+    if (!m_host.readNewestRuns(kPersonalTimesRecords, runs)) {
+        endListWork();
+        return false;
+    }
+    const PersonalTimesView personal = personalTimeLists(listSources(), runs);
     setLists(personal.heading, personal.lists, false);
     m_view.graphOffered = true;
     endListWork();
+    return true;
 }
 
 void LevelSelection::chooseDisplayMode(DisplayMode mode)

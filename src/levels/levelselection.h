@@ -72,8 +72,10 @@ public:
     void activate();
     void chooseDisplayMode(DisplayMode mode);
     void chooseList(ListChoice choice);
-    // The "個人ﾀｲﾑ" view: the pupil's own runs per level, with the graph button.
-    void showPersonalTimes();
+    // The "個人ﾀｲﾑ" view: the pupil's own runs per level among the newest records, read afresh,
+    // with the graph button. False when the log could not be read (the host has reported it);
+    // the lists then stay as they were and no graph is offered.
+    bool showPersonalTimes();
     // The scroll bar moved to `value`.
     void scrollTo(int value);
     // A start button or key: the run begins and the level screen goes.

@@ -71,6 +71,9 @@ ResultScreen::ResultScreen(const Installation &install, const PupilSession &sess
     m_layout->place(m_menuButton, QRect(1890, 8325, 5235, 1005), pGothic(27.75));
     m_againButton = new QPushButton(QStringLiteral("もう一度"), canvas);
     m_layout->place(m_againButton, QRect(8055, 8325, 5235, 1005), pGothic(27.75));
+    // Return presses the button that has the focus, as Space does.
+    for (QPushButton *button : {m_menuButton, m_againButton})
+        button->setAutoDefault(true);
 
     m_goalPanel = new QWidget(canvas);
     m_goalPanel->setAutoFillBackground(true);
@@ -132,8 +135,12 @@ void ResultScreen::render()
     m_menuButton->setVisible(v.menuOffered);
     m_menuButton->setEnabled(v.menuEnabled);
     m_againButton->setVisible(v.againOffered);
-    if (v.menuFocused)
+    if (v.menuFocused) {
+        // The focus frame shows on "メニューへ", as after a move of the focus by keyboard: the
+        // pupil sees which button Return presses.
+        setAttribute(Qt::WA_KeyboardFocusChange);
         m_menuButton->setFocus();
+    }
 
     if (!m_sequence.buttonTimerRunning())
         m_buttonTimer.stop();

@@ -2,10 +2,12 @@
 
 #include "installation.h"
 #include "fieldreader.h"
+#include "systemerror.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -70,10 +72,11 @@ RosterFile RosterFile::read(const QString &filePath)
     QFile file(filePath);
     if (!QFileInfo(file).isFile())
         return roster;
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         roster.m_found = true;
-        roster.m_problems.emplace_back(filePath, 0,
-                                       QStringLiteral("ファイルを開けません（%1）。").arg(file.errorString()));
+        roster.m_problems.emplace_back(
+            filePath, 0, QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
         return roster;
     }
     roster = parse(file.readAll(), filePath);

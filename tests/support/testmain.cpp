@@ -1,6 +1,7 @@
 // Entry point of the test programs of widgets: a QApplication on the offscreen platform, sounds
-// through SDL's dummy driver, the account's data and configuration folders in a temporary folder,
-// then GoogleTest.
+// through SDL's dummy driver, the print faces the build made, the account's data and configuration
+// folders in a temporary folder, then GoogleTest.
+#include "printfaces.h"
 #include "testprocess.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
         return 1;
     testprocess::useOwnAccountFolders(home);
     QApplication app(argc, argv);
+    printfaces::install({QStringLiteral(TAVREL_PRINT_FACES_FOLDER)});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,5 @@
 #include "admin.h"
+#include "printfaces.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    printfaces::install(printfaces::folders(QCoreApplication::applicationDirPath()));
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = runAdmin(QGuiApplication::arguments().mid(1), out, err);
