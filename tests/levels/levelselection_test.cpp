@@ -180,6 +180,33 @@ TEST_F(LevelSelectionTest, PersonalTimesOfferTheGraphUntilAModeIsChosen)
     EXPECT_EQ(selection.view().displayOption, DisplayOption::Points);
 }
 
+// The personal times come from the newest runs read when the view is chosen, not from the
+// figures of the activation: a run recorded since (here or on another PC) is listed.
+TEST_F(LevelSelectionTest, PersonalTimesReadTheNewestRunsAgain)
+{
+    selection.activate();
+    host.log += runLog({{0, QTime(13, 0), kYamada, 2, 77}});
+    const int reads = host.logReads;
+    EXPECT_TRUE(selection.showPersonalTimes());
+    EXPECT_EQ(host.logReads, reads + 1);
+    ASSERT_EQ(column(2).list.lines.size(), 2);
+    EXPECT_TRUE(column(2).list.lines.last().endsWith(QStringLiteral("13:00:00  77秒"))) << column(2).list.lines.last().toStdString();
+}
+
+TEST_F(LevelSelectionTest, PersonalTimesThatCannotBeReadLeaveTheListsAndOfferNoGraph)
+{
+    selection.activate();
+    const LevelSelectionView before = selection.view();
+    host.readFails = true;
+    EXPECT_FALSE(selection.showPersonalTimes());
+    const LevelSelectionView &v = selection.view();
+    EXPECT_FALSE(v.graphOffered);
+    EXPECT_FALSE(v.listWorkShown);
+    EXPECT_EQ(v.listsChanged, before.listsChanged);
+    EXPECT_EQ(v.heading, before.heading);
+    EXPECT_EQ(column(2).list.lines, before.columns.at(1).list.lines);
+}
+
 struct KeyCase
 {
     const char *name;

@@ -28,6 +28,8 @@ public:
     bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) override
     {
         ++logReads;
+        if (readFails)
+            return false;
         const std::int64_t records = log.size() / RunRecord::kSize;
         for (std::int64_t r = std::max<std::int64_t>(0, records - count); r < records; ++r)
             runs.push_back(RunRecord::decodeRow(log.constData() + r * RunRecord::kSize));
@@ -51,6 +53,7 @@ public:
     PupilDirectory directory;
     int statsRebuilt = 0;
     int logReads = 0;
+    bool readFails = false; // the newest runs cannot be read (as if the failure had been reported)
     std::vector<LevelVisit> kept;
     std::vector<std::pair<int, bool>> started; // level, whether the level screen goes
     int backs = 0;
