@@ -344,7 +344,8 @@ std::vector<Entry> parseManifest(const QString &text, QStringList &problems)
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     static const QRegularExpression sizeComment(QStringLiteral("^#\\s*size\\s+(\\S+)\\s*$"));
     std::vector<Entry> entries;
-    std::optional<qint64> pendingSize;
+    // The size of the "# size" comment before the next checksum line; -1 when none came.
+    qint64 pendingSize = -1;
     int lineNo = 0;
     QString body = text;
     if (body.startsWith(QChar(0xFEFF)))
@@ -357,8 +358,8 @@ std::vector<Entry> parseManifest(const QString &text, QStringList &problems)
             continue;
         if (line.startsWith(u'#')) {
             if (const QRegularExpressionMatch m = sizeComment.match(line); m.hasMatch()) {
-                pendingSize = sizeValue(m.capturedView(1));
-                if (!pendingSize)
+                pendingSize = sizeValue(m.capturedView(1)).value_or(-1);
+                if (pendingSize < 0)
                     damaged();
             }
             continue;
@@ -379,13 +380,13 @@ std::vector<Entry> parseManifest(const QString &text, QStringList &problems)
         std::optional<QString> name;
         if (rest.size() > 66 && isHash(rest.first(64)) && rest[64] == u' ' && (rest[65] == u' ' || rest[65] == u'*'))
             name = escapedLine ? unescaped(rest.sliced(66)) : rest.sliced(66).toString();
-        if (!name || name->isEmpty() || !pendingSize) {
+        if (!name || name->isEmpty() || pendingSize < 0) {
             damaged();
-            pendingSize.reset();
+            pendingSize = -1;
             continue;
         }
-        entries.push_back({lineNo, *pendingSize, rest.first(64).toString().toLower(), *name});
-        pendingSize.reset();
+        entries.push_back({lineNo, pendingSize, rest.first(64).toString().toLower(), *name});
+        pendingSize = -1;
     }
     return entries;
 }
