@@ -1,5 +1,8 @@
 // Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, then GoogleTest.
+// SDL's dummy driver, the Japanese message catalogue the program always speaks (tests of the
+// teachers' tool choose their language themselves), then GoogleTest.
+#include "messagecatalogue.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -23,6 +26,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
+    if (!messagecatalogue::installJapanese())
+        return EXIT_FAILURE;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
