@@ -87,11 +87,11 @@ std::function<rlim_t(const TempInstall &)> fixed(rlim_t bytes)
 
 const WriterCase kWriters[] = {
     {"RosterImport",
-     [](const QString &r) { return QStringList{"roster", "import", r + "/drill2", r + "/class.csv"}; },
+     [](const QString &r) { return QStringList{"roster", "import", r + "/drill2", r + "/class.csv", "--rename"}; },
      QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("生徒用名簿.txt"), fixed(64)},
     // The new roster fits, the old one kept as the backup does not.
     {"RosterImportBackup",
-     [](const QString &r) { return QStringList{"roster", "import", r + "/drill2", r + "/class.csv"}; },
+     [](const QString &r) { return QStringList{"roster", "import", r + "/drill2", r + "/class.csv", "--rename"}; },
      QStringLiteral("files/生徒用名簿temp.txt"), QStringLiteral("生徒用名簿temp.txt"),
      fixed(1024)},
     {"RosterExport", [](const QString &r) { return QStringList{"roster", "export", r + "/drill2", r + "/out.csv"}; },
