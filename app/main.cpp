@@ -5,6 +5,7 @@
 #include "randomsource.h"
 #include "sdlwavplayer.h"
 #include "programarguments.h"
+#include "schoolchoice.h"
 #include "terminationwatch.h"
 
 #include <QApplication>
@@ -61,7 +62,12 @@ int main(int argc, char *argv[])
         messages.show(MessagePresenter::Icon::Critical, QStringLiteral("Tavrel"), arguments.problem);
         return 2;
     }
-    Program program(arguments.programFolder, Services{clock, random, player}, messages);
+    const QString programFolder = arguments.choose
+                                      ? chooseProgramFolder(arguments, QCoreApplication::applicationDirPath(), messages)
+                                      : arguments.programFolder;
+    if (programFolder.isEmpty())
+        return 0;
+    Program program(programFolder, Services{clock, random, player}, messages);
     if (const int status = program.start(); status != 0)
         return status;
     return QApplication::exec();

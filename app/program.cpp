@@ -38,6 +38,7 @@ int Program::start()
     }
 
     m_flow = std::make_unique<ScreenFlow>(m_install, m_services, m_messages, [] { std::exit(EXIT_FAILURE); });
+    m_flow->appendPendingRuns();
     m_flow->showStartScreen();
     return 0;
 }

@@ -19,7 +19,7 @@ const QString kProgram = QStringLiteral("tavrel");
 
 QString ProgramArguments::usage()
 {
-    return QStringLiteral("使い方: tavrel [プログラムフォルダ]");
+    return QStringLiteral("使い方: tavrel [プログラムフォルダ]\n　　　　tavrel --school 学校名");
 }
 
 bool ProgramArguments::asksForHelpOrVersion(int argc, const char *const argv[])
@@ -38,13 +38,18 @@ ProgramArguments ProgramArguments::parse(const QStringList &arguments, const QSt
     parser.setApplicationDescription(
         Text::tr("Tavrel, the history drill: pupils pick their name and drill historical figures, what they did "
                  "and their years, as flash-card practices and timed tests; every test run is recorded in the run "
-                 "log of the installation, which several computers may share. The program's screens speak Japanese."));
+                 "log of the installation, which several computers may share. The program's screens speak Japanese. "
+                 "Without a program folder or a school, the program's own folder is taken when it is an "
+                 "installation; otherwise the pupil chooses one of the schools registered on this computer "
+                 "(tavrel-admin register-school)."));
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, Text::tr("Show this help and exit.")));
     parser.addOption(
         QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, Text::tr("Show the version and exit.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("school"),
+                                        Text::tr("open the school registered on this computer under NAME"),
+                                        QStringLiteral("NAME")));
     parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"),
-                                 Text::tr("the installation's program folder, which holds 設定.txt (default: the "
-                                          "folder of the program itself)"),
+                                 Text::tr("the installation's program folder, which holds 設定.txt"),
                                  QStringLiteral("[PROGRAM_FOLDER]"));
 
     ProgramArguments parsed;
@@ -64,8 +69,21 @@ ProgramArguments ProgramArguments::parse(const QStringList &arguments, const QSt
         return parsed;
     }
     const QStringList given = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("school"))) {
+        const QString name = parser.value(QStringLiteral("school"));
+        if (!given.isEmpty() || name.trimmed().isEmpty()) {
+            parsed.problem = QStringLiteral("--school には学校名を一つ指定してください。\n") + usage();
+        } else {
+            parsed.choose = true;
+            parsed.schoolName = name;
+        }
+        return parsed;
+    }
     if (given.isEmpty()) {
-        parsed.programFolder = QFileInfo(ownFolder).absoluteFilePath();
+        if (QFileInfo(ownFolder + QStringLiteral("/設定.txt")).isFile())
+            parsed.programFolder = QFileInfo(ownFolder).absoluteFilePath();
+        else
+            parsed.choose = true;
     } else if (given.size() > 1) {
         parsed.problem = QStringLiteral("プログラムフォルダは一つだけ指定してください。\n") + usage();
     } else if (given.first().isEmpty()) {

@@ -3,13 +3,18 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line: "tavrel [PROGRAM_FOLDER]", parsed by QCommandLineParser. Without a
-// folder the installation is the executable's own folder; an installed program lives in a system
-// folder that is no installation, so its launchers name the program folder. --help and --version
-// are answered on the standard output, in the language of the locale, before any window.
+// The program's command line, parsed by QCommandLineParser: "tavrel [PROGRAM_FOLDER]" or
+// "tavrel --school NAME". Without either, the installation is the executable's own folder when it
+// is one (the demo in the build tree); otherwise (an installed program lives in a system folder)
+// the pupil chooses a school. "--school" names a school registered on this machine, as the
+// schools' launchers do, so that one launcher serves every PC whatever the place the share is
+// mounted at. --help and --version are answered on the standard output, in the language of the
+// locale, before any window.
 struct ProgramArguments
 {
-    QString programFolder; // absolute; empty when `problem` or `answer` is set
+    QString programFolder; // absolute; empty when choosing or when `problem` or `answer` is set
+    bool choose = false;   // the chooser decides the folder
+    QString schoolName;    // "--school": the registered school to open (choose is true)
     QString problem;       // what is wrong with the call, to show instead of starting
     QString answer;        // the help or the version asked for, to print instead of starting
 

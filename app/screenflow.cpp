@@ -48,6 +48,7 @@ ScreenFlow::ScreenFlow(const Installation &install, Services services, MessagePr
     , m_endProgram(std::move(endProgram))
     , m_sounds(install.soundTable, install.folders.soundFolder, services.player, services.random,
                [this](const QString &title, const QString &text) { fatal(title, text); })
+    , m_pending(install, PendingRuns::defaultFolder())
 {
     m_callbacks.letEventsRun = letEventsRunForOneSecond;
     m_callbacks.fatal = [this](const QString &title, const QString &text) { fatal(title, text); };
@@ -323,9 +324,20 @@ void ScreenFlow::recordRun(const RunOutcome &outcome)
 {
     m_flags = {};
     m_outcome = outcome;
-    if (const auto flags = RecordRun(m_install, m_stats, m_session.pupilNo, outcome.level, outcome.seconds,
-                                     m_services.clock, m_callbacks))
-        m_flags = *flags;
+    const auto recorded = RecordRun(m_install, m_stats, m_session.pupilNo, outcome.level, outcome.seconds,
+                                    m_services.clock, m_pending, m_callbacks);
+    if (!recorded)
+        return;
+    m_flags = recorded->flags;
+    // A run that its log could not take is kept, not lost: the pupil is told so and goes on to
+    // the result screen.
+    if (!recorded->notice.isEmpty())
+        m_messages.show(MessagePresenter::Icon::Warning, m_install.productTitle, recorded->notice);
+}
+
+void ScreenFlow::appendPendingRuns()
+{
+    m_pending.appendWaiting(m_callbacks);
 }
 
 void ScreenFlow::showWaitScreen()

@@ -5,6 +5,7 @@
 #include "namechangescreen.h"
 #include "resultscreen.h"
 #include "levelhost.h"
+#include "pendingruns.h"
 #include "drillscreen.h"
 #include "pupildirectory.h"
 #include "pupilsession.h"
@@ -53,6 +54,11 @@ public:
 
     // Rebuilds the figures from the run log; false (after the message) when that failed.
     bool refreshStats();
+
+    // Appends the runs this account kept for the installation when their logs could not take
+    // them; those that the logs still cannot take stay kept, silently.
+    void appendPendingRuns();
+    const PendingRuns &pendingRuns() const { return m_pending; }
 
     RunStats &stats() { return m_stats; }
     Roster &roster() { return m_roster; }
@@ -121,6 +127,7 @@ private:
     RecordCallbacks m_callbacks;
     RunStats m_stats;
     RunFlags m_flags;
+    PendingRuns m_pending;
     Roster m_roster;
     PupilDirectory m_directory;
 

@@ -1,6 +1,8 @@
 #include "folderscheme.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 
 namespace folderscheme {
 
@@ -21,6 +23,14 @@ QString lastComponent(const QString &folder)
         name.chop(1);
     const qsizetype cut = name.lastIndexOf(u'/');
     return cut < 0 ? name : name.mid(cut + 1);
+}
+
+QString key(const QString &programFolder)
+{
+    QString folder = QFileInfo(programFolder).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(QDir::fromNativeSeparators(programFolder));
+    return QString::fromLatin1(QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
 }
 
 Folders compute(const QString &programFolder, int folderMode)

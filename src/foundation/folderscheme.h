@@ -15,4 +15,9 @@ Folders compute(const QString &programFolder, int folderMode);
 // The last component of a folder path, without separators.
 QString lastComponent(const QString &folder);
 
+// Sixteen hexadecimal digits that stand for a program folder on this machine, whichever way its
+// path is spelt (links resolved when the folder exists): names the files that belong to one
+// installation outside it, such as its instance lock and a pupil's pending runs.
+QString key(const QString &programFolder);
+
 } // namespace folderscheme

@@ -1,6 +1,7 @@
 #include "instancelock.h"
 
-#include <QCryptographicHash>
+#include "folderscheme.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,12 +20,7 @@ namespace {
 
 QString lockFileName(const QString &programFolder)
 {
-    QString folder = QFileInfo(programFolder).canonicalFilePath();
-    if (folder.isEmpty())
-        folder = QDir::cleanPath(QDir::fromNativeSeparators(programFolder));
-    const QByteArray hash =
-        QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("tavrel-") + QString::fromLatin1(hash) + QStringLiteral(".instance");
+    return QStringLiteral("tavrel-") + folderscheme::key(programFolder) + QStringLiteral(".instance");
 }
 
 #ifdef _WIN32

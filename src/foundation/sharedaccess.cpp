@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -28,6 +29,21 @@ QString shareNewPath(const QString &)
 QString inheritFrom(const QString &, const QString &)
 {
     return {};
+}
+
+QString grant(const QString &, unsigned, unsigned)
+{
+    return {};
+}
+
+std::optional<unsigned> groupId(const QString &)
+{
+    return std::nullopt;
+}
+
+QString groupName(unsigned gid)
+{
+    return QString::number(gid);
 }
 
 #else
@@ -102,6 +118,20 @@ QString folderOf(const QString &path)
     return QFileInfo(path).absolutePath();
 }
 
+// Opens what `path` names itself and hands its descriptor and state to `change`; the system's
+// reason when it cannot.
+template <typename Change>
+QString changeOpened(const QString &path, const Change &change)
+{
+    const Descriptor fd(openNoFollow(path));
+    if (fd.get() < 0)
+        return reason(errno);
+    struct stat now{};
+    if (::fstat(fd.get(), &now) != 0)
+        return reason(errno);
+    return change(fd.get(), now);
+}
+
 } // namespace
 
 QString shareNewFile(int fd, const QString &folder)
@@ -129,14 +159,35 @@ QString inheritFrom(const QString &oldPath, const QString &newPath)
             return reason(errno);
         return shareNewFile(fd.get(), folderOf(oldPath));
     }
-    const Descriptor fd(openNoFollow(newPath));
-    if (fd.get() < 0)
-        return reason(errno);
-    struct stat now{};
-    if (::fstat(fd.get(), &now) != 0)
-        return reason(errno);
-    const uid_t owner = ::geteuid() == 0 ? old.st_uid : static_cast<uid_t>(-1);
-    return apply(fd.get(), now, owner, old.st_gid, old.st_mode & 07777);
+    return changeOpened(newPath, [&](int fd, const struct stat &now) {
+        const uid_t owner = ::geteuid() == 0 ? old.st_uid : static_cast<uid_t>(-1);
+        return apply(fd, now, owner, old.st_gid, old.st_mode & 07777);
+    });
+}
+
+QString grant(const QString &path, unsigned gid, unsigned bits)
+{
+    return changeOpened(path, [&](int fd, const struct stat &now) {
+        return apply(fd, now, static_cast<uid_t>(-1), static_cast<gid_t>(gid),
+                     static_cast<mode_t>((now.st_mode & 07777) | (bits & 07777)));
+    });
+}
+
+std::optional<unsigned> groupId(const QString &group)
+{
+    bool number = false;
+    const uint id = group.toUInt(&number);
+    if (number)
+        return id;
+    if (const struct group *found = ::getgrnam(group.toLocal8Bit().constData()))
+        return static_cast<unsigned>(found->gr_gid);
+    return std::nullopt;
+}
+
+QString groupName(unsigned gid)
+{
+    const struct group *named = ::getgrgid(static_cast<gid_t>(gid));
+    return named ? QString::fromLocal8Bit(named->gr_name) : QString::number(gid);
 }
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // An installation's files are written by every account of the school's group, on several PCs: a
 // file that one pupil's copy creates must stay writable for the next pupil. The usual umask (022)
 // takes group write away from whatever a program creates, so every file or folder this system
@@ -26,5 +28,16 @@ QString shareNewPath(const QString &path);
 // `newPath` is about to take `oldPath`'s place: it gets the replaced file's group and permission
 // bits. Without a file at `oldPath`, it is shared as a new file of `oldPath`'s folder.
 QString inheritFrom(const QString &oldPath, const QString &newPath);
+
+// Gives what `path` names (never a link's target) the group `gid` and adds `bits` to its
+// permission bits: how the teachers' tool hands an installation to the school's group. The group
+// is set first, since setting it may clear the set-group-ID bit.
+QString grant(const QString &path, unsigned gid, unsigned bits);
+
+// The number of the group named `group` (a name, or a number as it stands), or nothing when
+// this machine has no group of that name.
+std::optional<unsigned> groupId(const QString &group);
+// The group's name, or its number where it has none on this machine.
+QString groupName(unsigned gid);
 
 } // namespace sharedaccess

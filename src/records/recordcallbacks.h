@@ -18,6 +18,13 @@ struct RecordCallbacks
     // program's handler never returns; when a handler does return (tests, the teachers' tool),
     // the procedure stops at once, writes nothing more and reports failure.
     std::function<void(const QString &title, const QString &text)> fatal;
+
+    // How many of those waits an append spends on a lock that another user holds before it
+    // gives up and the record is kept for later: a lock that clears is held for moments (an
+    // append, a rebuild of the figures, a backup's copy); one still held after about a minute is
+    // taken to be stuck (a share that lost its locks). Callers whose wait is shorter than a
+    // second raise it to match.
+    int appendLockWaits = 60;
 };
 
 // The program's wait: handles pending events for one second without costing processor time.

@@ -1,6 +1,9 @@
 #include "recordfile.h"
 
+#include "sharedaccess.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -180,11 +183,27 @@ RecordFile::Outcome RecordFile::open(const QString &path, Access access)
 {
     close();
     const QByteArray name = QFile::encodeName(path);
-    const int flags = access == Access::ReadWrite ? (O_RDWR | O_CREAT) : O_RDONLY;
-    int fd = -1;
-    do {
-        fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
+    const auto openWith = [&](int flags) {
+        int fd = -1;
+        do {
+            fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
+        } while (fd < 0 && errno == EINTR);
+        return fd;
+    };
+    int fd = openWith(access == Access::ReadWrite ? O_RDWR : O_RDONLY);
+    // A missing file is created by exactly one of the copies that find it missing, and that copy
+    // gives it its folder's group and group write, so that every account of the school can
+    // append to it after this one; a copy that loses the race opens what the other created.
+    while (fd < 0 && errno == ENOENT && access == Access::ReadWrite) {
+        fd = openWith(O_RDWR | O_CREAT | O_EXCL);
+        if (fd >= 0) {
+            sharedaccess::shareNewFile(fd, QFileInfo(path).absolutePath());
+            break;
+        }
+        if (errno != EEXIST)
+            break;
+        fd = openWith(O_RDWR);
+    }
     if (fd < 0) {
         const int code = errno;
         noteError();

@@ -10,24 +10,94 @@
 
 #include <QDir>
 
-#include <functional>
-#include <optional>
-
 namespace runlog {
+
+namespace {
+const QString kDataPrefix = QStringLiteral("data/");
+const QString kFilesPrefix = QStringLiteral("files/");
+} // namespace
 
 QString runLogPath(const Folders &folders)
 {
-    return folders.dataFolder + QStringLiteral("成績累積データ.dat");
+    return pathOf(folders, runLog());
 }
 
 QString homeRunLogPath(const Folders &folders)
 {
-    return folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat");
+    return pathOf(folders, homeRunLog());
 }
 
 bool goesToHomeRunLog(const Installation &state, int pupil)
 {
     return state.homeUse == 1 && (pupil < 4900 || pupil > 5000);
+}
+
+const Log &runLog()
+{
+    static const Log log{kDataPrefix + QStringLiteral("成績累積データ.dat"), RunRecord::kSize};
+    return log;
+}
+
+const Log &homeRunLog()
+{
+    static const Log log{kFilesPrefix + QStringLiteral("成績累積データ家庭用.dat"), HomeRunRecord::kSize};
+    return log;
+}
+
+const Log *findLog(const QString &name)
+{
+    for (const Log *log : {&runLog(), &homeRunLog()}) {
+        if (log->name == name)
+            return log;
+    }
+    return nullptr;
+}
+
+QString pathOf(const Folders &folders, const Log &log)
+{
+    if (log.name.startsWith(kDataPrefix))
+        return folders.dataFolder + log.name.mid(kDataPrefix.size());
+    return folders.filesFolder + log.name.mid(kFilesPrefix.size());
+}
+
+std::optional<FileError> lockForAppend(RecordFile &file, const QString &path, const RecordCallbacks &callbacks)
+{
+    int waits = 0;
+    // The last answer of the system (the lock is held elsewhere), with how long it was waited for.
+    const auto stuck = [&] {
+        FileError e = file.error();
+        e.description = QStringLiteral("%1 回待ってもロックが空きません（%2）").arg(callbacks.appendLockWaits).arg(e.description);
+        file.close();
+        return e;
+    };
+    for (;;) {
+        const RecordFile::Outcome opened = file.open(path, RecordFile::Access::ReadWrite);
+        if (opened == RecordFile::Outcome::Done)
+            break;
+        if (opened != RecordFile::Outcome::Busy)
+            return file.error();
+        if (++waits > callbacks.appendLockWaits)
+            return stuck();
+        callbacks.letEventsRun();
+    }
+    for (;;) {
+        const RecordFile::Outcome locked = file.lock(RecordFile::LockKind::Exclusive);
+        if (locked == RecordFile::Outcome::Done)
+            return std::nullopt;
+        if (locked != RecordFile::Outcome::Busy) {
+            const FileError e = file.error();
+            file.close();
+            return e;
+        }
+        if (++waits > callbacks.appendLockWaits)
+            return stuck();
+        callbacks.letEventsRun();
+    }
+}
+
+std::int64_t endOfRecords(std::int64_t length, qsizetype recordSize)
+{
+    return length / recordSize * recordSize;
 }
 
 } // namespace runlog
@@ -36,32 +106,18 @@ namespace {
 
 // Writes one whole record after the last whole record of the file under an exclusive lock.
 // Returns the failure, if any, after the file has been closed (and so unlocked).
-std::optional<FileError> appendRecord(const QString &path, const QByteArray &record,
-                                      const std::function<void()> &letEventsRun)
+std::optional<FileError> appendRecord(const QString &path, const QByteArray &record, const RecordCallbacks &callbacks)
 {
     RecordFile file;
-    for (;;) {
-        const RecordFile::Outcome opened = file.open(path, RecordFile::Access::ReadWrite);
-        if (opened == RecordFile::Outcome::Done)
-            break;
-        if (opened != RecordFile::Outcome::Busy)
-            return file.error();
-        letEventsRun();
-    }
-    for (;;) {
-        const RecordFile::Outcome locked = file.lock(RecordFile::LockKind::Exclusive);
-        if (locked == RecordFile::Outcome::Done)
-            break;
-        if (locked != RecordFile::Outcome::Busy)
-            return file.error();
-        letEventsRun();
-    }
+    if (const auto e = runlog::lockForAppend(file, path, callbacks))
+        return e;
     const std::optional<std::int64_t> length = file.size();
-    if (!length)
-        return file.error();
-    const std::int64_t offset = *length / record.size() * record.size();
-    if (!file.writeAt(offset, record) || !file.flush() || !file.unlock())
-        return file.error();
+    if (!length || !file.writeAt(runlog::endOfRecords(*length, record.size()), record) || !file.flush()
+        || !file.unlock()) {
+        const FileError e = file.error();
+        file.close();
+        return e;
+    }
     return std::nullopt;
 }
 
@@ -72,15 +128,19 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file)
     return file.open(runlog::runLogPath(folders), RecordFile::Access::ReadWrite);
 }
 
-bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime, const Clock &clock,
-                     const RecordCallbacks &callbacks)
+std::vector<UnrecordedRecord> AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime,
+                                              const Clock &clock, const RecordCallbacks &callbacks)
 {
-    const auto fail = [&](const QString &path, const FileError &e, const QString &note) {
-        callbacks.fatal(state.productTitle, QStringLiteral("成績ランダムファイル記録 %1: %2（エラー番号 %3）")
-                                                    .arg(QDir::toNativeSeparators(path), e.description)
-                                                    .arg(e.number)
-                                                + note);
-        return false;
+    std::vector<UnrecordedRecord> unrecorded;
+    const auto append = [&](const runlog::Log &log, const QByteArray &record) {
+        const QString path = runlog::pathOf(state.folders, log);
+        if (const auto e = appendRecord(path, record, callbacks)) {
+            // Staff recognise this label from the other copies of the program on the network.
+            const QString failure = QStringLiteral("成績ランダムファイル記録 %1: %2（エラー番号 %3）")
+                                        .arg(QDir::toNativeSeparators(path), e->description)
+                                        .arg(e->number);
+            unrecorded.push_back({&log, record, failure, e->description});
+        }
     };
 
     const auto pupilNo = static_cast<std::int16_t>(pupil);
@@ -89,20 +149,15 @@ bool AppendRunRecord(const Installation &state, int pupil, int level, std::int32
     const QDateTime runMoment = clock.now();
     const RunRecord run = RunRecord::forRun(oadate::fromDate(runMoment.date()), oadate::timeOfDay(runMoment.time()),
                                             pupilNo, levelNo, runTime, state.siteCode);
-    const QString runLogPath = runlog::runLogPath(state.folders);
-    if (const auto e = appendRecord(runLogPath, run.encode(), callbacks.letEventsRun))
-        return fail(runLogPath, *e, QString());
+    append(runlog::runLog(), run.encode());
 
     if (!runlog::goesToHomeRunLog(state, pupil))
-        return true;
+        return unrecorded;
     const QDateTime homeMoment = clock.now();
     const HomeRunRecord home = HomeRunRecord::forRun(folderscheme::lastComponent(state.folders.dataFolder),
                                                      oadate::fromDate(homeMoment.date()),
                                                      oadate::timeOfDay(homeMoment.time()), pupilNo, levelNo,
                                                      runTime, state.siteCode);
-    const QString homePath = runlog::homeRunLogPath(state.folders);
-    if (const auto e = appendRecord(homePath, home.encode(), callbacks.letEventsRun))
-        return fail(homePath, *e,
-                    QStringLiteral("\r\nこの成績は %1 には記録されています。").arg(QDir::toNativeSeparators(runLogPath)));
-    return true;
+    append(runlog::homeRunLog(), home.encode());
+    return unrecorded;
 }

@@ -1,12 +1,18 @@
 #include "runrecording.h"
 
 #include "installation.h"
+#include "clock.h"
+#include "pendingruns.h"
 #include "recordcallbacks.h"
 #include "runlog.h"
 #include "runstats.h"
 
-std::optional<RunFlags> RecordRun(const Installation &state, RunStats &stats, int pupil, int level, std::int32_t runTime,
-                                  const Clock &clock, const RecordCallbacks &callbacks)
+#include <QDir>
+#include <QStringList>
+
+std::optional<RecordedRun> RecordRun(const Installation &state, RunStats &stats, int pupil, int level,
+                                     std::int32_t runTime, const Clock &clock, const PendingRuns &pending,
+                                     const RecordCallbacks &callbacks)
 {
     if (pupil < 1 || pupil > kMaxPupil || level < 1 || level >= kLevelSlots) {
         // Staff recognise this text and number from the other copies of the program on the network,
@@ -23,12 +29,33 @@ std::optional<RunFlags> RecordRun(const Installation &state, RunStats &stats, in
     flags.newBest = runTime < before.bestTime;
     flags.newLevelBest = runTime < stats.levelBestTime(level);
 
-    if (!AppendRunRecord(state, pupil, level, runTime, clock, callbacks))
-        return std::nullopt;
+    // Runs kept from earlier go first, so that the log keeps the order in which runs were made.
+    pending.appendWaiting(callbacks);
+    const std::vector<UnrecordedRecord> unrecorded =
+        AppendRunRecord(state, pupil, level, runTime, clock, callbacks);
 
     if (flags.newBest)
         stats.setBestTime(pupil, level, runTime);
     if (flags.newLevelBest)
         stats.setLevelBestTime(level, runTime);
-    return flags;
+    RecordedRun recorded{flags, QString(), false};
+    if (unrecorded.empty())
+        return recorded;
+
+    QStringList failures;
+    for (const UnrecordedRecord &r : unrecorded)
+        failures << r.failure;
+    const QString kept = pending.keep(unrecorded, clock.now(), callbacks);
+    recorded.kept = kept.isEmpty();
+    if (recorded.kept) {
+        recorded.notice = QStringLiteral("今回の成績は、まだ記録できていませんが、なくなってはいません。"
+                                         "このコンピューターに取っておいて、次に記録できるときに記録します。\n"
+                                         "先生に知らせてください。\n\n%1\n取っておいた場所: %2")
+                              .arg(failures.join(u'\n'), QDir::toNativeSeparators(pending.filePath()));
+    } else {
+        recorded.notice = QStringLiteral("今回の成績は記録できず、取っておくこともできませんでした。"
+                                         "先生に知らせてください。\n\n%1\n%2")
+                              .arg(failures.join(u'\n'), kept);
+    }
+    return recorded;
 }

@@ -4,6 +4,9 @@
 #include "chime.h"
 #include "drillrun.h"
 #include "drillscreen.h"
+#include "levelscreen.h"
+#include "resultscreen.h"
+#include "screenflow.h"
 #include "questionfile.h"
 #include "tempinstall.h"
 
@@ -39,6 +42,28 @@ inline int correctYearIndex(DrillScreen &drill)
             return k;
     }
     return 0;
+}
+
+// Answers every question of the drill's test run right, at full speed through its intents,
+// until the result screen comes (or 50 rounds passed). Returns the result screen, or null.
+inline ResultScreen *answerToTheEnd(ScreenFlow &flow, DrillScreen *drill)
+{
+    for (int guard = 0; drill && flow.resultScreen() == nullptr && guard < 50; ++guard) {
+        drill->run().coverTimerFired();
+        drill->run().chooseSlot(drill->run().answerSlot());
+        drill->run().yearCoverTimerFired();
+        drill->run().chooseYear(correctYearIndex(*drill));
+        if (drill->handOverPending())
+            drill->handOverNow();
+    }
+    return flow.resultScreen();
+}
+
+// Plays a test run at `level` from the level screen to its result screen, every answer right.
+inline ResultScreen *playTestRun(ScreenFlow &flow, int level = 2)
+{
+    flow.levelScreen()->startLevel(level);
+    return answerToTheEnd(flow, flow.drillScreen());
 }
 
 } // namespace loopinstall

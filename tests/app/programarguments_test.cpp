@@ -11,10 +11,26 @@
 
 namespace {
 
-TEST(ProgramArgumentsTest, TheFolderComesFromTheCallOrTheExecutable)
+TEST(ProgramArgumentsTest, TheFolderComesFromTheCallTheExecutableOrTheChooser)
 {
+    // Beside an installation (the demo in the build tree) the program opens it; anywhere else
+    // (an installed program in /usr/bin) the pupil chooses, and a launcher names its school.
+    TempInstall beside;
+    beside.writeValidMode1();
+    const QString ownInstall = QDir::cleanPath(beside.programFolder());
+    const ProgramArguments besides = ProgramArguments::parse({QStringLiteral("tavrel")}, ownInstall);
+    EXPECT_EQ(besides.programFolder, ownInstall);
+    EXPECT_FALSE(besides.choose);
+    const ProgramArguments installed = ProgramArguments::parse({QStringLiteral("tavrel")}, QStringLiteral("/usr/bin"));
+    EXPECT_TRUE(installed.choose);
+    EXPECT_TRUE(installed.programFolder.isEmpty());
+    EXPECT_TRUE(installed.problem.isEmpty());
+    const ProgramArguments named = ProgramArguments::parse(
+        {QStringLiteral("tavrel"), QStringLiteral("--school"), QStringLiteral("○○小学校")}, QStringLiteral("/usr/bin"));
+    EXPECT_TRUE(named.choose);
+    EXPECT_EQ(named.schoolName, QStringLiteral("○○小学校"));
+
     const QString own = QStringLiteral("/opt/school/tavrel");
-    EXPECT_EQ(ProgramArguments::parse({QStringLiteral("tavrel")}, own).programFolder, own);
     EXPECT_EQ(ProgramArguments::parse({QStringLiteral("tavrel"), QStringLiteral("/srv/school/tavrel")}, own)
                   .programFolder,
               QStringLiteral("/srv/school/tavrel"));
@@ -25,6 +41,8 @@ TEST(ProgramArgumentsTest, TheFolderComesFromTheCallOrTheExecutable)
 
     for (const QStringList &wrong : {QStringList{QStringLiteral("tavrel"), QStringLiteral("a"), QStringLiteral("b")},
                                      QStringList{QStringLiteral("tavrel"), QStringLiteral("--folder")},
+                                     QStringList{QStringLiteral("tavrel"), QStringLiteral("--school")},
+                                     QStringList{QStringLiteral("tavrel"), QStringLiteral("--school"), QString()},
                                      QStringList{QStringLiteral("tavrel"), QString()}}) {
         const ProgramArguments parsed = ProgramArguments::parse(wrong, own);
         EXPECT_TRUE(parsed.programFolder.isEmpty()) << wrong.join(u' ').toStdString();

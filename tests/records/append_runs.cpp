@@ -6,6 +6,7 @@
 // INSTALL is an installation's program folder. Several copies run at once in the concurrency
 // test. A wait for a locked log is a short sleep here instead of the program's one second.
 #include "installation.h"
+#include "pendingruns.h"
 #include "clock.h"
 #include "datafileerror.h"
 #include "recordcallbacks.h"
@@ -41,18 +42,27 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // A lock is waited for as long as the program would, a thousand waits of 1 ms to its second.
     const RecordCallbacks callbacks{[] { QThread::msleep(1); },
                                     [](const QString &, const QString &text) {
                                         std::fprintf(stderr, "append_runs: %s\n", qPrintable(text));
                                         std::exit(1);
-                                    }};
+                                    },
+                                    RecordCallbacks{}.appendLockWaits * 1000};
     const SystemClock clock;
     RunStats stats;
     if (!ComputeStats(state, stats, clock.now(), callbacks))
         return 1;
+    // Nothing may be kept here: every record must reach the logs.
+    const PendingRuns pending(state, args[1] + QStringLiteral("/../pending"));
     for (int time = 1; time <= count; ++time) {
-        if (!RecordRun(state, stats, pupil, level, time, clock, callbacks))
+        const std::optional<RecordedRun> recorded = RecordRun(state, stats, pupil, level, time, clock, pending, callbacks);
+        if (!recorded)
             return 1;
+        if (!recorded->notice.isEmpty()) {
+            std::fprintf(stderr, "append_runs: %s\n", qPrintable(recorded->notice));
+            return 1;
+        }
     }
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "clock.h"
 #include "homerunrecord.h"
 #include "lockholder.h"
+#include "oadate.h"
+#include "pendingruns.h"
 #include "recordsfixture.h"
 #include "testnames.h"
 #include "runlog.h"
@@ -14,6 +16,10 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -25,9 +31,22 @@ const QDateTime kNoonOf2000(QDate(2000, 1, 1), QTime(12, 0, 0));
 class RecordRunTest : public testing::Test
 {
 protected:
-    std::optional<RunFlags> record(int pupil, int level, std::int32_t time)
+    std::optional<RecordedRun> record(int pupil, int level, std::int32_t time)
     {
-        return RecordRun(fx.state, stats, pupil, level, time, clock, probe.callbacks());
+        return RecordRun(fx.state, stats, pupil, level, time, clock, pending, probe.callbacks());
+    }
+
+    // What the pending file holds, in order: (log, record bytes).
+    QList<std::pair<QString, QByteArray>> kept() const
+    {
+        QList<std::pair<QString, QByteArray>> entries;
+        const PendingRuns::Contents contents = pending.read();
+        EXPECT_TRUE(contents.problem.isEmpty()) << contents.problem.toStdString();
+        if (contents.file) {
+            for (const PendingEntry &e : contents.file->entries)
+                entries.append({e.log, e.record});
+        }
+        return entries;
     }
 
     void recompute()
@@ -39,6 +58,7 @@ protected:
     RunStats stats;
     ManualClock clock{kNoonOf2000};
     CallbackProbe probe;
+    PendingRuns pending{fx.state, fx.root() + QStringLiteral("/pending")};
 };
 
 TEST_F(RecordRunTest, WritesBothLogsByteForByte)
@@ -69,7 +89,7 @@ TEST_F(RecordRunTest, EachRecordTakesTheClockAsItIsBuilt)
     private:
         mutable int m_readings = 0;
     } stepping;
-    ASSERT_TRUE(RecordRun(fx.state, stats, 7, 2, 50, stepping, probe.callbacks()));
+    ASSERT_TRUE(RecordRun(fx.state, stats, 7, 2, 50, stepping, pending, probe.callbacks()));
     EXPECT_EQ(RunRecord::decode(RecordsFixture::read(fx.runLog())).runDate, 36526.0);
     const HomeRunRecord home = HomeRunRecord::decode(RecordsFixture::read(fx.homeRunLog()));
     EXPECT_EQ(home.runDate, 36527.0);
@@ -152,10 +172,11 @@ TEST_P(BestTimeFlags, AreRaisedOnlyByStrictlyFasterRuns)
     const std::int32_t ownBefore = stats.bestTime(1, 2);
     const std::int32_t levelBefore = stats.levelBestTime(2);
 
-    const std::optional<RunFlags> flags = record(1, 2, GetParam().time);
-    ASSERT_TRUE(flags);
-    EXPECT_EQ(flags->newBest, GetParam().newBest);
-    EXPECT_EQ(flags->newLevelBest, GetParam().newLevelBest);
+    const std::optional<RecordedRun> recorded = record(1, 2, GetParam().time);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded->flags.newBest, GetParam().newBest);
+    EXPECT_EQ(recorded->flags.newLevelBest, GetParam().newLevelBest);
+    EXPECT_TRUE(recorded->notice.isEmpty());
     EXPECT_EQ(stats.bestTime(1, 2), GetParam().newBest ? GetParam().time : ownBefore);
     EXPECT_EQ(stats.levelBestTime(2), GetParam().newLevelBest ? GetParam().time : levelBefore);
 }
@@ -177,9 +198,9 @@ TEST_F(RecordRunTest, ClearedBeforeLooksAtTheFiguresWithoutTheRunJustFinished)
     const bool expected[] = {false, false, false, true, true};
     for (const bool cleared : expected) {
         recompute();
-        const std::optional<RunFlags> flags = record(9, 2, 50);
-        ASSERT_TRUE(flags);
-        EXPECT_EQ(flags->clearedBefore, cleared) << "after " << stats.at(9, 2).attemptsAll << " runs";
+        const std::optional<RecordedRun> recorded = record(9, 2, 50);
+        ASSERT_TRUE(recorded);
+        EXPECT_EQ(recorded->flags.clearedBefore, cleared) << "after " << stats.at(9, 2).attemptsAll << " runs";
     }
 }
 
@@ -209,62 +230,151 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecordRunRejects,
                                          BadRunCase{1, 36}),
                          testname::from([](const BadRunCase &c) { return testname::of("pupil", c.pupil, "level", c.level); }));
 
-TEST_F(RecordRunTest, AFailedAppendEndsWithTheProcedureLabelAndWritesNothingMore)
+// A log that cannot take its record (a share that went away, a full disk, no permission, a lock
+// that does not clear) loses nothing: the record is kept exactly as it would have been appended,
+// the other log still takes its own, and the pupil is told, with the file and the system's reason.
+struct UnreachableCase
 {
-    fx.state.folders.dataFolder = fx.root() + QStringLiteral("/gone/");
-    EXPECT_FALSE(record(1, 2, 50));
-    ASSERT_EQ(probe.fatals.size(), 1);
-    EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
-    EXPECT_GT(probe.fatals.first().size(), QStringLiteral("成績ランダムファイル記録").size());
-    EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(": ")
-                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
-                                              + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
-        << probe.fatals.first().toStdString();
-    EXPECT_FALSE(QFileInfo::exists(fx.homeRunLog()));
-    EXPECT_EQ(stats.bestTime(1, 2), RunStats::kNoTime);
+    const char *name;
+    bool runLogFails; // otherwise the home run log fails
+    std::function<void(RecordsFixture &)> breakLog;
+    std::function<QString(const RecordsFixture &)> reason; // what the notice names
+
+    friend void PrintTo(const UnreachableCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class UnreachableLog : public RecordRunTest, public testing::WithParamInterface<UnreachableCase>
+{
+};
+
+TEST_P(UnreachableLog, KeepsTheRecordAsItWouldBeAppendedAndTellsThePupil)
+{
+    const UnreachableCase &c = GetParam();
+    c.breakLog(fx);
+    const std::optional<RecordedRun> recorded = record(1, 2, 50);
+    ASSERT_TRUE(recorded);
+    EXPECT_TRUE(probe.fatals.isEmpty());
+    EXPECT_TRUE(recorded->kept);
+    EXPECT_TRUE(recorded->notice.contains(QStringLiteral("なくなってはいません")));
+    EXPECT_TRUE(recorded->notice.contains(QStringLiteral("先生に知らせてください")));
+    const QString failed = c.runLogFails ? runlog::runLogPath(fx.state.folders) : runlog::homeRunLogPath(fx.state.folders);
+    EXPECT_TRUE(recorded->notice.contains(QStringLiteral("成績ランダムファイル記録 ") + QDir::toNativeSeparators(failed)
+                                          + QStringLiteral(": ") + c.reason(fx)))
+        << recorded->notice.toStdString();
+    // The run still counts for the flags: it reaches the log later.
+    EXPECT_TRUE(recorded->flags.newBest);
+    EXPECT_EQ(stats.bestTime(1, 2), 50);
+
+    const QByteArray run = RunRecord::forRun(oadate::fromDate(kNoonOf2000.date()), 0.5, 1, 2, 50, QStringLiteral("01234")).encode();
+    const QByteArray home = HomeRunRecord::forRun(QStringLiteral("drill2"), oadate::fromDate(kNoonOf2000.date()), 0.5, 1, 2, 50,
+                                                  QStringLiteral("01234"))
+                                .encode();
+    const QList<std::pair<QString, QByteArray>> expected = {
+        c.runLogFails ? std::pair{runlog::runLog().name, run} : std::pair{runlog::homeRunLog().name, home}};
+    EXPECT_EQ(kept(), expected);
+    const QString fine = c.runLogFails ? fx.homeRunLog() : fx.runLog();
+    EXPECT_EQ(RecordsFixture::read(fine), c.runLogFails ? home : run);
 }
 
-TEST_F(RecordRunTest, AFailedHomeAppendKeepsTheRunLogRecord)
-{
-    fx.state.folders.filesFolder = fx.root() + QStringLiteral("/gone/");
-    EXPECT_FALSE(record(1, 2, 50));
-    ASSERT_EQ(probe.fatals.size(), 1);
-    EXPECT_TRUE(probe.fatals.first().startsWith(QStringLiteral("成績ランダムファイル記録")));
-    const QString homeLog = QDir::toNativeSeparators(fx.state.folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"));
-    EXPECT_TRUE(probe.fatals.first().contains(homeLog + QStringLiteral(": ")
-                                              + QString::fromLocal8Bit(std::strerror(ENOENT))
-                                              + QStringLiteral("（エラー番号 %1）").arg(ENOENT)))
-        << probe.fatals.first().toStdString();
-    EXPECT_TRUE(probe.fatals.first().contains(QDir::toNativeSeparators(fx.runLog()) + QStringLiteral(" には記録されています")))
-        << probe.fatals.first().toStdString();
-    EXPECT_EQ(QFileInfo(fx.runLog()).size(), RunRecord::kSize);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnreachableLog,
+    testing::Values(
+        UnreachableCase{"RunLogFolderGone", true,
+                        [](RecordsFixture &fx) { QDir(fx.state.folders.dataFolder).removeRecursively(); },
+                        [](const RecordsFixture &) {
+                            return QString::fromLocal8Bit(std::strerror(ENOENT)) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
+                        }},
+        UnreachableCase{"HomeRunLogFolderGone", false,
+                        [](RecordsFixture &fx) { QDir(fx.state.folders.filesFolder).removeRecursively(); },
+                        [](const RecordsFixture &) {
+                            return QString::fromLocal8Bit(std::strerror(ENOENT)) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
+                        }},
+        // Something that is no file stands where the log should be: refused whatever the account.
+        UnreachableCase{"RunLogIsAFolder", true,
+                        [](RecordsFixture &fx) { QDir().mkpath(fx.runLog()); },
+                        [](const RecordsFixture &) {
+                            return QString::fromLocal8Bit(std::strerror(EISDIR)) + QStringLiteral("（エラー番号 %1）").arg(EISDIR);
+                        }}),
+    testname::ByName());
 
 #ifdef Q_OS_LINUX
-TEST_F(RecordRunTest, AFullDiskLeavesAPartialRecordThatReadersPassOverAndTheNextAppendHeals)
+TEST_F(RecordRunTest, AFullDiskKeepsTheRunAndTheNextRecordingAppendsItOverThePartialRecord)
 {
+    // Ten records in the log, so that the limit cuts the eleventh and still lets the (smaller)
+    // pending file be written.
     fx.state.homeUse = 0;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 10; ++i)
         ASSERT_TRUE(record(1, 2, 50 + i));
     {
-        const FileSizeLimit limit(3 * RunRecord::kSize + 20);
-        EXPECT_FALSE(record(2, 2, 40));
+        const FileSizeLimit limit(10 * RunRecord::kSize + 20);
+        const std::optional<RecordedRun> recorded = record(2, 2, 40);
+        ASSERT_TRUE(recorded);
+        EXPECT_TRUE(recorded->notice.contains(QStringLiteral("（エラー番号 %1）").arg(EFBIG))) << recorded->notice.toStdString();
     }
-    ASSERT_EQ(probe.fatals.size(), 1);
-    EXPECT_TRUE(probe.fatals.first().contains(QStringLiteral("（エラー番号 %1）").arg(EFBIG)))
-        << probe.fatals.first().toStdString();
-    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 3 * RunRecord::kSize + 20);
+    EXPECT_TRUE(probe.fatals.isEmpty());
+    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 10 * RunRecord::kSize + 20);
+    ASSERT_EQ(kept().size(), 1);
     recompute();
-    EXPECT_EQ(stats.rows().size(), 3);
+    EXPECT_EQ(stats.rows().size(), 10);
     EXPECT_EQ(stats.bestTime(2, 2), RunStats::kNoTime);
 
-    ASSERT_TRUE(record(2, 2, 41));
-    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 4 * RunRecord::kSize);
+    // The kept run goes first, over the cut record, then the new one.
+    const std::optional<RecordedRun> next = record(2, 2, 41);
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(next->notice.isEmpty());
+    const QByteArray log = RecordsFixture::read(fx.runLog());
+    ASSERT_EQ(log.size(), 12 * RunRecord::kSize);
+    EXPECT_EQ(RunRecord::decode(log.mid(10 * RunRecord::kSize)).resultTime, 40);
+    EXPECT_EQ(RunRecord::decode(log.mid(11 * RunRecord::kSize)).resultTime, 41);
+    EXPECT_FALSE(pending.read().found);
     recompute();
-    EXPECT_EQ(stats.rows().size(), 4);
-    EXPECT_EQ(stats.bestTime(2, 2), 41);
+    EXPECT_EQ(stats.rows().size(), 12);
+    EXPECT_EQ(stats.bestTime(2, 2), 40);
 }
 #endif
+
+#ifndef _WIN32
+// Every account of the school's group appends to the logs: one that the program creates gets
+// its folder's group and group write, whatever the umask of the pupil who created it.
+TEST_F(RecordRunTest, ALogTheProgramCreatesGetsItsFoldersGroupAndGroupWrite)
+{
+    const QByteArray folder = QFile::encodeName(fx.state.folders.dataFolder);
+    // As root (CI) the folder is given a group of its own, as a school's installation has.
+    const gid_t group = ::geteuid() == 0 ? 4242 : ::getegid();
+    ASSERT_EQ(::chown(folder.constData(), static_cast<uid_t>(-1), group), 0);
+    ASSERT_EQ(::chmod(folder.constData(), 02775), 0);
+    const mode_t oldMask = ::umask(077);
+    const bool recorded = record(1, 2, 50).has_value();
+    ::umask(oldMask);
+    ASSERT_TRUE(recorded);
+    struct stat log{};
+    ASSERT_EQ(::stat(QFile::encodeName(fx.runLog()).constData(), &log), 0);
+    EXPECT_EQ(log.st_gid, group);
+    EXPECT_EQ(log.st_mode & 0777, 0660u);
+}
+#endif
+
+TEST_F(RecordRunTest, ALockThatDoesNotClearKeepsTheRunAfterItsWaits)
+{
+    RecordsFixture::write(fx.runLog(), QByteArray());
+    LockHolder holder(fx.runLog(), QStringLiteral("exclusive"));
+    ASSERT_TRUE(holder.holds());
+    const std::optional<RecordedRun> recorded = record(1, 2, 50);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(probe.waits, RecordCallbacks{}.appendLockWaits);
+    EXPECT_TRUE(recorded->kept);
+    EXPECT_TRUE(recorded->notice.contains(QStringLiteral("60 回待ってもロックが空きません"))) << recorded->notice.toStdString();
+    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 0);
+    EXPECT_EQ(QFileInfo(fx.homeRunLog()).size(), HomeRunRecord::kSize);
+    ASSERT_EQ(kept().size(), 1);
+    EXPECT_EQ(kept().first().first, runlog::runLog().name);
+
+    holder.release();
+    ASSERT_TRUE(record(1, 2, 60));
+    EXPECT_EQ(QFileInfo(fx.runLog()).size(), 2 * RunRecord::kSize);
+    EXPECT_EQ(RunRecord::decode(RecordsFixture::read(fx.runLog())).resultTime, 50);
+    EXPECT_FALSE(pending.read().found);
+}
 
 TEST_F(RecordRunTest, WaitsWhileAnotherProcessHoldsTheLogThenAppends)
 {

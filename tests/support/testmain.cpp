@@ -1,9 +1,12 @@
 // Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, the Japanese message catalogue the program always speaks (tests of the
-// teachers' tool choose their language themselves), then GoogleTest.
+// SDL's dummy driver, the account's data and configuration folders in a temporary folder, the
+// Japanese message catalogue the program always speaks (tests of the teachers' tool choose their
+// language themselves), then GoogleTest.
 #include "messagecatalogue.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +28,15 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    // The account's own folders (pending runs, registered schools, the last choice) and the
+    // machine's list of schools are folders of this test process: no test reads or writes the
+    // user's or the system's. A test that needs them empty or filled uses its own.
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home.path() + QStringLiteral("/etc-xdg")));
     QApplication app(argc, argv);
     if (!messagecatalogue::installJapanese())
         return EXIT_FAILURE;

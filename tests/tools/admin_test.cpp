@@ -12,10 +12,12 @@
 
 namespace {
 
-const QStringList kCommands{QStringLiteral("scramble"),      QStringLiteral("unscramble"),    QStringLiteral("check"),
-                            QStringLiteral("stats"),         QStringLiteral("export"),        QStringLiteral("new-school"),
-                            QStringLiteral("backup"),        QStringLiteral("roster import"), QStringLiteral("roster export"),
-                            QStringLiteral("roster classes"), QStringLiteral("worksheet"),    QStringLiteral("report")};
+const QStringList kCommands{
+    QStringLiteral("scramble"),       QStringLiteral("unscramble"),    QStringLiteral("check"),
+    QStringLiteral("stats"),          QStringLiteral("export"),        QStringLiteral("new-school"),
+    QStringLiteral("backup"),         QStringLiteral("roster import"), QStringLiteral("roster export"),
+    QStringLiteral("roster classes"), QStringLiteral("check-school"),  QStringLiteral("pending"),
+    QStringLiteral("register-school"), QStringLiteral("worksheet"),    QStringLiteral("report")};
 
 struct CallCase
 {
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CallCase{"Help", {QStringLiteral("--help")}, 0, true, QStringLiteral("Usage: tavrel-admin [options] COMMAND")},
         CallCase{"ShortHelp", {QStringLiteral("-h")}, 0, true, QStringLiteral("\nCommands:\n  scramble ")},
-        CallCase{"HelpWord", {QStringLiteral("help")}, 0, true, QStringLiteral("  roster import   bring a class list")},
+        CallCase{"HelpWord", {QStringLiteral("help")}, 0, true, QStringLiteral("  check-school ")},
         CallCase{"Version", {QStringLiteral("--version")}, 0, true, QStringLiteral("tavrel-admin (Tavrel) ")},
         CallCase{"Nothing", {}, 2, false, QStringLiteral("Usage: tavrel-admin")},
         CallCase{"UnknownCommand", {QStringLiteral("frobnicate")}, 2, false,

@@ -3,6 +3,7 @@
 #include "newschool.h"
 #include "rosterfile.h"
 #include "schoolbackup.h"
+#include "schoolregistry.h"
 #include "sjis.h"
 #include "startup.h"
 #include "tempinstall.h"
@@ -77,9 +78,14 @@ TEST_F(NewSchool, CreatesAnInstallationThatStartsWithAnEmptyRoster)
     EXPECT_TRUE(roster.found());
     EXPECT_TRUE(roster.lines().empty());
 
+    // The launcher names the school as registered on this machine, not a path of this machine.
     const QString launcher = QString::fromUtf8(read(root() + QStringLiteral("/tavrel.desktop")));
-    EXPECT_TRUE(launcher.contains(QStringLiteral("\" \"%1/tavrel\"\n").arg(root()))) << launcher.toStdString();
+    EXPECT_TRUE(launcher.contains(QStringLiteral("\" --school \"○○小学校\"\n"))) << launcher.toStdString();
+    EXPECT_FALSE(launcher.contains(root())) << launcher.toStdString();
     EXPECT_TRUE(QFileInfo(root() + QStringLiteral("/tavrel.desktop")).isExecutable());
+    const std::optional<RegisteredSchool> registered = schoolregistry::find(QStringLiteral("○○小学校"));
+    ASSERT_TRUE(registered);
+    EXPECT_EQ(registered->programFolder, root() + QStringLiteral("/tavrel"));
 }
 
 TEST_F(NewSchool, FolderModeZeroKeepsSharedFilesInTheParentAndSoundsBeside)
@@ -167,17 +173,19 @@ TEST_F(NewSchool, BackupCopiesTheRecordsAndCheckCatchesAChangedFile)
                                                        QDateTime(QDate(2024, 6, 10), QTime(15, 30)), [] {});
     ASSERT_TRUE(made.made) << made.problems.join(u'\n').toStdString();
     EXPECT_EQ(made.folder, dest.root() + QStringLiteral("/backups/tavrel-2024-06-10_153000"));
-    EXPECT_EQ(made.copied, (QStringList{QStringLiteral("tavrel/成績累積データ.dat"), QStringLiteral("files/生徒用名簿.txt"),
+    EXPECT_EQ(made.copied, (QStringList{QStringLiteral("tavrel/成績累積データ.dat"), QStringLiteral("files/成績累積データ家庭用.dat"),
+                                        QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("files/生徒用名簿temp.txt"),
                                         QStringLiteral("tavrel/設定.txt"), QStringLiteral("files/共通データ.txt"),
                                         QStringLiteral("tavrel/タイム回数データ.txt"), QStringLiteral("files/新音ファイル.txt")}));
-    EXPECT_EQ(made.absent, (QStringList{QStringLiteral("files/成績累積データ家庭用.dat"), QStringLiteral("files/生徒用名簿temp.txt")}));
+    // A new school has no classes until a class list is imported with one.
+    EXPECT_EQ(made.absent, QStringList{QStringLiteral("files/生徒用名簿クラス.txt")});
     for (const QString &relative : made.copied)
         EXPECT_EQ(read(made.folder + u'/' + relative), read(root() + u'/' + relative)) << relative.toStdString();
     EXPECT_EQ(school.listing(), listing);
 
     const AdminRun intact = admin({QStringLiteral("backup"), QStringLiteral("--check"), made.folder});
     EXPECT_EQ(intact.status, 0) << intact.err.toStdString();
-    EXPECT_TRUE(intact.out.contains(QStringLiteral("6 files intact")));
+    EXPECT_TRUE(intact.out.contains(QStringLiteral("8 files intact")));
 
     // A second backup at the same moment gets a folder of its own.
     const AdminRun second = admin({QStringLiteral("backup"), program, dest.root() + QStringLiteral("/backups")});

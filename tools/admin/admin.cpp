@@ -8,6 +8,7 @@
 #include "reportcommand.h"
 #include "rostercommands.h"
 #include "schoolcommands.h"
+#include "sharingcommands.h"
 #include "worksheetcommand.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ QList<AdminCommand> allCommands()
     commands += recordCommands();
     commands += schoolCommands(shippedContentFolder(), installedProgramPath(), [] { return SystemClock().now(); });
     commands += rosterCommands([] { return SystemClock().now(); });
+    commands += sharingCommands(installedProgramPath());
     commands += worksheetCommands();
     commands += reportCommands();
     return commands;

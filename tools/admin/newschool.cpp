@@ -3,27 +3,45 @@
 #include "installation.h"
 #include "datafileerror.h"
 #include "folderscheme.h"
+#include "rosterfile.h"
+#include "runlog.h"
+#include "savefile.h"
+#include "schoolregistry.h"
+#include "sharedaccess.h"
 #include "siteline.h"
 #include "sjis.h"
+#include "stagedfolder.h"
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QStandardPaths>
 
+#include <algorithm>
+#include <optional>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace newschool {
 
 namespace {
 
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(NewSchool)
+};
+
 const QString kSettings = QStringLiteral("設定.txt");
 const QString kCommonData = QStringLiteral("共通データ.txt");
 const QString kTimingTable = QStringLiteral("タイム回数データ.txt");
 const QString kSoundTable = QStringLiteral("新音ファイル.txt");
-const QString kRoster = QStringLiteral("生徒用名簿.txt");
 const QString kQuestions = QStringLiteral("Morvidかな0vv.ccc");
 const QString kHelpPage = QStringLiteral("tavrel-help.html");
 
@@ -32,7 +50,8 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 
-// One file of the new installation: its bytes, or the file they are copied from.
+// One file of the new installation, by its path inside ROOT: its bytes, or the file they are
+// copied from.
 struct Planned
 {
     QString path;
@@ -41,64 +60,6 @@ struct Planned
     bool executable = false;
 };
 
-// Undoes a creation that fails part-way: only what this run created is removed.
-class Undo
-{
-public:
-    bool makeFolder(const QString &folder)
-    {
-        QStringList missing;
-        QString at = QDir::cleanPath(folder);
-        while (!QFileInfo(at).exists()) {
-            missing.prepend(at);
-            const QString parent = QFileInfo(at).path();
-            if (parent == at)
-                break;
-            at = parent;
-        }
-        for (const QString &f : missing) {
-            if (!QDir().mkdir(f))
-                return false;
-            m_folders.push_back(f);
-        }
-        return true;
-    }
-    void fileCreated(const QString &path) { m_files.push_back(path); }
-    void run()
-    {
-        for (auto it = m_files.rbegin(); it != m_files.rend(); ++it)
-            QFile::remove(*it);
-        for (auto it = m_folders.rbegin(); it != m_folders.rend(); ++it)
-            QDir().rmdir(*it);
-    }
-
-private:
-    std::vector<QString> m_files;
-    std::vector<QString> m_folders;
-};
-
-bool writePlanned(const Planned &file, QString &why)
-{
-    QByteArray bytes = file.bytes;
-    if (!file.copiedFrom.isEmpty()) {
-        QFile from(file.copiedFrom);
-        if (!from.open(QIODevice::ReadOnly)) {
-            why = QStringLiteral("cannot read %1: %2").arg(shown(file.copiedFrom), from.errorString());
-            return false;
-        }
-        bytes = from.readAll();
-    }
-    QSaveFile to(file.path);
-    if (!to.open(QIODevice::WriteOnly) || to.write(bytes) != bytes.size() || !to.commit()) {
-        why = QStringLiteral("cannot write %1: %2").arg(shown(file.path), to.errorString());
-        return false;
-    }
-    if (file.executable)
-        QFile::setPermissions(file.path, QFile::permissions(file.path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup
-                                             | QFileDevice::ExeOther);
-    return true;
-}
-
 QString desktopValue(const QString &text)
 {
     QString value = text;
@@ -106,20 +67,70 @@ QString desktopValue(const QString &text)
     return value;
 }
 
-QByteArray launcher(const Request &request, const QString &programFolder)
+// The school's group: the one asked for by name or number, or else the group of ROOT or of the
+// folder ROOT is made in, which is what the school's folders would get anyway.
+struct Group
 {
-    const QString exec = desktopExecArgument(request.programPath) + u' ' + desktopExecArgument(programFolder);
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=Tavrel %1\n"
-                                        "Comment=歴史の人物と年代のドリル\n"
-                                        "Exec=%2\n"
-                                        "Icon=tavrel\n"
-                                        "Terminal=false\n"
-                                        "Categories=Education;\n")
-                             .arg(desktopValue(request.schoolName), desktopValue(exec));
-    return text.toUtf8();
+    unsigned id = 0;
+    QString name;
+};
+
+std::optional<Group> schoolGroup(const QString &asked, const QString &root, QString &why)
+{
+    Group g;
+    if (asked.isEmpty()) {
+#ifndef _WIN32
+        const QString from = QFileInfo::exists(root) ? root : QFileInfo(root).absolutePath();
+        struct stat st{};
+        if (::stat(QFile::encodeName(from).constData(), &st) != 0) {
+            why = Text::tr("the folder %1 does not exist").arg(shown(from));
+            return std::nullopt;
+        }
+        g.id = st.st_gid;
+#else
+        Q_UNUSED(root);
+#endif
+    } else if (const std::optional<unsigned> id = sharedaccess::groupId(asked)) {
+        g.id = *id;
+    } else {
+        why = Text::tr("there is no group \"%1\" on this machine").arg(asked);
+        return std::nullopt;
+    }
+    g.name = sharedaccess::groupName(g.id);
+    return g;
 }
+
+// Undoes the changes made outside ROOT (the list of schools, the menu entry) when the
+// installation does not come into place.
+class OutsideChanges
+{
+public:
+    ~OutsideChanges()
+    {
+        if (m_kept)
+            return;
+        for (auto it = m_files.rbegin(); it != m_files.rend(); ++it) {
+            if (it->second)
+                savefile::replace(it->first, *it->second);
+            else
+                QFile::remove(it->first);
+        }
+    }
+    // Notes `path` as it is now, before it is changed.
+    void aboutToChange(const QString &path)
+    {
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            m_files.emplace_back(path, f.readAll());
+        else
+            m_files.emplace_back(path, std::nullopt);
+    }
+    void keep() { m_kept = true; }
+
+private:
+    std::vector<std::pair<QString, std::optional<QByteArray>>> m_files;
+    bool m_kept = false;
+};
 
 } // namespace
 
@@ -136,104 +147,209 @@ QString desktopExecArgument(const QString &argument)
     return u'"' + quoted + u'"';
 }
 
+QByteArray launcher(const QString &programPath, const QString &schoolName)
+{
+    const QString exec =
+        desktopExecArgument(programPath) + QStringLiteral(" --school ") + desktopExecArgument(schoolName.trimmed());
+    const QString text = QStringLiteral("[Desktop Entry]\n"
+                                        "Type=Application\n"
+                                        "Name=Tavrel %1\n"
+                                        "Comment=歴史の人物と年代のドリル\n"
+                                        "Exec=%2\n"
+                                        "Icon=tavrel\n"
+                                        "Terminal=false\n"
+                                        "Categories=Education;\n")
+                             .arg(desktopValue(schoolName.trimmed()), desktopValue(exec));
+    return text.toUtf8();
+}
+
+QString menuFolder()
+{
+#ifndef _WIN32
+    if (::geteuid() == 0) {
+        const QStringList dirs = qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts);
+        return (dirs.isEmpty() ? QStringLiteral("/usr/share") : dirs.first()) + QStringLiteral("/applications");
+    }
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications");
+}
+
+QString menuLauncherName(const QString &siteCode)
+{
+    return QStringLiteral("tavrel-%1.desktop").arg(siteCode);
+}
+
 QStringList checkSite(const QString &schoolName, const QString &siteCode)
 {
     QStringList problems;
     static const QRegularExpression codeForm(QStringLiteral("^[0-9A-Za-z]{5}$"));
     const SiteLine split = SiteLine::split(siteCode + schoolName);
     if (!codeForm.match(siteCode).hasMatch() || split.code != siteCode)
-        problems << QStringLiteral("the code \"%1\" must be five letters or digits starting with a number that is "
+        problems << Text::tr("the code \"%1\" must be five letters or digits starting with a number that is "
                                    "not zero, such as 01234")
                         .arg(siteCode);
     if (schoolName.trimmed().isEmpty())
-        problems << QStringLiteral("the school name is empty");
-    else if (schoolName.contains(u'"') || schoolName.contains(u'\n') || schoolName.contains(u'\r'))
-        problems << QStringLiteral("the school name may not hold a double quote or a line break");
+        problems << Text::tr("the school name is empty");
+    else if (schoolName.contains(u'"') || schoolName.contains(u'\n') || schoolName.contains(u'\r')
+             || schoolName.contains(u'\t'))
+        problems << Text::tr("the school name may not hold a double quote, a tab or a line break");
     else if (sjis::decode(sjis::encode(schoolName)) != schoolName)
-        problems << QStringLiteral("the school name \"%1\" holds characters that Shift-JIS cannot store").arg(schoolName);
+        problems << Text::tr("the school name \"%1\" holds characters that Shift-JIS cannot store").arg(schoolName);
     return problems;
 }
 
 Result create(const Request &request)
 {
     Result result;
+    if (request.root.trimmed().isEmpty()) {
+        result.problems << Text::tr("the folder of the new installation is empty (an unset variable?); "
+                                          "nothing was changed");
+        return result;
+    }
+    const QString root = QDir::cleanPath(QFileInfo(request.root).absoluteFilePath());
+    if (QFileInfo(root).isRoot()) {
+        result.problems << Text::tr("will not make an installation in %1; give a folder of its own").arg(shown(root));
+        return result;
+    }
+    const Folders target = folderscheme::compute(root + u'/' + kProgramFolderName, request.folderMode);
+    result.programFolder = QDir::cleanPath(target.appFolder);
+    result.launcherPath = root + u'/' + kLauncherName;
+    if (QFileInfo(target.appFolder + kSettings).exists()) {
+        result.problems << Text::tr("%1 already holds an installation; nothing was changed").arg(shown(root));
+        return result;
+    }
+    StagedFolder stage(root);
+    if (const QString problem = stage.check(); !problem.isEmpty()) {
+        result.problems << problem << Text::tr("nothing was changed");
+        return result;
+    }
+
     result.problems = checkSite(request.schoolName, request.siteCode);
     if (request.folderMode != 0 && request.folderMode != 1)
-        result.problems << QStringLiteral("the folder mode must be 1 or 0");
+        result.problems << Text::tr("the folder mode must be 1 or 0");
     if (request.programPath.contains(u'\n') || request.root.contains(u'\n'))
-        result.problems << QStringLiteral("a folder name may not hold a line break");
+        result.problems << Text::tr("a folder name may not hold a line break");
+    QString why;
+    const std::optional<Group> group = schoolGroup(request.group, root, why);
+    if (!group)
+        result.problems << why;
+    else
+        result.groupName = group->name;
 
     Installation content;
     try {
         runStartup(content, request.templateProgramFolder);
     } catch (const DataFileError &e) {
-        result.problems << QStringLiteral("the content to copy is not a complete installation: %1").arg(e.text());
+        result.problems << Text::tr("the content to copy is not a complete installation: %1").arg(e.text());
     }
     const QString questions = content.folders.appFolder + kQuestions;
     if (!content.folders.appFolder.isEmpty() && !QFileInfo(questions).isFile())
-        result.problems << QStringLiteral("the content to copy has no question file %1").arg(shown(questions));
+        result.problems << Text::tr("the content to copy has no question file %1").arg(shown(questions));
+
+    const QString name = request.schoolName.trimmed();
+    for (const RegisteredSchool &s : schoolregistry::read(request.registryFile)) {
+        if (s.name == name && QDir::cleanPath(s.programFolder) != result.programFolder
+            && QFileInfo(s.programFolder + u'/' + kSettings).isFile())
+            result.problems << Text::tr("the name \"%1\" is registered in %2 for the installation %3; give "
+                                              "another --name")
+                                   .arg(name, shown(request.registryFile), shown(s.programFolder));
+    }
     if (!result.problems.isEmpty())
         return result;
 
-    const QString root = QDir::cleanPath(QFileInfo(request.root).absoluteFilePath());
-    const Folders target = folderscheme::compute(root + u'/' + kProgramFolderName, request.folderMode);
-    result.programFolder = QDir::cleanPath(target.appFolder);
-    result.launcherPath = root + u'/' + kLauncherName;
-
+    // Where each file goes, relative to ROOT.
+    const QString fakeRoot = QStringLiteral("/R");
+    const Folders inside = folderscheme::compute(fakeRoot + u'/' + kProgramFolderName, request.folderMode);
+    const auto at = [&](const QString &folder, const QString &file) {
+        return QDir(fakeRoot).relativeFilePath(folder + file);
+    };
     const QString site = QStringLiteral("%1\r\n\"%2%3\"\r\n0\r\n0\r\n0,0,0,0,0,0\r\n")
                              .arg(content.yearStartMonth)
                              .arg(request.siteCode, request.schoolName);
+    const QString runLogName = QFileInfo(runlog::runLogPath(inside)).fileName();
+    const QString homeLogName = QFileInfo(runlog::homeRunLogPath(inside)).fileName();
     std::vector<Planned> plan = {
-        {target.appFolder + kSettings, sjis::encode(QStringLiteral("%1,0,0,0,0,0,0,0,0,0\r\n").arg(request.folderMode)), {}},
-        {target.dataFolder + kTimingTable, {}, content.folders.dataFolder + kTimingTable},
-        {target.appFolder + kQuestions, {}, questions},
-        {target.filesFolder + kCommonData, sjis::encode(site), {}},
-        {target.filesFolder + kRoster, QByteArray(), {}},
-        {target.soundFolder + kSoundTable, {}, content.folders.soundFolder + kSoundTable},
+        {at(inside.appFolder, kSettings), sjis::encode(QStringLiteral("%1,0,0,0,0,0,0,0,0,0\r\n").arg(request.folderMode)), {}},
+        {at(inside.dataFolder, kTimingTable), {}, content.folders.dataFolder + kTimingTable},
+        {at(inside.appFolder, kQuestions), {}, questions},
+        {at(inside.dataFolder, runLogName), QByteArray(), {}},
+        {at(inside.filesFolder, kCommonData), sjis::encode(site), {}},
+        {QDir(fakeRoot).relativeFilePath(RosterFile::path(inside)), QByteArray(), {}},
+        {QDir(fakeRoot).relativeFilePath(RosterFile::backupPath(inside)), QByteArray(), {}},
+        {at(inside.filesFolder, homeLogName), QByteArray(), {}},
+        {at(inside.soundFolder, kSoundTable), {}, content.folders.soundFolder + kSoundTable},
     };
     if (QFileInfo(content.folders.appFolder + kHelpPage).isFile())
-        plan.push_back({target.appFolder + kHelpPage, {}, content.folders.appFolder + kHelpPage});
+        plan.push_back({at(inside.appFolder, kHelpPage), {}, content.folders.appFolder + kHelpPage});
     const QStringList sounds = QDir(content.folders.soundFolder)
                                    .entryList({QStringLiteral("*.wav"), QStringLiteral("*.WAV")}, QDir::Files, QDir::Name);
     for (const QString &sound : sounds)
-        plan.push_back({target.soundFolder + sound, {}, content.folders.soundFolder + sound});
-    plan.push_back({result.launcherPath, launcher(request, result.programFolder), {}, true});
+        plan.push_back({at(inside.soundFolder, sound), {}, content.folders.soundFolder + sound});
+    const QByteArray launcherBytes = launcher(request.programPath, name);
+    plan.push_back({kLauncherName, launcherBytes, {}, true});
 
-    if (QFileInfo(target.appFolder).exists() && !QDir(target.appFolder).isEmpty())
-        result.problems << QStringLiteral("%1 already exists and is not empty").arg(shown(target.appFolder));
-    for (const Planned &file : plan) {
-        if (QFileInfo::exists(file.path))
-            result.problems << QStringLiteral("%1 already exists").arg(shown(file.path));
-    }
-    if (!result.problems.isEmpty()) {
-        result.problems.prepend(QStringLiteral("%1 already holds an installation; nothing was changed").arg(shown(root)));
+    const auto fail = [&](const QString &problem) {
+        result.problems << problem << Text::tr("nothing was left behind");
+        return result;
+    };
+
+    if (const QString problem = stage.begin(); !problem.isEmpty()) {
+        result.problems << problem << Text::tr("nothing was changed");
         return result;
     }
-
-    Undo undo;
-    QString why;
+    // The top folder is the school's group's; what is made inside inherits group and group write.
+    if (const QString refused = sharedaccess::grant(stage.stage(), group->id, 02770); !refused.isEmpty())
+        return fail(Text::tr("cannot give the installation the group %1: %2 (run as root, or give a group "
+                                   "you belong to with --group)")
+                        .arg(group->name, refused));
+    QStringList folders;
     for (const Planned &file : plan) {
-        if (!undo.makeFolder(QFileInfo(file.path).path())) {
-            why = QStringLiteral("cannot make the folder %1").arg(shown(QFileInfo(file.path).path()));
-            break;
+        for (QString folder = QFileInfo(file.path).path(); folder != u"." && !folders.contains(folder);
+             folder = QFileInfo(folder).path())
+            folders.prepend(folder);
+    }
+    std::sort(folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.size() < b.size(); });
+    for (const QString &folder : folders) {
+        if (const QString problem = stage.makeFolder(folder); !problem.isEmpty())
+            return fail(problem);
+    }
+    for (const Planned &file : plan) {
+        QByteArray bytes = file.bytes;
+        if (!file.copiedFrom.isEmpty()) {
+            QFile from(file.copiedFrom);
+            if (!from.open(QIODevice::ReadOnly))
+                return fail(Text::tr("cannot read %1: %2").arg(shown(file.copiedFrom), from.errorString()));
+            bytes = from.readAll();
         }
-        if (!writePlanned(file, why))
-            break;
-        undo.fileCreated(file.path);
+        if (const QString problem = stage.writeFile(file.path, bytes, file.executable); !problem.isEmpty())
+            return fail(problem);
     }
-    if (why.isEmpty()) {
-        try {
-            Installation started;
-            runStartup(started, result.programFolder);
-        } catch (const DataFileError &e) {
-            why = QStringLiteral("the new installation does not start: %1").arg(e.text());
-        }
+    try {
+        Installation started;
+        runStartup(started, stage.stage() + u'/' + kProgramFolderName);
+    } catch (const DataFileError &e) {
+        return fail(Text::tr("the new installation does not start: %1").arg(e.text()));
     }
-    if (!why.isEmpty()) {
-        undo.run();
-        result.problems << why << QStringLiteral("nothing was left behind");
-        return result;
+
+    OutsideChanges outside;
+    if (!request.registryFile.isEmpty()) {
+        outside.aboutToChange(request.registryFile);
+        if (const QString problem = schoolregistry::add(request.registryFile, {name, result.programFolder});
+            !problem.isEmpty())
+            return fail(problem);
     }
+    if (!request.menuFolder.isEmpty()) {
+        result.menuLauncherPath = request.menuFolder + u'/' + menuLauncherName(request.siteCode);
+        outside.aboutToChange(result.menuLauncherPath);
+        if (!QDir().mkpath(request.menuFolder))
+            return fail(Text::tr("cannot make the folder %1").arg(shown(request.menuFolder)));
+        const savefile::Outcome written = savefile::replace(result.menuLauncherPath, launcherBytes);
+        if (!written.saved)
+            return fail(Text::tr("cannot write %1: %2").arg(shown(result.menuLauncherPath), written.error));
+    }
+    if (const QString problem = stage.commit(); !problem.isEmpty())
+        return fail(problem);
+    outside.keep();
     result.created = true;
     return result;
 }

@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // Lays out a school's own installation from the content of an existing one (the shipped demo):
 //   ROOT/tavrel/         the program folder: 設定.txt, タイム回数データ.txt, the stored question
-//                        file and the help page
-//   ROOT/files/          folder mode 1: 共通データ.txt, an empty roster, 新音ファイル.txt and the
-//                        sounds; with folder mode 0, 共通データ.txt and the roster are in ROOT
-//                        and the sounds in ROOT/音フォルダ
-//   ROOT/tavrel.desktop  a launcher that starts the program on ROOT/tavrel
+//                        file, the help page and the run log
+//   ROOT/files/          folder mode 1: 共通データ.txt, the roster and its backup copy, the home
+//                        run log, 新音ファイル.txt and the sounds; with folder mode 0, these are in
+//                        ROOT and the sounds in ROOT/音フォルダ
+//   ROOT/tavrel.desktop  a launcher that starts the program on the school by its registered name
+//
+// Every file the program appends to or rewrites (the two run logs, the roster and its backup) is
+// made up front, empty and valid, so that no pupil's copy ever has to create one. Everything
+// belongs to the school's group: folders group-writable with the set-group-ID bit, files
+// group-writable, on top of what the umask leaves for others.
 namespace newschool {
 
 inline const QString kProgramFolderName = QStringLiteral("tavrel");
@@ -23,6 +29,9 @@ struct Request
     int folderMode = 1; // 1 or 0
     QString templateProgramFolder; // program folder of the installation whose content is copied
     QString programPath;           // the executable the launcher starts
+    QString group;        // a group's name or number; empty: the group of ROOT, or of the folder it is made in
+    QString registryFile; // the list of schools the school is added to (schoolregistry::ownFile())
+    QString menuFolder;   // where the launcher goes into the applications menu; empty: not at all
 };
 
 struct Result
@@ -31,19 +40,35 @@ struct Result
     QStringList problems;  // why nothing was created
     QString programFolder; // of the new installation
     QString launcherPath;
+    QString menuLauncherPath; // empty without a menu entry
+    QString groupName;        // the school's group, by name where it has one
 };
 
 // What is wrong with a school name and site code: the code must split off the site line again
-// as the program reads it, and the name must be storable in Shift-JIS in a quoted value.
+// as the program reads it, and the name must be storable in Shift-JIS in a quoted value and
+// registrable (no tab).
 QStringList checkSite(const QString &schoolName, const QString &siteCode);
 
-// Creates the installation. Refuses, changing nothing, when any file or folder it would write
-// already exists (an existing installation is never overwritten), when the request is not
-// valid or the template is not a complete installation. A failure part-way removes what was
-// created. The new installation is started as the program would before success is reported.
+// Creates the installation, whole or not at all: it is built in a hidden sibling of ROOT and
+// renamed into place once complete and started as the program would (StagedFolder), after the
+// school was registered and its menu entry written; any failure undoes those two and leaves
+// nothing. Refuses, changing nothing, an empty ROOT, "/", a ROOT that is a file, holds an
+// installation or is a folder that is not empty, a name registered for another installation,
+// a request that is not valid and a template that is not a complete installation.
 Result create(const Request &request);
 
 // One argument of a launcher's Exec line, quoted and escaped as desktop entries require.
 QString desktopExecArgument(const QString &argument);
+
+// A launcher that starts the program on the school registered as `schoolName`: the same file
+// serves every PC that registered the school, wherever it mounts the share.
+QByteArray launcher(const QString &programPath, const QString &schoolName);
+
+// The applications menu for every account (the first folder of $XDG_DATA_DIRS, else
+// /usr/share, followed by /applications) when running as root; this account's own menu
+// ($XDG_DATA_HOME/applications) otherwise.
+QString menuFolder();
+// The name a school's launcher takes in the menu: "tavrel-<site code>.desktop".
+QString menuLauncherName(const QString &siteCode);
 
 } // namespace newschool

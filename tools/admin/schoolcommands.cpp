@@ -2,6 +2,7 @@
 
 #include "newschool.h"
 #include "schoolbackup.h"
+#include "schoolregistry.h"
 #include "toolinstallation.h"
 
 #include <QCoreApplication>
@@ -21,13 +22,25 @@ class Text
 CommandUsage declareNewSchool(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        Text::tr("Creates a school's installation in DIR: the program folder DIR/tavrel (設定.txt, タイム回数データ.txt, "
-                 "the stored question file, the help page) and the shared folder, DIR/files with folder mode 1 (the "
-                 "default) or DIR itself with folder mode 0 (sounds then in DIR/音フォルダ), holding 共通データ.txt "
-                 "with the school's name and five-character code, the sound table and sounds, and an empty roster; "
-                 "and DIR/tavrel.desktop, a launcher that starts tavrel on DIR/tavrel. The content is copied from the "
-                 "installation whose program folder is PROGRAM_FOLDER (default: the demo that comes with the "
-                 "program). An existing installation is never overwritten."));
+        Text::tr("Creates a school's installation in DIR (a new folder, or an empty one): the program folder "
+                 "DIR/tavrel (設定.txt, タイム回数データ.txt, the stored question file, the help page, the run log) and "
+                 "the shared folder, DIR/files with folder mode 1 (the default) or DIR itself with folder mode 0 "
+                 "(sounds then in DIR/音フォルダ), holding 共通データ.txt with the school's name and five-character "
+                 "code, the sound table and sounds, the roster and its backup and the home run log. The run logs, the "
+                 "roster and its backup are made empty, so that every pupil's account can write them from the first "
+                 "run on.\n\n"
+                 "Everything belongs to GROUP (a group's name or number; default: the group of DIR, or of the folder "
+                 "DIR is made in): folders are group-writable with the set-group-ID bit, files group-writable. Put the "
+                 "pupils' and teachers' accounts in that group.\n\n"
+                 "The school is registered under NAME in /etc/xdg/tavrel/schools when run as root (else in "
+                 "~/.config/tavrel/schools), and DIR/tavrel.desktop is a launcher that starts tavrel by that name, so "
+                 "that it works on every PC that registered the school, wherever that PC mounts the share (see "
+                 "register-school). --menu also puts the launcher into the applications menu of every account (as "
+                 "root; otherwise only this account's).\n\n"
+                 "The content is copied from the installation whose program folder is PROGRAM_FOLDER (default: the "
+                 "demo that comes with the program). The installation is built beside DIR and takes its place only "
+                 "when complete: a failure or an interruption leaves nothing. An existing installation is never "
+                 "overwritten."));
     parser.addPositionalArgument(QStringLiteral("DIR"), Text::tr("the folder to create the installation in"));
     parser.addOption(QCommandLineOption(QStringLiteral("name"), Text::tr("the school's name (required)"),
                                         QStringLiteral("NAME")));
@@ -37,6 +50,10 @@ CommandUsage declareNewSchool(QCommandLineParser &parser)
                                         QStringLiteral("1|0")));
     parser.addOption(QCommandLineOption(QStringLiteral("from"), Text::tr("the installation whose content is copied"),
                                         QStringLiteral("PROGRAM_FOLDER")));
+    parser.addOption(QCommandLineOption(QStringLiteral("group"),
+                                        Text::tr("the group every file and folder belongs to, by name or number"),
+                                        QStringLiteral("GROUP")));
+    parser.addOption(QCommandLineOption(QStringLiteral("menu"), Text::tr("also put the launcher into the applications menu")));
     return {QStringLiteral("DIR --name NAME --code CODE"), 1, 1, Text::tr("created"),
             Text::tr("refused or failed (nothing is left behind)")};
 }
@@ -69,6 +86,7 @@ int runNewSchool(const CommandCall &call, const QString &contentFolder, const QS
     newschool::Request request;
     request.templateProgramFolder = contentFolder;
     request.programPath = programPath;
+    request.registryFile = schoolregistry::ownFile();
     if (!call.isSet(QStringLiteral("name")) || !call.isSet(QStringLiteral("code")))
         return call.wrongCall(Text::tr("give DIR, --name and --code"));
     request.schoolName = call.value(QStringLiteral("name"));
@@ -81,6 +99,13 @@ int runNewSchool(const CommandCall &call, const QString &contentFolder, const QS
             return call.wrongCall(Text::tr("--folder-mode is 1 or 0"));
         request.folderMode = mode.toInt();
     }
+    if (call.isSet(QStringLiteral("group"))) {
+        request.group = call.value(QStringLiteral("group"));
+        if (request.group.isEmpty())
+            return call.wrongCall(Text::tr("--group needs a group's name or number"));
+    }
+    if (call.isSet(QStringLiteral("menu")))
+        request.menuFolder = newschool::menuFolder();
     if (request.templateProgramFolder.isEmpty())
         return call.failed(Text::tr("the demo that comes with the program was not found; give --from"));
     request.root = call.argument(0);
@@ -91,11 +116,19 @@ int runNewSchool(const CommandCall &call, const QString &contentFolder, const QS
             call.failed(p);
         return exitstatus::kFailed;
     }
-    call.out << Text::tr("created the installation %1").arg(QDir::toNativeSeparators(result.programFolder)) << '\n'
-             << Text::tr("start it with: %1 %2")
-                    .arg(QDir::toNativeSeparators(programPath), QDir::toNativeSeparators(result.programFolder))
+    const QString name = request.schoolName.trimmed();
+    const QString program = QDir::toNativeSeparators(programPath);
+    call.out << Text::tr("created the installation %1 for the group %2")
+                    .arg(QDir::toNativeSeparators(result.programFolder), result.groupName)
+             << '\n'
+             << Text::tr("registered as \"%1\" in %2").arg(name, QDir::toNativeSeparators(request.registryFile)) << '\n'
+             << Text::tr("start it with: %1 --school %2 (or %1 %3)")
+                    .arg(program, newschool::desktopExecArgument(name), QDir::toNativeSeparators(result.programFolder))
              << '\n'
              << Text::tr("or with the launcher %1").arg(QDir::toNativeSeparators(result.launcherPath)) << '\n';
+    if (!result.menuLauncherPath.isEmpty())
+        call.out << Text::tr("and from the applications menu: %1").arg(QDir::toNativeSeparators(result.menuLauncherPath))
+                 << '\n';
     return exitstatus::kDone;
 }
 

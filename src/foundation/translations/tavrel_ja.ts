@@ -431,11 +431,94 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     </message>
 </context>
 <context>
-    <name>ProgramArguments</name>
+    <name>NewSchool</name>
     <message>
-        <source>Tavrel, the history drill: pupils pick their name and drill historical figures, what they did and their years, as flash-card practices and timed tests; every test run is recorded in the run log of the installation, which several computers may share. The program&apos;s screens speak Japanese.</source>
-        <translation>Tavrel（歴史のドリル）: 生徒が自分の名前を選び、歴史上の人物とそのしたこと、その年を、カードの練習と時間を計るテストで覚えます。テストはすべてインストールの成績記録に記録され、成績記録は何台ものコンピューターで共有できます。画面は日本語です。</translation>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダ %1 がありません</translation>
     </message>
+    <message>
+        <source>there is no group &quot;%1&quot; on this machine</source>
+        <translation>このコンピューターに「%1」というグループはありません</translation>
+    </message>
+    <message>
+        <source>the code &quot;%1&quot; must be five letters or digits starting with a number that is not zero, such as 01234</source>
+        <translation>コード「%1」は、01234 のように、0 でない数で始まる 5 文字の英数字でなければなりません</translation>
+    </message>
+    <message>
+        <source>the school name is empty</source>
+        <translation>学校名が空です</translation>
+    </message>
+    <message>
+        <source>the school name may not hold a double quote, a tab or a line break</source>
+        <translation>学校名には二重引用符、タブ、改行を入れられません</translation>
+    </message>
+    <message>
+        <source>the school name &quot;%1&quot; holds characters that Shift-JIS cannot store</source>
+        <translation>学校名「%1」に Shift-JIS で保存できない文字があります</translation>
+    </message>
+    <message>
+        <source>the folder of the new installation is empty (an unset variable?); nothing was changed</source>
+        <translation>新しいインストールのフォルダが空です（変数が設定されていない？）。何も変えていません</translation>
+    </message>
+    <message>
+        <source>will not make an installation in %1; give a folder of its own</source>
+        <translation>%1 にはインストールを作りません。インストール専用のフォルダを指定してください</translation>
+    </message>
+    <message>
+        <source>%1 already holds an installation; nothing was changed</source>
+        <translation>%1 にはすでにインストールがあります。何も変えていません</translation>
+    </message>
+    <message>
+        <source>nothing was changed</source>
+        <translation>何も変えていません</translation>
+    </message>
+    <message>
+        <source>the folder mode must be 1 or 0</source>
+        <translation>フォルダモードは 1 か 0 でなければなりません</translation>
+    </message>
+    <message>
+        <source>a folder name may not hold a line break</source>
+        <translation>フォルダ名には改行を入れられません</translation>
+    </message>
+    <message>
+        <source>the content to copy is not a complete installation: %1</source>
+        <translation>写す中身が完全なインストールではありません: %1</translation>
+    </message>
+    <message>
+        <source>the content to copy has no question file %1</source>
+        <translation>写す中身に問題ファイル %1 がありません</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is registered in %2 for the installation %3; give another --name</source>
+        <translation>「%1」という名前は %2 でインストール %3 に登録されています。別の --name を指定してください</translation>
+    </message>
+    <message>
+        <source>nothing was left behind</source>
+        <translation>何も残っていません</translation>
+    </message>
+    <message>
+        <source>cannot give the installation the group %1: %2 (run as root, or give a group you belong to with --group)</source>
+        <translation>インストールをグループ %1 のものにできません: %2（root で実行するか、自分の入っているグループを --group で指定してください）</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>the new installation does not start: %1</source>
+        <translation>新しいインストールが起動しません: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>フォルダ %1 を作れません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
     <message>
         <source>Show this help and exit.</source>
         <translation>この説明を表示して終了する。</translation>
@@ -443,10 +526,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>Show the version and exit.</source>
         <translation>バージョンを表示して終了する。</translation>
-    </message>
-    <message>
-        <source>the installation&apos;s program folder, which holds 設定.txt (default: the folder of the program itself)</source>
-        <translation>インストールのプログラムフォルダ（設定.txt のあるフォルダ。指定しないときはプログラム自身のフォルダ）</translation>
     </message>
     <message>
         <source>%1 [options] [PROGRAM_FOLDER]</source>
@@ -459,6 +538,18 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>the installation cannot be started (the message names why)</source>
         <translation>インストールを始められない（理由はメッセージに表示されます）</translation>
+    </message>
+    <message>
+        <source>Tavrel, the history drill: pupils pick their name and drill historical figures, what they did and their years, as flash-card practices and timed tests; every test run is recorded in the run log of the installation, which several computers may share. The program&apos;s screens speak Japanese. Without a program folder or a school, the program&apos;s own folder is taken when it is an installation; otherwise the pupil chooses one of the schools registered on this computer (tavrel-admin register-school).</source>
+        <translation>Tavrel（歴史のドリル）: 生徒が自分の名前を選び、歴史上の人物とそのしたこと、その年を、カードの練習と時間を計るテストで覚えます。テストはすべてインストールの成績記録に記録され、成績記録は何台ものコンピューターで共有できます。画面は日本語です。プログラムフォルダも学校も指定しないときは、プログラム自身のフォルダがインストールならそれを使い、そうでなければこのコンピューターに登録された学校（tavrel-admin register-school）から生徒が選びます。</translation>
+    </message>
+    <message>
+        <source>open the school registered on this computer under NAME</source>
+        <translation>このコンピューターに NAME で登録された学校を開く</translation>
+    </message>
+    <message>
+        <source>the installation&apos;s program folder, which holds 設定.txt</source>
+        <translation>インストールのプログラムフォルダ（設定.txt のあるフォルダ）</translation>
     </message>
 </context>
 <context>
@@ -1064,11 +1155,225 @@ FILE は Excel ブック（.xlsx。最初のシート、または --sheet で指
     </message>
 </context>
 <context>
-    <name>SchoolCommands</name>
+    <name>SchoolBackup</name>
     <message>
-        <source>Creates a school&apos;s installation in DIR: the program folder DIR/tavrel (設定.txt, タイム回数データ.txt, the stored question file, the help page) and the shared folder, DIR/files with folder mode 1 (the default) or DIR itself with folder mode 0 (sounds then in DIR/音フォルダ), holding 共通データ.txt with the school&apos;s name and five-character code, the sound table and sounds, and an empty roster; and DIR/tavrel.desktop, a launcher that starts tavrel on DIR/tavrel. The content is copied from the installation whose program folder is PROGRAM_FOLDER (default: the demo that comes with the program). An existing installation is never overwritten.</source>
-        <translation>DIR に学校のインストールを作ります: プログラムフォルダ DIR/tavrel（設定.txt、タイム回数データ.txt、保存用の問題ファイル、ヘルプのページ）と共有フォルダ（フォルダモード 1（既定）なら DIR/files、0 なら DIR そのもので、音は DIR/音フォルダ）です。共有フォルダには学校名と 5 文字のコードを書いた共通データ.txt、音の表と音、空の名簿が入ります。それに、DIR/tavrel で tavrel を起動するランチャー DIR/tavrel.desktop を作ります。中身はプログラムフォルダが PROGRAM_FOLDER のインストール（指定しないときはプログラムに付いているデモ）から写します。すでにあるインストールを上書きすることはありません。</translation>
+        <source>%1 is %2, not a file of the installation; nothing is copied through it</source>
+        <translation>%1 は%2で、インストールのファイルではありません。これを通して写すことはしません</translation>
     </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 に鍵をかけられません: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program for %2 seconds</source>
+        <translation>%1 は %2 秒の間、ほかのプログラムが鍵をかけたままでした</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file of the installation</source>
+        <translation>%1 は%2で、インストールのファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>%1 を作れません: %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2 is damaged</source>
+        <translation>%1 の %2 行目が壊れています</translation>
+    </message>
+    <message>
+        <source>%1: the path leaves the backup; not read</source>
+        <translation>%1: バックアップの外を指しているので読みません</translation>
+    </message>
+    <message>
+        <source>%1: %2 is %3 in the backup, not a folder; not read</source>
+        <translation>%1: %2 はバックアップの中で%3で、フォルダではないので読みません</translation>
+    </message>
+    <message>
+        <source>%1: cannot open the folder %2: %3</source>
+        <translation>%1: フォルダ %2 を開けません: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 in the backup, not a file; not read</source>
+        <translation>%1: バックアップの中で%2で、ファイルではないので読みません</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: 読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1: replaced while it was checked; not read</source>
+        <translation>%1: 確かめている間に置き換えられたので読みません</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the backup had %3</source>
+        <translation>%1: %2 バイトです。バックアップのときは %3 バイトでした</translation>
+    </message>
+    <message>
+        <source>%1: the checksum differs from the backup&apos;s</source>
+        <translation>%1: チェックサムがバックアップのときと違います</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>フォルダ %1 を作れません</translation>
+    </message>
+    <message>
+        <source>cannot make a working folder in %1: %2</source>
+        <translation>%1 に作業フォルダを作れません: %2</translation>
+    </message>
+    <message>
+        <source>no backup was made</source>
+        <translation>バックアップは作っていません</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>フォルダ %1 を作れません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the copy %1 does not read back as written</source>
+        <translation>写し %1 が書いたとおりに読み戻せません</translation>
+    </message>
+    <message>
+        <source>cannot rename %1 to %2: %3</source>
+        <translation>%1 を %2 に名前を変えられません: %3</translation>
+    </message>
+    <message>
+        <source>cannot name %1</source>
+        <translation>%1 に名前を付けられません</translation>
+    </message>
+    <message>
+        <source>%1 has no %2: it is not a backup</source>
+        <translation>%1 に %2 がないので、バックアップではありません</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a manifest can be: it is not a backup</source>
+        <translation>%1 は目録としては大きすぎるので、バックアップではありません</translation>
+    </message>
+    <message>
+        <source>%1 lists no files</source>
+        <translation>%1 にファイルが一つも書かれていません</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>a pipe</source>
+        <translation>パイプ</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>普通のファイルでないもの</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: ありません</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCheck</name>
+    <message>
+        <source>group %1, mode %2</source>
+        <translation>グループ %1、モード %2</translation>
+    </message>
+    <message>
+        <source>pass through it</source>
+        <translation>通り抜ける</translation>
+    </message>
+    <message>
+        <source>open it</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>read it</source>
+        <translation>読む</translation>
+    </message>
+    <message>
+        <source>make files in it</source>
+        <translation>ファイルを作る</translation>
+    </message>
+    <message>
+        <source>write it</source>
+        <translation>書き込む</translation>
+    </message>
+    <message>
+        <source>a member of the group %1 cannot %2 (%3)</source>
+        <translation>グループ %1 の人が%2ことができません（%3）</translation>
+    </message>
+    <message>
+        <source>files made in it would not get the group %1 (%2, no set-group-ID bit for it)</source>
+        <translation>中に作ったファイルがグループ %1 のものになりません（%2、set-group-ID ビットがありません）</translation>
+    </message>
+    <message>
+        <source>there is no group &quot;%1&quot; on this machine</source>
+        <translation>このコンピューターに「%1」というグループはありません</translation>
+    </message>
+    <message>
+        <source>give a group that exists</source>
+        <translation>あるグループを指定してください</translation>
+    </message>
+    <message>
+        <source>this account</source>
+        <translation>このアカウント</translation>
+    </message>
+    <message>
+        <source>is not a member of the group %1</source>
+        <translation>はグループ %1 に入っていません</translation>
+    </message>
+    <message>
+        <source>add it to the group (usermod -aG) and log in again</source>
+        <translation>グループに加えて（usermod -aG）ログインし直してください</translation>
+    </message>
+    <message>
+        <source>look at it by hand</source>
+        <translation>手で調べてください</translation>
+    </message>
+    <message>
+        <source>--fix does not make it</source>
+        <translation>--fix では作りません</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>はシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>check where it leads by hand</source>
+        <translation>どこを指しているか手で確かめてください</translation>
+    </message>
+    <message>
+        <source>it is outside the installation: change it by hand</source>
+        <translation>インストールの外にあるので、手で変えてください</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation>・</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>ありません</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolCommands</name>
     <message>
         <source>the folder to create the installation in</source>
         <translation>インストールを作るフォルダ</translation>
@@ -1138,14 +1443,6 @@ With --check, verifies every file of the backup folder BACKUP_FOLDER against its
         <translation>プログラムに付いているデモが見つかりません。--from を指定してください</translation>
     </message>
     <message>
-        <source>created the installation %1</source>
-        <translation>インストール %1 を作りました</translation>
-    </message>
-    <message>
-        <source>start it with: %1 %2</source>
-        <translation>起動のしかた: %1 %2</translation>
-    </message>
-    <message>
         <source>or with the launcher %1</source>
         <translation>またはランチャー %1</translation>
     </message>
@@ -1184,6 +1481,224 @@ With --check, verifies every file of the backup folder BACKUP_FOLDER against its
     <message>
         <source>copy an installation&apos;s records and settings, or --check a copy</source>
         <translation>インストールの記録と設定を写す、または写しを --check で確かめる</translation>
+    </message>
+    <message>
+        <source>Creates a school&apos;s installation in DIR (a new folder, or an empty one): the program folder DIR/tavrel (設定.txt, タイム回数データ.txt, the stored question file, the help page, the run log) and the shared folder, DIR/files with folder mode 1 (the default) or DIR itself with folder mode 0 (sounds then in DIR/音フォルダ), holding 共通データ.txt with the school&apos;s name and five-character code, the sound table and sounds, the roster and its backup and the home run log. The run logs, the roster and its backup are made empty, so that every pupil&apos;s account can write them from the first run on.
+
+Everything belongs to GROUP (a group&apos;s name or number; default: the group of DIR, or of the folder DIR is made in): folders are group-writable with the set-group-ID bit, files group-writable. Put the pupils&apos; and teachers&apos; accounts in that group.
+
+The school is registered under NAME in /etc/xdg/tavrel/schools when run as root (else in ~/.config/tavrel/schools), and DIR/tavrel.desktop is a launcher that starts tavrel by that name, so that it works on every PC that registered the school, wherever that PC mounts the share (see register-school). --menu also puts the launcher into the applications menu of every account (as root; otherwise only this account&apos;s).
+
+The content is copied from the installation whose program folder is PROGRAM_FOLDER (default: the demo that comes with the program). The installation is built beside DIR and takes its place only when complete: a failure or an interruption leaves nothing. An existing installation is never overwritten.</source>
+        <translation>DIR（新しいフォルダか空のフォルダ）に学校のインストールを作ります: プログラムフォルダ DIR/tavrel（設定.txt、タイム回数データ.txt、保存用の問題ファイル、ヘルプのページ、成績記録）と共有フォルダです。共有フォルダはフォルダモード 1（既定）なら DIR/files、0 なら DIR そのもの（音は DIR/音フォルダ）で、学校名と 5 文字のコードを書いた共通データ.txt、音の表と音、名簿とその控え、家庭用の成績記録が入ります。成績記録、名簿とその控えは空で作るので、どの生徒のアカウントも最初の記録から書き込めます。
+
+すべてグループ GROUP（グループの名前か番号。指定しないときは DIR、または DIR を作るフォルダのグループ）のものになります: フォルダはグループが書き込めて set-group-ID ビット付き、ファイルはグループが書き込めます。生徒と先生のアカウントをそのグループに入れてください。
+
+学校は NAME で、root で実行したときは /etc/xdg/tavrel/schools に（そうでなければ ~/.config/tavrel/schools に）登録されます。DIR/tavrel.desktop はその名前で tavrel を起動するランチャーなので、学校を登録したどの PC でも、共有フォルダをどこに置いても動きます（register-school を参照）。--menu を付けると、ランチャーをすべてのアカウントの（root でないときはこのアカウントの）アプリケーションメニューにも入れます。
+
+中身はプログラムフォルダが PROGRAM_FOLDER のインストール（指定しないときはプログラムに付いているデモ）から写します。インストールは DIR の隣で作り、できあがってから DIR に置くので、失敗や中断で何かが残ることはありません。すでにあるインストールを上書きすることはありません。</translation>
+    </message>
+    <message>
+        <source>the group every file and folder belongs to, by name or number</source>
+        <translation>すべてのファイルとフォルダのグループ（名前か番号）</translation>
+    </message>
+    <message>
+        <source>also put the launcher into the applications menu</source>
+        <translation>ランチャーをアプリケーションメニューにも入れる</translation>
+    </message>
+    <message>
+        <source>--group needs a group&apos;s name or number</source>
+        <translation>--group にはグループの名前か番号を指定してください</translation>
+    </message>
+    <message>
+        <source>created the installation %1 for the group %2</source>
+        <translation>グループ %2 のインストール %1 を作りました</translation>
+    </message>
+    <message>
+        <source>registered as &quot;%1&quot; in %2</source>
+        <translation>「%1」として %2 に登録しました</translation>
+    </message>
+    <message>
+        <source>start it with: %1 --school %2 (or %1 %3)</source>
+        <translation>起動のしかた: %1 --school %2（または %1 %3）</translation>
+    </message>
+    <message>
+        <source>and from the applications menu: %1</source>
+        <translation>アプリケーションメニューからも: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolRegistry</name>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>フォルダ %1 を作れません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>名前が空です</translation>
+    </message>
+    <message>
+        <source>the name may not hold a tab or a line break</source>
+        <translation>名前にはタブや改行を入れられません</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SharingCommands</name>
+    <message>
+        <source>Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a member of the school&apos;s group could not use: read the settings, questions and sounds, write the run logs, the roster and its backup, make files in the program and shared folders, pass through the folders above. A member is judged as an account that owns none of the files.
+
+--fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the folders the program writes in), and makes a missing run log or roster backup empty; it changes nothing above the installation and follows no link. Run it as root, or as the owner of the files.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールのファイルとフォルダのうち、学校のグループの人が使えないもの（設定、問題、音を読む、成績記録、名簿とその控えに書き込む、プログラムフォルダと共有フォルダにファイルを作る、上のフォルダを通る）をすべて示します。グループの人は、どのファイルの持ち主でもないアカウントとして判断します。
+
+--fix を付けると、それぞれにグループと必要な権限（プログラムが書き込むフォルダには set-group-ID ビットも）を与え、ない成績記録や名簿の控えを空で作ります。インストールより上は変えず、リンクはたどりません。root か、ファイルの持ち主として実行してください。</translation>
+    </message>
+    <message>
+        <source>the installation&apos;s program folder</source>
+        <translation>インストールのプログラムフォルダ</translation>
+    </message>
+    <message>
+        <source>the school&apos;s group, by name or number (default: the group of the program folder)</source>
+        <translation>学校のグループ（名前か番号。指定しないときはプログラムフォルダのグループ）</translation>
+    </message>
+    <message>
+        <source>mend what can be mended</source>
+        <translation>直せるものを直す</translation>
+    </message>
+    <message>
+        <source>every account of the group can use the installation (after --fix)</source>
+        <translation>グループのどのアカウントもインストールを使える（--fix のあとで）</translation>
+    </message>
+    <message>
+        <source>some file or folder is still not usable</source>
+        <translation>まだ使えないファイルかフォルダがある</translation>
+    </message>
+    <message>
+        <source>Lists the records that this account keeps for the installation whose program folder is PROGRAM_FOLDER, because a run log could not take them when the run ended (no permission, the share gone, a full disk). The program appends them by itself at its next start, and after every run it records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending (~/.local/share/tavrel/pending). Run it as the pupil&apos;s account.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールについて、このアカウントが預かっている記録を示します。走り終えたときに成績記録が受け付けなかった（権限がない、共有フォルダがない、ディスクがいっぱい）ものです。プログラムは次の起動のとき、また成績記録がふたたび受け付けるようになれば毎回の記録のあとに、自分で書き足します。記録は $XDG_DATA_HOME/tavrel/pending（~/.local/share/tavrel/pending）にあります。生徒のアカウントで実行してください。</translation>
+    </message>
+    <message>
+        <source>listed (or nothing is waiting)</source>
+        <translation>示した（または待っているものはない）</translation>
+    </message>
+    <message>
+        <source>the pending file cannot be read</source>
+        <translation>預かりのファイルを読めない</translation>
+    </message>
+    <message>
+        <source>Tells this machine where the installation whose program folder is PROGRAM_FOLDER is, under NAME (default: the school&apos;s name in its 共通データ.txt, the name new-school registered it by): in /etc/xdg/tavrel/schools when run as root, else in ~/.config/tavrel/schools. The school&apos;s launcher (DIR/tavrel.desktop) starts tavrel by that name, so on a second PC that mounts the share, wherever it mounts it, this is the one step that makes the launcher work. tavrel without a folder lists the registered schools.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールの場所を、NAME（指定しないときは共通データ.txt の学校名、new-school が登録に使った名前）でこのコンピューターに登録します: root で実行したときは /etc/xdg/tavrel/schools に、そうでなければ ~/.config/tavrel/schools にです。学校のランチャー（DIR/tavrel.desktop）はその名前で tavrel を起動するので、共有フォルダをつなぐ 2 台目の PC では、どこにつないでも、これだけでランチャーが動くようになります。フォルダを指定しない tavrel は、登録された学校を一覧にします。</translation>
+    </message>
+    <message>
+        <source>the name to register the school by</source>
+        <translation>学校を登録する名前</translation>
+    </message>
+    <message>
+        <source>also put the launcher into the applications menu (every account&apos;s as root, else this account&apos;s)</source>
+        <translation>ランチャーをアプリケーションメニューにも入れる（root ならすべてのアカウントの、そうでなければこのアカウントの）</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>登録した</translation>
+    </message>
+    <message>
+        <source>not an installation, or a list that cannot be written</source>
+        <translation>インストールではない、または一覧を書き込めない</translation>
+    </message>
+    <message>
+        <source> - fixed</source>
+        <translation> - 直しました</translation>
+    </message>
+    <message>
+        <source> - not fixed: %1</source>
+        <translation> - 直していません: %1</translation>
+    </message>
+    <message>
+        <source>--fix leaves it</source>
+        <translation>--fix では直しません</translation>
+    </message>
+    <message>
+        <source>%1: %2 files and folders checked for the group %3; every member can use them</source>
+        <translation>%1: グループ %3 について %2 個のファイルとフォルダを調べました。グループのだれでも使えます</translation>
+    </message>
+    <message>
+        <source>%1: %2 files and folders checked for the group %3; some are not usable%4</source>
+        <translation>%1: グループ %3 について %2 個のファイルとフォルダを調べました。使えないものがあります%4</translation>
+    </message>
+    <message>
+        <source> (--fix mends what it can)</source>
+        <translation>（--fix で直せるものは直します）</translation>
+    </message>
+    <message>
+        <source>%1 %2 pupil %3 level %4 %5</source>
+        <translation>%1 %2 生徒 %3 レベル %4 %5</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>時間切れ</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>, kept %1</source>
+        <translation>、%1 に預かり</translation>
+    </message>
+    <message>
+        <source>, an append at byte %1 was begun</source>
+        <translation>、%1 バイト目への書き足しが始まっていました</translation>
+    </message>
+    <message>
+        <source>nothing is waiting on this account for %1 (%2 does not exist)</source>
+        <translation>このアカウントには %1 の待っている記録はありません（%2 はありません）</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 records waiting for %3</source>
+        <translation>%1: %3 の記録が %2 件待っています</translation>
+    </message>
+    <message>
+        <source>registered &quot;%1&quot; as %2 in %3</source>
+        <translation>「%1」を %2 として %3 に登録しました</translation>
+    </message>
+    <message>
+        <source>cannot make the folder</source>
+        <translation>フォルダを作れません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>menu entry: %1</source>
+        <translation>メニューの項目: %1</translation>
+    </message>
+    <message>
+        <source>name (and --fix) what a member of the school&apos;s group could not read or write</source>
+        <translation>学校のグループの人が読み書きできないものを示す（--fix で直す）</translation>
+    </message>
+    <message>
+        <source>list the runs this account keeps until the logs take them</source>
+        <translation>成績記録が受け付けるまでこのアカウントが預かる記録を示す</translation>
+    </message>
+    <message>
+        <source>tell this PC where a school&apos;s installation is</source>
+        <translation>学校のインストールの場所をこの PC に登録する</translation>
     </message>
 </context>
 <context>
