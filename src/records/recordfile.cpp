@@ -2,6 +2,7 @@
 
 #include "sharedaccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,6 +22,11 @@
 #ifdef _WIN32
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordFile)
+};
 HANDLE asHandle(std::intptr_t h)
 {
     return reinterpret_cast<HANDLE>(h);
@@ -140,7 +146,7 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
         return false;
     }
     if (written != static_cast<DWORD>(bytes.size())) {
-        m_error = {QStringLiteral("short write"), 0};
+        m_error = {Text::tr("short write"), 0};
         return false;
     }
     return true;
@@ -288,7 +294,7 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
             return false;
         }
         if (put == 0) {
-            m_error = {QStringLiteral("nothing written"), 0};
+            m_error = {Text::tr("nothing written"), 0};
             return false;
         }
         done += put;

@@ -194,14 +194,14 @@ void printBlocks(const rosterimport::Plan &plan, const CommandCall &call)
     call.err << call.prefix()
              << (n == 1 ? Text::tr("the roster is unchanged: 1 number of the list belongs to another pupil.")
                         : Text::tr("the roster is unchanged: %1 numbers of the list belong to other pupils.").arg(n))
-             << ' ';
+             ;
     if (plan.firstFree > 0)
-        call.err << Text::tr("If the list is another class, give it numbers of its own with --class LABEL and "
+        call.err << Text::tr(" If the list is another class, give it numbers of its own with --class LABEL and "
                              "--number-from %1 (the first free number); if these pupils did change their names, "
                              "give --rename.")
                         .arg(plan.firstFree);
     else
-        call.err << Text::tr("If these pupils did change their names, give --rename.");
+        call.err << Text::tr(" If these pupils did change their names, give --rename.");
     call.err << '\n';
 }
 

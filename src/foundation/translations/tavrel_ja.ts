@@ -518,6 +518,40 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     </message>
 </context>
 <context>
+    <name>PendingFile</name>
+    <message>
+        <source>not a pending file</source>
+        <translation>預かりのファイルではありません</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>途中で切れています</translation>
+    </message>
+    <message>
+        <source>the checksum differs</source>
+        <translation>チェックサムが合いません</translation>
+    </message>
+    <message>
+        <source>the number of entries runs past the end</source>
+        <translation>記録の数がファイルの終わりを越えています</translation>
+    </message>
+    <message>
+        <source>an entry runs past the end</source>
+        <translation>記録がファイルの終わりを越えています</translation>
+    </message>
+    <message>
+        <source>bytes after the last entry</source>
+        <translation>最後の記録のあとにバイトがあります</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalDemo</name>
+    <message>
+        <source>cannot make the folder of %1</source>
+        <translation>%1 のフォルダを作れません</translation>
+    </message>
+</context>
+<context>
     <name>ProgramArguments</name>
     <message>
         <source>Show this help and exit.</source>
@@ -741,6 +775,17 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     </message>
 </context>
 <context>
+    <name>RecordFile</name>
+    <message>
+        <source>short write</source>
+        <translation>書き込みが途中で終わりました</translation>
+    </message>
+    <message>
+        <source>nothing written</source>
+        <translation>何も書き込めませんでした</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>Writes the printed report of a pupil of the installation whose program folder is INSTALL as a PDF of A4 pages: for each level, the pupil&apos;s record curve and the table of runs, ranks, best and average times and points, three levels to a page. Runs of the 3650 days before &quot;now&quot; count. Nothing is written when anything is missing or wrong.</source>
@@ -949,14 +994,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
         <translation>名簿は元のままです: 取り込む名簿の番号 %1 個が、別の生徒の番号です。</translation>
     </message>
     <message>
-        <source>If the list is another class, give it numbers of its own with --class LABEL and --number-from %1 (the first free number); if these pupils did change their names, give --rename.</source>
-        <translation>別のクラスの名簿なら、--class クラス名 と --number-from %1（空いている最初の番号）で、そのクラスの番号を決めてください。これらの生徒の名前が本当に変わったのなら、--rename を付けてください。</translation>
-    </message>
-    <message>
-        <source>If these pupils did change their names, give --rename.</source>
-        <translation>これらの生徒の名前が本当に変わったのなら、--rename を付けてください。</translation>
-    </message>
-    <message>
         <source>%1 added, %2 updated, %3 renamed, %4 unchanged</source>
         <translation>追加 %1 人、更新 %2 人、名前の変更 %3 人、変更なし %4 人</translation>
     </message>
@@ -1051,6 +1088,14 @@ FILE は Excel ブック（.xlsx。最初のシート、または --sheet で指
 クラス（--class、またはクラスの列）は、名簿の番号のひと続きを持ちます。これは名簿の隣の生徒用名簿クラス.txt に記録され、クラスの出席番号 1 がその最初の番号になります。新しいクラスは --number-from（指定しないときは 1）から始まり、一つの名簿に新しいクラスがいくつもあるときは順に続けて番号を決めます。ほかのクラスの番号と重なってはいけません。同じクラスの名簿をあとで取り込むと、同じ番号を使います。クラスがないときは、名簿の番号がそのまま生徒の番号になります（--number-from があればそこから）。
 
 新しい番号は加えます。番号の生徒が名簿と同じ名前なら、生まれた年を名簿に合わせます（更新）。番号の生徒が別の名前なら衝突です: 衝突はすべて（番号、今の名前と名簿の名前、その番号の成績記録の回数）示し、何も変えません。ただし --rename で、これらの生徒の名前が本当に変わったことを示したときは別です。すべての行を先に調べ、誤りのある行があれば行番号とともに示して何も変えません。誤りがなければ、ほかに名簿を書き込む人がいない間に名簿を読み直して取り込み、名簿をまるごと置き換えます。そのあとで初めて元の名簿を生徒用名簿temp.txt として残します。書き込みに失敗したファイルは元のままです。</translation>
+    </message>
+    <message>
+        <source> If the list is another class, give it numbers of its own with --class LABEL and --number-from %1 (the first free number); if these pupils did change their names, give --rename.</source>
+        <translation>別のクラスの名簿なら、--class クラス名 と --number-from %1（空いている最初の番号）で、そのクラスの番号を決めてください。これらの生徒の名前が本当に変わったのなら、--rename を付けてください。</translation>
+    </message>
+    <message>
+        <source> If these pupils did change their names, give --rename.</source>
+        <translation>これらの生徒の名前が本当に変わったのなら、--rename を付けてください。</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1762,45 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     <message>
         <source>The file ends before the list of &quot;%1&quot; is closed by &quot;*&quot;.</source>
         <translation>「%1」の並びが「*」で閉じられる前にファイルが終わっています。</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFolder</name>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>フォルダ %1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 already exists and is not a folder</source>
+        <translation>%1 はすでにあり、フォルダではありません</translation>
+    </message>
+    <message>
+        <source>%1 already exists and is not empty</source>
+        <translation>%1 はすでにあり、空ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is a mount point; give a new folder inside it, such as %2</source>
+        <translation>%1 はマウントポイントです。%2 のように、その中の新しいフォルダを指定してください</translation>
+    </message>
+    <message>
+        <source>cannot make a folder in %1: %2</source>
+        <translation>%1 にフォルダを作れません: %2</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>フォルダ %1 を作れません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot rename %1 to %2: %3</source>
+        <translation>%1 を %2 に名前を変えられません: %3</translation>
+    </message>
+    <message>
+        <source>cannot rename %1 to %2</source>
+        <translation>%1 を %2 に名前を変えられません</translation>
     </message>
 </context>
 <context>
