@@ -61,7 +61,10 @@ QString wrapped(const QString &paragraph, int width)
         if (c == u' ' || (wide(c) && !line.isEmpty() && !closing(c) && !opening(line.back())))
             lastBreak = line.size();
         if (columns + w > width && lastBreak > 0) {
-            out += line.left(lastBreak) + u'\n';
+            QString done = line.left(lastBreak);
+            while (done.endsWith(u' '))
+                done.chop(1);
+            out += done + u'\n';
             line = line.mid(lastBreak);
             if (line.startsWith(u' '))
                 line.remove(0, 1);

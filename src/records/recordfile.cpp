@@ -19,14 +19,19 @@
 #include <unistd.h>
 #endif
 
-#ifdef _WIN32
-
 namespace {
 
 class Text
 {
     Q_DECLARE_TR_FUNCTIONS(RecordFile)
 };
+
+} // namespace
+
+#ifdef _WIN32
+
+namespace {
+
 HANDLE asHandle(std::intptr_t h)
 {
     return reinterpret_cast<HANDLE>(h);

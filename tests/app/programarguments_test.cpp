@@ -1,11 +1,11 @@
 #include "fakes.h"
+#include "localeprocess.h"
 #include "program.h"
 #include "programarguments.h"
 #include "tempinstall.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -70,12 +70,7 @@ TEST(ProgramArgumentsTest, TheProgramAnswersHelpAndVersionWithoutADisplay)
     for (const auto &[lang, usage] : {std::pair{QStringLiteral("C"), QStringLiteral("Usage: tavrel [options] [PROGRAM_FOLDER]\n")},
                                       std::pair{QStringLiteral("ja_JP.UTF-8"),
                                                 QStringLiteral("使用法: tavrel [オプション] [プログラムフォルダ]\n")}}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString &name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
-                                    QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("LC_ALL"),
-                                    QStringLiteral("LC_MESSAGES"), QStringLiteral("LANGUAGE")})
-            env.remove(name);
-        env.insert(QStringLiteral("LANG"), lang);
+        const QProcessEnvironment env = environmentWithoutDisplay(lang);
         for (const QString &option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
             QProcess p;
             p.setProcessEnvironment(env);

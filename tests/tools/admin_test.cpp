@@ -1,10 +1,10 @@
 // The teachers' tool's command line: one parser per command, --help and --version answered
 // without a display, the documented exit statuses, and the language of the locale.
 #include "adminrun.h"
+#include "localeprocess.h"
 #include "testnames.h"
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -126,13 +126,7 @@ protected:
     static Ran run(const QStringList &args, const QString &lang)
     {
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString &name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
-                                    QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("LC_ALL"),
-                                    QStringLiteral("LC_MESSAGES"), QStringLiteral("LANGUAGE")})
-            env.remove(name);
-        env.insert(QStringLiteral("LANG"), lang);
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(environmentWithoutDisplay(lang));
         p.start(QStringLiteral(TAVREL_ADMIN_PATH), args);
         EXPECT_TRUE(p.waitForFinished(60000));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
@@ -184,11 +178,7 @@ TEST_F(AdminProcess, Help2manMakesAPageInEitherLanguage)
         cases.emplace_back(QStringLiteral("ja_JP.UTF-8"), QStringLiteral(".SH 書式"), QStringLiteral(".SH オプション"));
     for (const auto &[locale, synopsis, options] : cases) {
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("LANG"), locale);
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(environmentWithoutDisplay(locale));
         p.start(help2man, {QStringLiteral("--no-info"), QStringLiteral("--locale=") + locale,
                            QStringLiteral(TAVREL_ADMIN_PATH)});
         ASSERT_TRUE(p.waitForFinished(60000));
