@@ -1,11 +1,13 @@
 #include "clock.h"
 #include "messagecatalogue.h"
 #include "messagepresenter.h"
+#include "printfaces.h"
 #include "program.h"
 #include "randomsource.h"
 #include "sdlwavplayer.h"
 #include "programarguments.h"
 #include "schoolchoice.h"
+#include "qttexts.h"
 #include "terminationwatch.h"
 
 #include <QApplication>
@@ -43,8 +45,11 @@ int main(int argc, char *argv[])
             return *status;
     }
     QApplication app(argc, argv);
-    // The program speaks Japanese to its pupils, whatever the machine's language.
+    // Qt's own texts (dialog buttons, the file dialog) and the program's: Japanese, whatever the
+    // machine's language. The program's catalogue goes last, so that its words come first.
+    qttexts::installJapanese(app);
     messagecatalogue::installJapanese();
+    printfaces::install(printfaces::folders(QCoreApplication::applicationDirPath()));
     // A logout ends the program between two handlers; the windows and the instance lock go with
     // the objects below as main returns.
     const TerminationWatch termination([] { QCoreApplication::exit(0); });

@@ -80,6 +80,10 @@ ScreenFlow::~ScreenFlow()
 
 void ScreenFlow::fatal(const QString &title, const QString &text)
 {
+    // The program ends when the message is closed; a run under it stands still until then, so
+    // that its clock cannot time it out and have it recorded.
+    if (m_drill)
+        m_drill->haltRun();
     m_messages.show(MessagePresenter::Icon::Critical, title, text);
     hideAllWindows();
     m_endProgram();

@@ -22,7 +22,7 @@ public:
         if (m_echo)
             std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     }
-    bool ask(const QString &, const QString &, QWidget *) override { return false; }
+    bool ask(const QString &, const QString &, Answer, QWidget *) override { return false; }
 
     QString last;
 

@@ -42,6 +42,7 @@ cat >"$work/expected" <<'LIST'
 ./usr/share/tavrel/demo/tavrel/tavrel-help.html
 ./usr/share/tavrel/demo/tavrel/タイム回数データ.txt
 ./usr/share/tavrel/demo/tavrel/設定.txt
+./usr/share/tavrel/fonts/tavrel-print.ttc
 ./usr/share/tavrel/questions.txt
 ./usr/share/tavrel/sounds/不合格1.wav
 ./usr/share/tavrel/sounds/合格.wav
@@ -63,7 +64,7 @@ if ! diff -u "$work/expected" "$work/actual"; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 qt6-qpa-plugins fonts-noto-cjk; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
   if ! grep -q "\b$needed\b" <<<"$depends"; then
     echo "check-package: Depends lacks $needed: $depends" >&2
     exit 1

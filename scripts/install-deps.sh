@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n
   qt6-pdf-dev
   libsdl2-dev
   libminizip-dev libxlsxwriter-dev
   qt6-l10n-tools
-  fonts-noto-cjk
+  fonts-noto-cjk fontconfig python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream

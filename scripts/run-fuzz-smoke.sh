@@ -14,7 +14,7 @@ if command -v ccache >/dev/null; then
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF "${launcher[@]}" >/dev/null
+  -DTAVREL_FUZZ=ON -DTAVREL_TESTS=OFF -DTAVREL_BENCH=OFF -DTAVREL_WERROR=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target fuzz_targets
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

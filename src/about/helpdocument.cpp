@@ -1,6 +1,7 @@
 #include "helpdocument.h"
 
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ QString decoded(const QByteArray &bytes)
 
 QString reason(int code)
 {
-    return QString::fromLocal8Bit(std::strerror(code));
+    return systemerror::describe(code);
 }
 
 } // namespace
@@ -47,9 +48,9 @@ std::optional<QByteArray> HelpDocument::readFile(const QString &path, QString *e
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return fail(reason(errno));
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("not a file"));
+        return fail(QStringLiteral("ふつうのファイルではありません"));
     if (st.st_size > kFileLimit)
-        return fail(QStringLiteral("larger than %1 bytes").arg(kFileLimit));
+        return fail(QStringLiteral("%1 バイトより大きいファイルです").arg(kFileLimit));
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(reason(errno));
@@ -58,13 +59,13 @@ std::optional<QByteArray> HelpDocument::readFile(const QString &path, QString *e
     if (::fstat(fd, &opened) != 0 || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(QStringLiteral("replaced while it was read"));
+        return fail(QStringLiteral("読んでいる間に置き換えられました"));
     }
     const QByteArray bytes = file.read(kFileLimit + 1);
     if (bytes.size() > kFileLimit)
-        return fail(QStringLiteral("larger than %1 bytes").arg(kFileLimit));
+        return fail(QStringLiteral("%1 バイトより大きいファイルです").arg(kFileLimit));
     if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+        return fail(systemerror::describe(file, errno));
     return bytes;
 }
 

@@ -5,12 +5,14 @@
 #include "questionline.h"
 #include "scramblekey.h"
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -35,8 +37,9 @@ QuestionBank QuestionBank::load(const QString &callerFileName)
     QFile file(path);
     if (!QFileInfo(file).isFile())
         throw DataFileError::missing(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(path, 0, Text::tr("The file cannot be opened (%1).").arg(file.errorString()));
+        throw DataFileError(path, 0, Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
     const QByteArray bytes = file.readAll();
     file.close();
     return fromBytes(bytes, path);

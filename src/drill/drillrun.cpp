@@ -107,7 +107,7 @@ QString DrillRun::progressText(int counter) const
 
 void DrillRun::makeQuestion()
 {
-    if (m_timedOut)
+    if (m_timedOut || m_recordingDone)
         return;
     const int n = questionCount();
     const int cleared = static_cast<int>(std::count(m_clearCounter.cbegin() + 1, m_clearCounter.cend(), 1));
@@ -187,7 +187,7 @@ void DrillRun::yearCoverTimerFired()
 
 void DrillRun::chooseSlot(int slot)
 {
-    if (m_timedOut || m_practice || slot < 0 || slot > 10)
+    if (m_timedOut || m_recordingDone || m_practice || slot < 0 || slot > 10)
         return;
     ChoiceSlot &s = m_view.choices[static_cast<std::size_t>(slot)];
     // Only what the pupil can see and reach can be chosen: the prompt and the grid lie under
@@ -225,7 +225,7 @@ void DrillRun::afterJudging()
     if (m_verdict == AnswerVerdict::Right) {
         m_verdict = AnswerVerdict::None;
         m_sounds.CorrectSound();
-        if (m_timedOut)
+        if (m_timedOut || m_recordingDone)
             return;
         ++counter;
         m_view.progress = counter == 1 ? QStringLiteral("この問題クリア！") : progressText(counter);
@@ -362,13 +362,18 @@ void DrillRun::abandon()
 {
     if (m_recordingDone)
         return;
+    halt();
+    m_host.abandonRun();
+}
+
+void DrillRun::halt()
+{
     // From here on nothing may answer, time out or record this run.
     m_recordingDone = true;
     m_clockOn = false;
     m_coverTimerOn = false;
     m_yearCoverTimerOn = false;
     switchPracticeTimer(PracticeStep::None);
-    m_host.abandonRun();
 }
 
 void DrillRun::minutesTick()

@@ -71,6 +71,9 @@ public:
     // Gives a running test up: the clock and the covers stop, nothing is recorded and the host
     // takes the pupil back to level selection. Does nothing once the run has ended.
     void abandon();
+    // The program is ending behind a message: the run stands still (clock, covers and practice
+    // steps stop) and nothing may answer, end or record it any more. Nothing is handed over.
+    void halt();
 
     const DrillView &view() const { return m_view; }
 

@@ -25,6 +25,10 @@ constexpr int kStripHeight = 1695;
 constexpr int kPanelHeight = 11520 - kStripHeight;
 constexpr int kLabel1Bottom = 480 + 885;
 
+// The era caption "明治大正昭和" on one line at 8.25 pt bold, reaching past the band of its era
+// into the light part of the timeline picture.
+constexpr int kLongEraCaptionWidth = 1080;
+
 const QColor kFormBack(0, 192, 192);
 const QColor kLightYellow(255, 255, 192);
 const QColor kOrange(255, 128, 0);
@@ -127,6 +131,14 @@ void DrillScreen::handOverNow()
 {
     m_handOverTimer.stop();
     m_handOver.finishTestRun();
+}
+
+void DrillScreen::haltRun()
+{
+    m_run.halt();
+    stopRunTimers();
+    m_minutesTimer.stop();
+    m_handOverTimer.stop();
 }
 
 DrillScreen::~DrillScreen() = default;
@@ -311,10 +323,11 @@ void DrillScreen::buildYearPanel()
                                                        {7515, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
         auto *caption = new FitLabel(name, m_timeline);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
-        m_layout->place(caption, QRect(15, top, 765, name.size() > 2 ? 420 : 240), pGothic(8.25, true));
+        // One line each: the long caption reaches past its band rather than breaking in two.
+        const bool longName = name.size() > 2;
+        caption->setAlignment(longName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_layout->place(caption, QRect(15, top, longName ? kLongEraCaptionWidth : 765, 240), pGothic(8.25, true));
     }
 
     for (int k = 1; k <= DrillView::kYears; ++k) {
@@ -371,12 +384,12 @@ void DrillScreen::buildPracticePanel()
                                                        {8070, QStringLiteral("明治大正昭和")}}};
     for (const auto &[top, name] : eras) {
         auto *caption = new FitLabel(name, practiceTimeline);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setWordWrap(true);
         caption->setStyleSheet(QStringLiteral("color: rgb(64,32,0);"));
         // 飛鳥 lies close to 奈良: its caption sits a little higher so that the two stay apart.
         const int shifted = name == u"飛鳥" ? top - 180 : top;
-        m_layout->place(caption, QRect(15, shifted, 660, name.size() > 2 ? 420 : 210), pGothic(8.25, true));
+        const bool longName = name.size() > 2;
+        caption->setAlignment(longName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        m_layout->place(caption, QRect(15, shifted, longName ? kLongEraCaptionWidth : 660, 210), pGothic(8.25, true));
     }
     m_practiceMarker = new QFrame(m_practiceTimelinePanel);
     fill(m_practiceMarker, Qt::red);
@@ -436,6 +449,7 @@ void DrillScreen::buildPracticePanel()
     }
 
     m_memorisedButton = new QPushButton(QStringLiteral("この問題を覚えたら押しなさい"), m_practicePanel);
+    m_memorisedButton->installEventFilter(this);
     m_layout->place(m_memorisedButton, QRect(2880, 7650, 11955, 765), pGothic(24, true));
     connect(m_memorisedButton, &QPushButton::clicked, this, [this] {
         m_run.markMemorised();
@@ -621,7 +635,7 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
 {
     // A held key repeats; only its first press answers, as only the first press of a mouse
     // button does.
-    if (event->isAutoRepeat()) {
+    if (!m_heldKeys.press(event->key(), event->timestamp(), event->isAutoRepeat())) {
         event->accept();
         return;
     }
@@ -639,6 +653,33 @@ void DrillScreen::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void DrillScreen::keyReleaseEvent(QKeyEvent *event)
+{
+    m_heldKeys.release(event->key(), event->timestamp(), event->isAutoRepeat());
+    QWidget::keyReleaseEvent(event);
+}
+
+void DrillScreen::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_heldKeys.clear();
+    QWidget::changeEvent(event);
+}
+
+bool DrillScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_memorisedButton || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        keyPressEvent(key);
+    else
+        keyReleaseEvent(key);
+    return true;
 }
 
 void DrillScreen::stopRunTimers()
@@ -664,7 +705,8 @@ void DrillScreen::closeEvent(QCloseEvent *event)
     // under it. The run time is measured on the clock, so the time spent on the question counts
     // when the run goes on.
     stopRunTimers();
-    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), this))
+    // いいえ is the default: Return must not give a run up.
+    if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), MessagePresenter::Answer::No, this))
         m_run.abandon();
     afterEvent();
 }

@@ -2,6 +2,7 @@
 
 #include "drillhost.h"
 #include "drillrun.h"
+#include "heldkeys.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -42,6 +43,10 @@ public:
     bool handOverPending() const { return m_handOverTimer.isActive(); }
     void handOverNow();
 
+    // The program is ending behind a message: the run and every timer of the screen stop, so
+    // that nothing is answered, timed out, recorded or handed over under the message.
+    void haltRun();
+
     // Controls, for tests: slot 0-10 large and small labels, year labels 1-6.
     ClickLabel *choiceLabel(int slot) const { return m_choiceLabels[static_cast<std::size_t>(slot)]; }
     ClickLabel *choiceSubLabel(int slot) const { return m_choiceSubLabels[static_cast<std::size_t>(slot)]; }
@@ -64,7 +69,14 @@ public:
     void render();
 
 protected:
+    // A key answers on its press, once however long it is held (HeldKeys).
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    // Holds end when the window loses the keyboard: their releases go to another window.
+    void changeEvent(QEvent *event) override;
+    // Space and Return on the memorised button go through keyPressEvent and answer on the press:
+    // a button clicks on each release, and X11 sends a held key as releases and presses.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // A close request (the window's close button, Alt+F4) never closes the window itself: a test
     // run asks whether to give the run up, a practice ends as with "練習終わり", and after the
     // end of a run the request is ignored.
@@ -88,6 +100,7 @@ private:
     MessagePresenter &m_messages;
     std::unique_ptr<Host> m_host;
     DrillRun m_run;
+    HeldKeys m_heldKeys;
     TwipLayout *m_layout = nullptr;
 
     QTimer m_clockTimer;

@@ -2,11 +2,13 @@
 
 #include "datafileerror.h"
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -24,9 +26,10 @@ FieldReader::FieldReader(QString filePath)
     QFile file(m_filePath);
     if (!QFileInfo(file).isFile())
         throw DataFileError::missing(m_filePath);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(m_filePath, 0,
-                            Text::tr("The file cannot be opened (%1).").arg(file.errorString()));
+                            Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
     tokenise(sjis::decode(file.readAll()));
 }
 

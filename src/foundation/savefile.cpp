@@ -1,13 +1,13 @@
 #include "savefile.h"
 
 #include "sharedaccess.h"
+#include "systemerror.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
 
 #ifdef _WIN32
 #include <QSaveFile>
@@ -29,18 +29,18 @@ Outcome replace(const QString &path, const QByteArray &bytes)
 Outcome replace(const QString &path, const QByteArray &bytes, const Options &)
 {
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
+        return {false, systemerror::describe(file, errno)};
     errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) {
-        const int code = errno;
-        const QString error = code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
+        const QString error = systemerror::describe(file, errno);
         file.cancelWriting();
         return {false, error};
     }
     if (!file.commit())
-        return {false, file.errorString()};
+        return {false, systemerror::describe(file, errno)};
     return {true, QString()};
 }
 
@@ -50,7 +50,7 @@ namespace {
 
 QString reason(int code)
 {
-    return QString::fromLocal8Bit(std::strerror(code));
+    return systemerror::describe(code);
 }
 
 // The new file beside the target; removed unless it took the target's place.

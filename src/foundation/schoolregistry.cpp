@@ -1,6 +1,7 @@
 #include "schoolregistry.h"
 
 #include "savefile.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <algorithm>
 
 #ifndef _WIN32
@@ -133,7 +135,7 @@ QString add(const QString &file, const RegisteredSchool &school)
     bool placed = false;
     QFile existingFile(file);
     if (existingFile.exists() && !existingFile.open(QIODevice::ReadOnly))
-        return Text::tr("cannot read %1: %2").arg(QDir::toNativeSeparators(file), existingFile.errorString());
+        return Text::tr("cannot read %1: %2").arg(QDir::toNativeSeparators(file), systemerror::describe(existingFile, errno));
     const QByteArray old = existingFile.isOpen() ? existingFile.readAll() : QByteArray();
     if (old.isEmpty())
         out = "# Schools tavrel knows on this machine: name, a tab, the program folder.\n";

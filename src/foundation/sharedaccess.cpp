@@ -1,11 +1,12 @@
 #include "sharedaccess.h"
 
+#include "systemerror.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #ifndef _WIN32
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
@@ -52,7 +53,7 @@ namespace {
 
 QString reason(int code)
 {
-    return QString::fromLocal8Bit(std::strerror(code));
+    return systemerror::describe(code);
 }
 
 // Opens what `path` names itself, never a link's target; -1 with errno set otherwise.

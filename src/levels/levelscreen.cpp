@@ -398,8 +398,15 @@ void LevelScreen::showPersonalTimes()
     hideReport();
     beginListWork();
     const ListSources sources = listSources();
+    // The newest runs are read again, as for the run lists: a run recorded since the screen
+    // opened is listed, as the report's graph counts it.
+    std::vector<RunRow> runs;
+    if (!m_host.readNewestRuns(kPersonalTimesRecords, runs)) {
+        endListWork();
+        return;
+    }
     m_reportPanel->open();
-    const PersonalTimesView view = personalTimeLists(sources);
+    const PersonalTimesView view = personalTimeLists(sources, runs);
     m_heading->setText(view.heading);
     for (std::size_t level = 1; level < m_columns.size(); ++level)
         showLines(m_columns[level], view.lists[level].lines, -1);

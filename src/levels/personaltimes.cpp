@@ -11,13 +11,12 @@
 
 namespace {
 
-constexpr std::int64_t kNewestRuns = 20000;
 constexpr double kWindowDays = 3650.0;
 constexpr std::int32_t kShownTimeBelow = 90000;
 
 } // namespace
 
-PersonalTimesView personalTimeLists(const ListSources &sources)
+PersonalTimesView personalTimeLists(const ListSources &sources, std::span<const RunRow> runs)
 {
     PersonalTimesView view;
     view.heading = QStringLiteral("個人別ﾀｲﾑ");
@@ -27,9 +26,10 @@ PersonalTimesView personalTimeLists(const ListSources &sources)
 
     const int lastLevel = std::min<int>(sources.state.levelCount, kLevelSlots - 1);
     const double from = oadate::fromDateTime(sources.now) - kWindowDays;
-    const RunRows &rows = sources.stats.rows();
-    for (std::int64_t i = std::max<std::int64_t>(rows.size() - kNewestRuns, 0); i < rows.size(); ++i) {
-        const RunRow row = rows[i];
+    const std::size_t first = runs.size() > static_cast<std::size_t>(kPersonalTimesRecords)
+        ? runs.size() - static_cast<std::size_t>(kPersonalTimesRecords)
+        : 0;
+    for (const RunRow &row : runs.subspan(first)) {
         if (row.pupil != pupil || row.level < 1 || row.level > lastLevel || !(row.date > from))
             continue;
         QString line = oadate::toDate(row.date).toString(QStringLiteral("yyyy/MM/dd")) + u' ' +

@@ -65,6 +65,9 @@ PupilReportPanel::PupilReportPanel(Sources sources, RunReader readRuns, PrintDia
     m_layout->place(m_othersButton, QRect(12060, 480, 2940, 600), pGothic(9.75, true));
     m_pupilList = new QListWidget(area);
     m_pupilList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A long name goes onto a second line rather than past the list's edge.
+    m_pupilList->setWordWrap(true);
+    m_pupilList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_layout->place(m_pupilList, QRect(12060, 480, 2940, 7800), pGothic(9.75));
     m_pupilList->hide();
 

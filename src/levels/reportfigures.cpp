@@ -99,7 +99,8 @@ std::vector<ReportTableLine> reportTableLines(const ReportBlockFigures &f)
         const auto average = static_cast<qint64>(
             std::llround(static_cast<double>(f.pointsSum) / static_cast<double>(f.pointsPupilCount)));
         add(QStringLiteral("　　　　　　　　　　　　/") + rightAligned(average, 5) + QStringLiteral("点"));
-        add(QStringLiteral("　　　　　　　　　　　　 (全平均)"));
+        // The figure's caption, half a line below it.
+        lines.push_back({QStringLiteral("　　　　　　　　　　　　 (全平均)"), line - 0.5});
     }
     return lines;
 }

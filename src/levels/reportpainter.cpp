@@ -1,6 +1,7 @@
 #include "reportpainter.h"
 
 #include "oadate.h"
+#include "printfaces.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -39,6 +40,8 @@ public:
     }
     double pixels(double screenPixels) const { return screenPixels * m_dpi / 96.0; }
     double emPixels(double points) const { return points * m_dpi / 72.0; }
+    // A height in device pixels as page units.
+    double units(double devicePixels) const { return devicePixels * kPageUnits / m_area.height(); }
 
 private:
     QRectF m_area;
@@ -48,8 +51,7 @@ private:
 QFont reportFont(double points)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
+    font.setFamilies(printfaces::gothicMonoFamilies());
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(points);
     return font;
@@ -64,7 +66,7 @@ void text(QPainter &painter, const PageFrame &frame, double x, double y, double 
 }
 
 // The same, drawn smaller when it would run past maxWidth page units (a long title would
-// otherwise run into the table beside it).
+// otherwise run off the page).
 void fittedText(QPainter &painter, const PageFrame &frame, double x, double y, double points, double maxWidth,
                 const QString &value)
 {
@@ -134,7 +136,9 @@ void ReportPainter::drawBlock(QPainter &painter, const QRectF &area, const Repor
     line(painter, frame, kRuleWidth, 0, n, kPageUnits, n);
     line(painter, frame, kRuleWidth, 0, n + 0.09 * c, kPageUnits, n + 0.09 * c);
     painter.setPen(Qt::black);
-    fittedText(painter, frame, 0.7 * f, n + 0.01 * c, (paper ? 3 : 2) * m_base, 0.33 * f, fig.title);
+    // The title has the band to the page's right edge; only a title longer than that is drawn
+    // smaller.
+    fittedText(painter, frame, 0.7 * f, n + 0.01 * c, (paper ? 3 : 2) * m_base, kPageUnits - 0.7 * f, fig.title);
 
     // Axes: time upwards from the baseline, runs from left to right.
     line(painter, frame, kAxisWidth, 0.2 * f, n + 0.8 * c, 0.9 * f, n + 0.8 * c);
@@ -168,7 +172,14 @@ void ReportPainter::drawBlock(QPainter &painter, const QRectF &area, const Repor
     }
 
     // The table starts below the title band, so that its first line never meets the band's rule.
+    // A line placed half a line below the one before ("(全平均)" under the average points) keeps
+    // an em clear of it, since on a small canvas half a line is less than the text is high.
     const double spacing = (paper ? 0.06 : 0.08) * c;
-    for (const ReportTableLine &row : reportTableLines(fig))
-        text(painter, frame, 1.05 * f, n + 0.1 * c + row.line * spacing, 1.5 * m_base, row.text);
+    const double em = frame.units(frame.emPixels(1.5 * m_base));
+    double previous = -kPageUnits;
+    for (const ReportTableLine &row : reportTableLines(fig)) {
+        const double y = std::max(n + 0.1 * c + row.line * spacing, previous + em);
+        text(painter, frame, 1.05 * f, y, 1.5 * m_base, row.text);
+        previous = y;
+    }
 }

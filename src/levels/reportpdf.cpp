@@ -1,5 +1,6 @@
 #include "reportpdf.h"
 
+#include "printablearea.h"
 #include "reportpainter.h"
 #include "savefile.h"
 
@@ -31,8 +32,7 @@ bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, c
         writer.setTitle(title);
         writer.setCreator(title);
         writer.setResolution(600);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(printablearea::a4Portrait());
         drawn = ReportPainter(ReportPainter::Surface::Paper).drawDocument(writer, pages);
     }
     if (!drawn) {

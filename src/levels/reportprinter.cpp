@@ -1,11 +1,10 @@
 #include "reportprinter.h"
 
+#include "printablearea.h"
 #include "printdialogs.h"
 #include "reportpainter.h"
 #include "reportpdf.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 
 ReportPrinter::ReportPrinter(PrintDialogs &dialogs, PrinterLookup defaultPrinter)
@@ -33,8 +32,8 @@ ReportPrinter::Outcome ReportPrinter::print(const std::vector<ReportPage> &pages
 
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setDocName(title);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
+    // As the PDF is laid out: the printer keeps at least its own unprintable border.
+    printer.setPageLayout(printablearea::a4Portrait());
     if (!ReportPainter(ReportPainter::Surface::Paper).drawDocument(printer, pages) ||
         printer.printerState() == QPrinter::Error) {
         m_dialogs.showFailure(QStringLiteral("印刷できませんでした。（") + printerInfo.printerName() +

@@ -1,5 +1,7 @@
 #include "sheetfont.h"
 
+#include "printfaces.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -9,8 +11,7 @@ QString family()
 {
     static const QString chosen = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const QString &face : {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                                    QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}) {
+        for (const QString &face : printfaces::gothicFamilies()) {
             if (installed.contains(face))
                 return face;
         }
@@ -21,7 +22,12 @@ QString family()
 
 QFont inTwips(double twips)
 {
-    QFont font(family());
+    QFont font;
+    // The print face first; the installed face behind it draws what the print face leaves out.
+    QStringList families = printfaces::gothicFamilies();
+    families.removeAll(family());
+    families.prepend(family());
+    font.setFamilies(families);
     font.setPixelSize(qMax(1, qRound(twips)));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);

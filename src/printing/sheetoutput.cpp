@@ -1,6 +1,7 @@
 #include "sheetoutput.h"
 
 #include "pagecanvas.h"
+#include "printablearea.h"
 #include "printhandover.h"
 #include "questionsheet.h"
 #include "savefile.h"
@@ -59,14 +60,14 @@ QString print(const PrintHandover &handover, QPrinter &printer)
     printer.setCopyCount(handover.printJobValue);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("プリンタ「%1」に印刷できませんでした。").arg(printer.printerName());
+        return QStringLiteral("プリンター「%1」に印刷できませんでした。").arg(printer.printerName());
     painter.setRenderHint(QPainter::Antialiasing);
     {
         PageCanvas canvas(painter, PageMapping(OutputMode::Printer), printer.resolution() / kTwipsPerInch);
         questionsheet::draw(canvas, handover);
     }
     if (!painter.end())
-        return QStringLiteral("プリンタ「%1」への印刷が終わりませんでした。").arg(printer.printerName());
+        return QStringLiteral("プリンター「%1」への印刷が終わりませんでした。").arg(printer.printerName());
     return {};
 }
 
@@ -80,7 +81,7 @@ QString writePdf(const PrintHandover &handover, const QString &path)
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setPageLayout(printablearea::a4Portrait());
         writer.setTitle(QStringLiteral("問題用紙"));
         writer.setCreator(QStringLiteral("Tavrel"));
         QPainter painter;

@@ -30,7 +30,7 @@ void SheetPreview::print()
         m_view.status = error;
         m_platform.tell(error);
     } else {
-        m_view.status = QStringLiteral("プリンタ「%1」に送りました。").arg(printer);
+        m_view.status = QStringLiteral("プリンター「%1」に送りました。").arg(printer);
     }
     // The preview shows the same sheet again.
     activate(m_pixelsPerTwip);

@@ -20,7 +20,7 @@ class SheetPreview
 {
 public:
     static inline const QString kNoPrinter =
-        QStringLiteral("プリンタが見つかりません。問題用紙をPDFファイルとして保存しますか？");
+        QStringLiteral("プリンターが見つかりません。問題用紙をPDFファイルとして保存しますか？");
     static inline const QString kPdfName = QStringLiteral("問題用紙.pdf");
 
     SheetPreview(const PrintHandover &handover, PrintPlatform &platform);

@@ -23,7 +23,7 @@ QString SystemPrintPlatform::printOnDefault(const PrintHandover &handover)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return QStringLiteral("プリンタが見つかりません。");
+        return QStringLiteral("プリンターが見つかりません。");
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("問題用紙"));
     return sheetoutput::print(handover, printer);

@@ -3,6 +3,7 @@
 #include "folderscheme.h"
 #include "installation.h"
 #include "savefile.h"
+#include "systemerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -21,13 +23,15 @@ QString shown(const QString &path)
 QByteArray readAll(const QString &path, QString &error)
 {
     QFile f(path);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly)) {
-        error = f.errorString();
+        error = systemerror::describe(f, errno);
         return {};
     }
+    errno = 0;
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        error = f.errorString();
+        error = systemerror::describe(f, errno);
     return bytes;
 }
 
@@ -63,8 +67,9 @@ QString PendingRuns::save(const PendingFile &file) const
 {
     if (file.entries.empty()) {
         QFile gone(filePath());
+        errno = 0;
         if (gone.exists() && !gone.remove())
-            return QStringLiteral("%1: %2").arg(shown(filePath()), gone.errorString());
+            return QStringLiteral("%1: %2").arg(shown(filePath()), systemerror::describe(gone, errno));
         return {};
     }
     const savefile::Outcome written = savefile::replace(filePath(), file.encode());

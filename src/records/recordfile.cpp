@@ -1,6 +1,7 @@
 #include "recordfile.h"
 
 #include "sharedaccess.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -186,7 +187,7 @@ bool lockHeldElsewhere(int code)
 void RecordFile::noteError()
 {
     const int code = errno;
-    m_error.description = QString::fromLocal8Bit(std::strerror(code));
+    m_error.description = systemerror::describe(code);
     m_error.number = code;
 }
 

@@ -86,6 +86,9 @@ ResultScreen::ResultScreen(const Installation &install, const PupilSession &sess
     m_againButton = new QPushButton(QStringLiteral("もう一度"), canvas);
     m_layout->place(m_againButton, QRect(8055, 8325, 5235, 1005), pGothic(27.75));
     m_againButton->hide();
+    // Return presses the button that has the focus, as Space does.
+    for (QPushButton *button : {m_menuButton, m_againButton})
+        button->setAutoDefault(true);
 
     m_goalPanel = new QWidget(canvas);
     m_goalPanel->setAutoFillBackground(true);
@@ -178,6 +181,9 @@ void ResultScreen::showButtons()
     m_goalPanel->hide();
     m_menuButton->show();
     m_host.letEventsRun();
+    // The focus frame shows on "メニューへ", as after a move of the focus by keyboard: the
+    // pupil sees which button Return presses.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     m_menuButton->setFocus();
 
     const int lv = m_outcome.level;

@@ -3,12 +3,14 @@
 #include "fieldreader.h"
 #include "installation.h"
 #include "sjis.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -69,9 +71,10 @@ ClassMap ClassMap::read(const QString &filePath)
     QFile file(filePath);
     if (!QFileInfo(file).isFile())
         return map;
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         map.m_found = true;
-        map.m_problems.emplace_back(filePath, 0, Text::tr("The file cannot be opened (%1).").arg(file.errorString()));
+        map.m_problems.emplace_back(filePath, 0, Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
         return map;
     }
     return parse(file.readAll(), filePath);

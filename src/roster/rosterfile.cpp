@@ -2,11 +2,13 @@
 
 #include "installation.h"
 #include "fieldreader.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 
@@ -79,10 +81,11 @@ RosterFile RosterFile::read(const QString &filePath)
     QFile file(filePath);
     if (!QFileInfo(file).isFile())
         return roster;
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
         roster.m_found = true;
-        roster.m_problems.emplace_back(filePath, 0,
-                                       Text::tr("The file cannot be opened (%1).").arg(file.errorString()));
+        roster.m_problems.emplace_back(
+            filePath, 0, Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
         return roster;
     }
     roster = parse(file.readAll(), filePath);

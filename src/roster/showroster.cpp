@@ -5,12 +5,15 @@
 #include "namechange.h"
 #include "rosterfile.h"
 #include "rosterlock.h"
+#include "systemerror.h"
 #include "computestats.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+
+#include <cerrno>
 
 RosterRestore RestoreRoster(const Folders &folders)
 {
@@ -33,10 +36,11 @@ RosterRestore RestoreRoster(const Folders &folders)
                                "先生に知らせてください。")
                     .arg(rosterShown, backupShown)};
     QFile file(backup);
+    errno = 0;
     if (!file.rename(roster))
         return {RosterFileState::RestoreFailed,
                 QStringLiteral("名簿ファイル %1 がありません。控えの %2 から戻せませんでした（%3）。")
-                    .arg(rosterShown, backupShown, file.errorString())};
+                    .arg(rosterShown, backupShown, systemerror::describe(file, errno))};
     return {RosterFileState::Restored, QString()};
 }
 

@@ -4,6 +4,7 @@
 #include "installation.h"
 #include "pupilsession.h"
 #include "clicklabel.h"
+#include "fititemdelegate.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "labelframe.h"
@@ -107,6 +108,8 @@ StartScreen::StartScreen(const Installation &install, PupilSession &session, con
     m_list = new QListWidget(canvas);
     // Every line is one line of one font: measuring the first stands for all of a large school's.
     m_list->setUniformItemSizes(true);
+    // A long name leaves its figures their room: the line is condensed, not cut off.
+    m_list->setItemDelegate(new FitItemDelegate(m_list));
     labelframe::listColours(m_list, QColor(255, 192, 128));
     m_layout->place(m_list, QRect(585, 3330, 14010, 3990), gothic(24));
     m_list->installEventFilter(this);

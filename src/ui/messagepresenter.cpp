@@ -14,12 +14,12 @@ void BoxMessagePresenter::show(Icon icon, const QString &title, const QString &t
     box.exec();
 }
 
-bool BoxMessagePresenter::ask(const QString &title, const QString &text, QWidget *parent)
+bool BoxMessagePresenter::ask(const QString &title, const QString &text, Answer byDefault, QWidget *parent)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton *yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(byDefault == Answer::Yes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

@@ -11,12 +11,14 @@ class MessagePresenter
 {
 public:
     enum class Icon { Information, Warning, Critical };
+    enum class Answer { Yes, No };
 
     virtual ~MessagePresenter() = default;
     virtual void show(Icon icon, const QString &title, const QString &text, QWidget *parent = nullptr) = 0;
-    // A question with the buttons "はい" (the default) and "いいえ"; true for はい. Closing the
-    // box without choosing counts as いいえ.
-    virtual bool ask(const QString &title, const QString &text, QWidget *parent = nullptr) = 0;
+    // A question with the buttons "はい" and "いいえ"; true for はい. `byDefault` is the answer
+    // Return gives: いいえ where はい would lose something. Closing the box without choosing
+    // counts as いいえ.
+    virtual bool ask(const QString &title, const QString &text, Answer byDefault, QWidget *parent = nullptr) = 0;
 };
 
 // The real message boxes.
@@ -24,5 +26,5 @@ class BoxMessagePresenter : public MessagePresenter
 {
 public:
     void show(Icon icon, const QString &title, const QString &text, QWidget *parent = nullptr) override;
-    bool ask(const QString &title, const QString &text, QWidget *parent = nullptr) override;
+    bool ask(const QString &title, const QString &text, Answer byDefault, QWidget *parent = nullptr) override;
 };

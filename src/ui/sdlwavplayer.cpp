@@ -1,6 +1,7 @@
 #include "sdlwavplayer.h"
 
 #include "wavheader.h"
+#include "systemerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -57,8 +59,10 @@ PlayResult SdlWavPlayer::play(const QString &wavPath)
     QFile file(wavPath);
     if (!file.exists())
         return {FileUnreadable, QStringLiteral("音声ファイルがありません: ") + native};
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return {FileUnreadable, QStringLiteral("音声ファイルを読めません: %1 (%2)").arg(native, file.errorString())};
+        return {FileUnreadable,
+                QStringLiteral("音声ファイルを読めません: %1 (%2)").arg(native, systemerror::describe(file, errno))};
     // Far more than any clip the header check lets through may hold.
     if (file.size() > (std::int64_t{1} << 29))
         return {FileDamaged, QStringLiteral("音声ファイルが大きすぎます: ") + native};

@@ -24,8 +24,9 @@
 
 namespace {
 
+// The third is as long as the roster holds (20 characters).
 const QStringList kLongNames = {QStringLiteral("勅使河原　美千代"), QStringLiteral("長宗我部　慎之介"),
-                                QStringLiteral("五百旗頭　真理子")};
+                                QStringLiteral("ウィルヘルミーナ・ファン・デル・ベルグス")};
 
 // The labels of a window whose text, at the font it is drawn with, is wider or taller than the
 // label's contents rectangle; each with the state it was seen in.
@@ -40,7 +41,7 @@ QStringList clippedLabels(QWidget *window, const QString &state)
         const QRectF room = QRectF(label->contentsRect()).adjusted(label->margin(), label->margin(), -label->margin(),
                                                                   -label->margin());
         QSizeF need;
-        if (label->wordWrap()) {
+        if (fitting ? fitting->fittedWraps() : label->wordWrap()) {
             need = metrics.boundingRect(room, static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text()).size();
         } else {
             QSizeF line(0.0, 0.0);
@@ -164,6 +165,50 @@ TEST_F(LabelFitTest, EveryScreenShowsItsTextsWhole)
     check(flow().waitScreen(), QStringLiteral("wait cover"));
 
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(u'\n').toStdString();
+}
+
+// The glyph size, in pixels, of every visible label of a window that shows the text, with the
+// window at the size the screens are designed for (1024 × 768).
+std::vector<int> pixelsOfLabelsShowing(QWidget *window, const QString &text)
+{
+    window->showNormal();
+    window->resize(1024, 768);
+    QCoreApplication::processEvents();
+    std::vector<int> sizes;
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window) || !label->text().contains(text))
+            continue;
+        const auto *fitting = dynamic_cast<const FitLabel *>(label);
+        sizes.push_back(QFontInfo(fitting ? fitting->fittedFont() : label->font()).pixelSize());
+    }
+    return sizes;
+}
+
+// A name as long as the roster holds is drawn at a readable size where the pupil sees it: on two
+// lines in the level screen's pupil line, condensed in the drill's name box.
+TEST_F(LabelFitTest, ANameAsLongAsTheRosterHoldsStaysReadable)
+{
+    const QString name = kLongNames[2];
+    ASSERT_EQ(name.size(), 20);
+    StartScreen &start = *flow().startScreen();
+    int row = 0;
+    while (row < start.list()->count() && !start.list()->item(row)->text().contains(name))
+        ++row;
+    ASSERT_LT(row, start.list()->count());
+    start.confirmRow(row);
+    LevelScreen *levels = flow().levelScreen();
+    ASSERT_NE(levels, nullptr);
+    const std::vector<int> onLevels = pixelsOfLabelsShowing(levels, name);
+    levels->startLevel(2);
+    DrillScreen *drill = flow().drillScreen();
+    ASSERT_NE(drill, nullptr);
+    const std::vector<int> onDrill = pixelsOfLabelsShowing(drill, name);
+    ASSERT_FALSE(onLevels.empty());
+    ASSERT_FALSE(onDrill.empty());
+    for (const int pixels : onLevels)
+        EXPECT_GE(pixels, FitLabel::kReadablePixels) << "level screen";
+    for (const int pixels : onDrill)
+        EXPECT_GE(pixels, FitLabel::kReadablePixels) << "drill";
 }
 
 } // namespace

@@ -174,6 +174,12 @@ TEST_F(Loop, RunListsShowRunsRecordedElsewhereSinceTheScreenOpened)
     levels->chooseDisplayMode(DisplayMode::Points);
     levels->chooseList(ListChoice::All);
     EXPECT_EQ(levels->listLines(2).size(), 3);
+
+    // So does the current pupil's "個人ﾀｲﾑ".
+    recordElsewhere(1, 66);
+    levels->showPersonalTimes();
+    ASSERT_EQ(levels->listLines(2).size(), 2);
+    EXPECT_TRUE(levels->listLines(2).at(1).endsWith(QStringLiteral("  66秒"))) << levels->listLines(2).at(1).toStdString();
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

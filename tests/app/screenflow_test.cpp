@@ -10,6 +10,7 @@
 #include "resultscreen.h"
 #include "screenflow.h"
 #include "startscreen.h"
+#include "startup.h"
 
 #include <QFile>
 #include <QLabel>
@@ -103,6 +104,7 @@ TEST_F(ScreenFlowTest, ClosingTheDrillAndAnsweringYesGivesTheRunUpAndRecordsNoth
     EXPECT_FALSE(drill->close());
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text, DrillRun::abandonQuestion());
+    EXPECT_EQ(messages.askedDefaults[0], MessagePresenter::Answer::No);
     EXPECT_EQ(flow().drillScreen(), nullptr);
     ASSERT_NE(flow().levelScreen(), nullptr);
     EXPECT_TRUE(flow().levelScreen()->isVisible());
@@ -217,7 +219,10 @@ TEST_F(ScreenFlowTest, HelpWithoutAPageSaysWhichPageIsMissing)
     flow().showHelp();
     ASSERT_NE(flow().helpWindow(), nullptr);
     EXPECT_TRUE(flow().helpWindow()->isVisible());
-    EXPECT_TRUE(flow().helpWindow()->browser()->toPlainText().contains(QStringLiteral("tavrel-help.html")));
+    const QString said = flow().helpWindow()->browser()->toPlainText();
+    EXPECT_TRUE(said.contains(QStringLiteral("tavrel-help.html")));
+    // The system's reason is worded in Japanese too.
+    EXPECT_TRUE(said.contains(QStringLiteral("（ファイルまたはフォルダがありません）"))) << said.toStdString();
 }
 
 TEST_F(ScreenFlowTest, TheMenuBarGrowsWithTheScreenLikeEverythingElse)
@@ -235,6 +240,49 @@ TEST_F(ScreenFlowTest, TheMenuBarGrowsWithTheScreenLikeEverythingElse)
         ASSERT_NE(item->menu(), nullptr);
         EXPECT_DOUBLE_EQ(item->menu()->font().pointSizeF(), large) << item->text().toStdString();
     }
+}
+
+// The fourth failed sound in a row ends the program once its message is closed. While the
+// message is up time goes on, but the run stands still: its clock would otherwise time it out and
+// record a 99999 run for the pupil behind the message.
+TEST(ScreenFlowFatal, NothingIsRecordedWhileTheSoundFailureMessageIsUp)
+{
+    TempInstall install;
+    loopinstall::layOut(install);
+    Installation state;
+    runStartup(state, install.programFolder());
+    FakeServices services;
+    services.player.results.assign(40, PlayResult{263, QStringLiteral("no sound")});
+    FakeMessagePresenter messages;
+    bool ended = false;
+    ScreenFlow flow(state, services.services(), messages, [&] { ended = true; });
+    flow.showStartScreen();
+    flow.startScreen()->confirmRow(1);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+    flow.levelScreen()->startLevel(2);
+    DrillScreen *drill = flow.drillScreen();
+    ASSERT_NE(drill, nullptr);
+    messages.whileShowing = [&] {
+        services.clock.advance(10.0 * state.timingTable[2].limitTime);
+        QTest::qWait(1500);
+    };
+
+    for (int guard = 0; !ended && guard < 10; ++guard) {
+        drill->run().coverTimerFired();
+        drill->run().chooseSlot(drill->run().answerSlot());
+        if (ended)
+            break;
+        drill->run().yearCoverTimerFired();
+        drill->run().chooseYear(loopinstall::correctYearIndex(*drill));
+    }
+    ASSERT_TRUE(ended);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("音声エラー"));
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("音声がでません。先生を呼びなさい。")));
+    EXPECT_FALSE(QFile::exists(install.programFolder() + QStringLiteral("成績累積データ.dat")));
+    EXPECT_FALSE(drill->run().timedOut());
+    EXPECT_FALSE(drill->notice()->isVisible());
+    EXPECT_EQ(flow.resultScreen(), nullptr);
 }
 
 } // namespace

@@ -252,7 +252,7 @@ TEST(ScrambleCommand, AFullDiskIsReportedAndLeavesTheOutputAlone)
         r = admin({QStringLiteral("scramble"), plainPath, outPath});
     }
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + outPath + QStringLiteral(": File too large")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + outPath + QStringLiteral(": file too large")))
         << r.err.toStdString();
     EXPECT_EQ(readFile(outPath), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);

@@ -150,6 +150,27 @@ void doubleClickThroughWindow(QWidget &screen, QWidget *target)
     QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// The screen's run started on twelve questions and taken to its first year stage, the timeline
+// cover gone.
+void toTheYearStage(DrillScreen &screen)
+{
+    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
+    screen.run().coverTimerFired();
+    screen.run().chooseSlot(screen.run().answerSlot());
+    screen.run().yearCoverTimerFired();
+    screen.render();
+}
+
+// The first year label (1-6) of the year stage that is not the question's year.
+int aWrongYear(const DrillRun &run)
+{
+    const int year = run.question(run.currentQuestion()).year;
+    int wrong = 1;
+    while (run.view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
+        ++wrong;
+    return wrong;
+}
+
 void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
 {
     QKeyEvent first(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -160,6 +181,24 @@ void holdKey(QWidget &screen, Qt::Key key, const QString &text, int repeats)
     }
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(&screen, &release);
+}
+
+// As an idle X11 session sends a held key: the first press, then release and press pairs that
+// share their timestamp and that Qt does not flag as repeats.
+void holdKeyAsX11(QWidget &screen, Qt::Key key, const QString &text, int repeats, ulong pressedAt)
+{
+    const auto send = [&](QEvent::Type type, ulong at) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        event.setTimestamp(at);
+        QApplication::sendEvent(&screen, &event);
+    };
+    send(QEvent::KeyPress, pressedAt);
+    for (int i = 0; i < repeats; ++i) {
+        const ulong at = pressedAt + 660 + 40 * static_cast<ulong>(i);
+        send(QEvent::KeyRelease, at);
+        send(QEvent::KeyPress, at);
+    }
+    send(QEvent::KeyRelease, pressedAt + 700 + 40 * static_cast<ulong>(repeats));
 }
 
 // A rig whose first question has its answer in slot 1, under the repeated answer of the year
@@ -194,16 +233,8 @@ TEST(DrillScreen, ADoubleClickOnAWrongYearCostsTenSeconds)
 {
     ScreenRig rig(2, 60, 100, 5);
     DrillScreen &screen = rig.screen;
-    screen.startRun(numberedQuestions(12, 1600, 11, 4), RunHistory{});
-    screen.run().coverTimerFired();
-    screen.run().chooseSlot(screen.run().answerSlot());
-    screen.run().yearCoverTimerFired();
-    screen.render();
-    const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.yearLabel(wrong)->text().trimmed().toInt() == year)
-        ++wrong;
-    doubleClickThroughWindow(screen, screen.yearLabel(wrong));
+    toTheYearStage(screen);
+    doubleClickThroughWindow(screen, screen.yearLabel(aWrongYear(screen.run())));
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
 }
@@ -221,13 +252,55 @@ TEST(DrillScreen, AHeldKeyAnswersOnce)
     holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + screen.run().answerSlot()),
             QString::number(screen.run().answerSlot()), 0);
     screen.run().yearCoverTimerFired();
-    const int year = screen.run().question(screen.run().currentQuestion()).year;
-    int wrong = 1;
-    while (screen.run().view().yearTexts[static_cast<std::size_t>(wrong)].trimmed().toInt() == year)
-        ++wrong;
+    const int wrong = aWrongYear(screen.run());
     holdKey(screen, static_cast<Qt::Key>(Qt::Key_0 + wrong), QString::number(wrong), 4);
     screen.run().clockTick();
     EXPECT_EQ(screen.run().elapsedSeconds(), 10);
+}
+
+TEST(DrillScreen, AKeyHeldAsX11SendsItCostsOnePenaltyPerPress)
+{
+    ScreenRig rig(2, 60, 100, 11);
+    DrillScreen &screen = rig.screen;
+    toTheYearStage(screen);
+    const int wrong = aWrongYear(screen.run());
+    const auto key = static_cast<Qt::Key>(Qt::Key_0 + wrong);
+    // Held for twenty repeats, then pressed again after it was let go: two penalties.
+    for (const ulong pressedAt : {100000UL, 103000UL}) {
+        holdKeyAsX11(screen, key, QString::number(wrong), 20, pressedAt);
+        screen.run().clockTick();
+    }
+    EXPECT_EQ(screen.run().elapsedSeconds(), 20);
+}
+
+TEST(DrillScreen, SpaceHeldOnTheMemorisedButtonMarksOnlyTheItemItWasPressedOn)
+{
+    ScreenRig rig(7, 600, 600, 3);
+    DrillScreen &screen = rig.screen;
+    screen.startRun(numberedQuestions(3, 1600, 11, 4), RunHistory{});
+    screen.run().practiceTimerFired();
+    QPushButton *button = screen.memorisedButton();
+    button->setFocus();
+    const auto send = [&](QEvent::Type type, ulong at) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        event.setTimestamp(at);
+        QApplication::sendEvent(button, &event);
+    };
+    const int first = screen.run().practiceCursor();
+    send(QEvent::KeyPress, 1000);
+    EXPECT_TRUE(screen.run().memorised(first));
+
+    // The next item comes up while the key is still held, and X11 goes on sending its pairs.
+    for (int i = 0; i < 3; ++i)
+        screen.run().practiceTimerFired();
+    const int second = screen.run().practiceCursor();
+    ASSERT_NE(second, first);
+    for (ulong at = 1660; at < 3000; at += 40) {
+        send(QEvent::KeyRelease, at);
+        send(QEvent::KeyPress, at);
+    }
+    send(QEvent::KeyRelease, 3020);
+    EXPECT_FALSE(screen.run().memorised(second));
 }
 
 TEST(DrillScreen, AHeldKeyInPracticeChoosesTheOrderOnce)

@@ -1,4 +1,5 @@
 #include "savefile.h"
+#include "systemerror.h"
 #include "workfolder.h"
 
 #include "filesizelimit.h"
@@ -112,14 +113,14 @@ TEST_F(SaveFile, AFailedWriteLeavesTheOldFileAndNothingElseAndSaysWhy)
             outcome = savefile::replace(out, c.bytes);
         }
         EXPECT_FALSE(outcome.saved);
-        EXPECT_EQ(outcome.error, QStringLiteral("File too large"));
+        EXPECT_EQ(outcome.error, systemerror::describe(EFBIG));
         EXPECT_EQ(read(out), QByteArray("the old report"));
         EXPECT_EQ(files(), QStringList{QStringLiteral("report.pdf")});
     }
 
     const savefile::Outcome noFolder = savefile::replace(path("none/out.csv"), "csv");
     EXPECT_FALSE(noFolder.saved);
-    EXPECT_EQ(noFolder.error, QStringLiteral("No such file or directory"));
+    EXPECT_EQ(noFolder.error, systemerror::describe(ENOENT));
 }
 
 TEST(WorkFolder, IsPrivateUniqueAndRemovedWithoutFollowingLinks)

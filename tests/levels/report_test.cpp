@@ -35,6 +35,14 @@ protected:
     {
         return {m_state, kYamada, m_log->stats, m_pupils, filter, now()};
     }
+    // Every row of a log, oldest first, as the screen reads the newest ones afresh.
+    static std::vector<RunRow> rowsOf(const LogStats &log)
+    {
+        std::vector<RunRow> runs;
+        for (const RunRow row : log.stats.rows())
+            runs.push_back(row);
+        return runs;
+    }
 
     Installation m_state = [] {
         Installation s = state();
@@ -80,7 +88,10 @@ TEST_F(ReportTest, BlockCountsRunsUnder1800SecondsOfTheWindowAndPlotsTheRecordCu
                          QStringLiteral("　　　　　　　　　　　　 (全平均)"),
                      }));
     EXPECT_EQ(f.pointsPupilCount, 3);
-    EXPECT_EQ(lines.back().line, 9.0);
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+        EXPECT_EQ(lines[i].line, static_cast<double>(i)) << lines[i].text.toStdString();
+    // "(全平均)" stands half a line below the average points.
+    EXPECT_EQ(lines.back().line, 8.5);
 }
 
 TEST_F(ReportTest, WithoutCountedRunsThereIsNoAverageLineAndNoCurve)
@@ -143,7 +154,7 @@ TEST_F(ReportTest, FourLevelsPutThreeBlocksOnTheFirstPageAndOneOnTheSecond)
 
 TEST_F(ReportTest, PersonalTimesListThePupilsOwnRunsOfTheWindow)
 {
-    const PersonalTimesView view = personalTimeLists(sources());
+    const PersonalTimesView view = personalTimeLists(sources(), rowsOf(*m_log));
     EXPECT_EQ(view.heading, QStringLiteral("個人別ﾀｲﾑ"));
     EXPECT_EQ(view.lists[2].lines, (QStringList{
                                        QStringLiteral("2024/02/17 09:00:00 120秒"),
@@ -154,7 +165,20 @@ TEST_F(ReportTest, PersonalTimesListThePupilsOwnRunsOfTheWindow)
                                        QStringLiteral("2024/03/05 14:05:30  80秒"),
                                    }));
     EXPECT_EQ(view.lists[4].lines, QStringList{QStringLiteral("2024/03/08 09:00:00")});
-    EXPECT_TRUE(personalTimeLists(sources(QStringLiteral("中学生全体"))).lists[2].lines.isEmpty());
+    EXPECT_TRUE(personalTimeLists(sources(QStringLiteral("中学生全体")), rowsOf(*m_log)).lists[2].lines.isEmpty());
+}
+
+// The list comes from the runs read when the mode is chosen, not from the figures of the
+// screen's activation: a run recorded since (here or on another PC) is listed.
+TEST_F(ReportTest, PersonalTimesListARunRecordedSinceTheFiguresWereRead)
+{
+    std::vector<LoggedRun> since = reportRuns();
+    since.push_back({0, QTime(14, 30), kYamada, 2, 77});
+    const auto newest = logStats(m_state, since);
+    const QStringList lines = personalTimeLists(sources(), rowsOf(*newest)).lists[2].lines;
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last(), QStringLiteral("2024/03/08 14:30:00  77秒"));
+    EXPECT_EQ(lines.size(), personalTimeLists(sources(), rowsOf(*m_log)).lists[2].lines.size() + 1);
 }
 
 struct PrintRuleCase

@@ -1,4 +1,6 @@
 #include "pagemapping.h"
+#include "pdftext.h"
+#include "printablearea.h"
 #include "printhandover.h"
 #include "sheetoutput.h"
 #include "worksheettable.h"
@@ -12,8 +14,6 @@
 
 namespace {
 
-// A sheet whose texts contain no character that shares its glyph with a CJK radical, so that
-// the PDF's text reads back exactly.
 PrintHandover sampleSheet()
 {
     PrintHandover sheet = worksheettable::empty();
@@ -97,6 +97,47 @@ TEST(SheetOutput, ThePdfIsOneA4PageWhoseTextsCanBeFound)
                                     QStringLiteral("①"), QStringLiteral("⑳"), QStringLiteral("ヤマト(やまと)"),
                                     QStringLiteral("説明のことば"), QStringLiteral("サイゴ")})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+}
+
+// Noto CJK draws 人, 高, 山, 田, 長, 文 ... with the glyphs of look-alike radicals; the PDF
+// names each glyph by one character, and must name it by the one drawn.
+TEST(SheetOutput, ThePdfsTextReadsBackAsDrawn)
+{
+    PrintHandover sheet = worksheettable::empty();
+    const QStringList drawn{QStringLiteral("人"), QStringLiteral("高"), QStringLiteral("山田"), QStringLiteral("長"),
+                            QStringLiteral("文"), QStringLiteral("山田長文・高人"),
+                            QStringLiteral("長崎の出島（でじま）で～１６４１年／文化"), QStringLiteral("〈一〉 A1B")};
+    for (int row = 1; row <= drawn.size(); ++row)
+        sheet.setCell(row, 3, drawn[row - 1]);
+    sheet.setCell(1, 2, QStringLiteral("1641"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("問題用紙.pdf"));
+    ASSERT_EQ(sheetoutput::writePdf(sheet, path), QString());
+
+    const QString text = pdftext::compact(pdftext::of(path));
+    EXPECT_TRUE(pdftext::radicalIn(text).isNull()) << "U+" << QString::number(pdftext::radicalIn(text).unicode(), 16).toStdString();
+    for (const QString &expected : drawn + QStringList{QStringLiteral("年代"), QStringLiteral("出来事"),
+                                                       QStringLiteral("答え"), QStringLiteral("①"), QStringLiteral("1641")})
+        EXPECT_TRUE(text.contains(pdftext::compact(expected))) << expected.toStdString() << " in " << text.toStdString();
+}
+
+// A PDF printed at 100 % must not lose its edges to a printer's unprintable border: the sheet is
+// drawn inside the printable area of a typical A4 printer, as a printer draws it.
+TEST(SheetOutput, ThePdfKeepsTheBorderAPrinterCannotPrintOn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("問題用紙.pdf"));
+    ASSERT_EQ(sheetoutput::writePdf(sampleSheet(), path), QString());
+    QPdfDocument document;
+    ASSERT_EQ(document.load(path), QPdfDocument::Error::None);
+    const QRectF text = document.getAllText(0).boundingRectangle();
+    const QSizeF page = document.pagePointSize(0);
+    const double border = printablearea::kMarginMillimetres / 25.4 * 72.0;
+    // ① stands 2 mm right of the table's left rule, which lies 1 mm inside the border.
+    EXPECT_GT(text.left(), border + 2.0 / 25.4 * 72.0) << text.left();
+    EXPECT_GT(text.top(), border) << text.top();
+    EXPECT_LT(text.right(), page.width() - border) << text.right();
+    EXPECT_LT(text.bottom(), page.height() - border) << text.bottom();
 }
 
 TEST(SheetOutput, APdfThatCannotBeWrittenIsReportedAndLeavesNoFile)

@@ -41,7 +41,7 @@ TEST_F(Preview, PrintingSendsTheSheetAndLeavesThePreviewAsItWas)
 TEST_F(Preview, APrinterThatFailsIsReported)
 {
     platform.printer = QStringLiteral("PDF");
-    platform.printError = QStringLiteral("プリンタ「PDF」に印刷できませんでした。");
+    platform.printError = QStringLiteral("プリンター「PDF」に印刷できませんでした。");
     preview.print();
     EXPECT_EQ(platform.told, QStringList{platform.printError});
 }

@@ -11,6 +11,7 @@
 #include "runstats.h"
 #include "computestats.h"
 #include "filesizelimit.h"
+#include "systemerror.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -282,18 +283,18 @@ INSTANTIATE_TEST_SUITE_P(
         UnreachableCase{"RunLogFolderGone", true,
                         [](RecordsFixture &fx) { QDir(fx.state.folders.dataFolder).removeRecursively(); },
                         [](const RecordsFixture &) {
-                            return QString::fromLocal8Bit(std::strerror(ENOENT)) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
+                            return systemerror::describe(ENOENT) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
                         }},
         UnreachableCase{"HomeRunLogFolderGone", false,
                         [](RecordsFixture &fx) { QDir(fx.state.folders.filesFolder).removeRecursively(); },
                         [](const RecordsFixture &) {
-                            return QString::fromLocal8Bit(std::strerror(ENOENT)) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
+                            return systemerror::describe(ENOENT) + QStringLiteral("（エラー番号 %1）").arg(ENOENT);
                         }},
         // Something that is no file stands where the log should be: refused whatever the account.
         UnreachableCase{"RunLogIsAFolder", true,
                         [](RecordsFixture &fx) { QDir().mkpath(fx.runLog()); },
                         [](const RecordsFixture &) {
-                            return QString::fromLocal8Bit(std::strerror(EISDIR)) + QStringLiteral("（エラー番号 %1）").arg(EISDIR);
+                            return systemerror::describe(EISDIR) + QStringLiteral("（エラー番号 %1）").arg(EISDIR);
                         }}),
     testname::ByName());
 

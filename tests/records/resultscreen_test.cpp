@@ -15,6 +15,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -217,6 +218,19 @@ TEST_F(ResultScreenTest, APupilWhoClearedALevelAndDidEnoughIsSentOn)
     EXPECT_EQ(screen->progressionLine()->text(), QStringLiteral("次のレベルへ進みましょう"));
     EXPECT_TRUE(screen->menuButton()->isVisible());
     EXPECT_FALSE(screen->againButton()->isVisible());
+}
+
+TEST_F(ResultScreenTest, ReturnPressesMenuWhichShowsItsFocusFrame)
+{
+    show(60);
+    screen->showButtons();
+    ASSERT_TRUE(screen->menuButton()->isVisible());
+    EXPECT_EQ(screen->focusWidget(), screen->menuButton());
+    // The style draws the focus frame only on a window whose focus moved by keyboard.
+    EXPECT_TRUE(screen->testAttribute(Qt::WA_KeyboardFocusChange));
+    QTest::keyClick(screen->menuButton(), Qt::Key_Return);
+    EXPECT_EQ(host.toLevels, 1);
+    EXPECT_EQ(host.again, 0);
 }
 
 TEST_F(ResultScreenTest, ABeginnerMayAlwaysGoAgain)

@@ -315,7 +315,7 @@ TEST_P(NameChangeFullDisk, AWriteThatFailsPartWayLeavesTheOldRosterIntact)
     }
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.message.contains(QStringLiteral("名簿は元のままです"))) << result.message.toStdString();
-    EXPECT_TRUE(result.message.contains(QStringLiteral("File too large"))) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(QStringLiteral("ファイルが大きすぎます"))) << result.message.toStdString();
     EXPECT_EQ(RosterFixture::readFile(fx.rosterPath()), before);
     EXPECT_EQ(QDir(fx.state.folders.filesFolder).entryList(QDir::Files | QDir::Hidden),
               (QStringList{QStringLiteral("生徒用名簿.txt"), QStringLiteral("生徒用名簿.txt.lock")}));

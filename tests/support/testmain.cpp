@@ -1,8 +1,9 @@
 // Entry point of every test program: a QApplication on the offscreen platform, sounds through
-// SDL's dummy driver, the account's data and configuration folders in a temporary folder, the
-// Japanese message catalogue the program always speaks (tests of the teachers' tool choose their
-// language themselves), then GoogleTest.
+// SDL's dummy driver, the print faces the build made, the account's data and configuration folders
+// in a temporary folder, the Japanese message catalogue the program always speaks (tests of the
+// teachers' tool choose their language themselves), then GoogleTest.
 #include "messagecatalogue.h"
+#include "printfaces.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,6 +39,7 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home.path() + QStringLiteral("/etc-xdg")));
     QApplication app(argc, argv);
+    printfaces::install({QStringLiteral(TAVREL_PRINT_FACES_FOLDER)});
     if (!messagecatalogue::installJapanese())
         return EXIT_FAILURE;
     ::testing::InitGoogleTest(&argc, argv);

@@ -86,7 +86,7 @@ TEST_F(RecordCommands, ExportOnAFullDiskFailsAndLeavesTheOldFileAlone)
         r = admin({QStringLiteral("export"), install.programFolder(), csv});
     }
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + csv + QStringLiteral(": File too large")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + csv + QStringLiteral(": file too large")))
         << r.err.toStdString();
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), QByteArray("previous"));

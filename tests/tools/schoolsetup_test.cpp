@@ -2,6 +2,7 @@
 // nothing when it fails or is killed, handing everything to the group; check-school finding and
 // mending what a member could not use; pending listing what an account keeps; register-school.
 #include "adminrun.h"
+#include "systemerror.h"
 #include "filesizelimit.h"
 #include "installation.h"
 #include "newschool.h"
@@ -159,7 +160,10 @@ TEST_F(SchoolSetup, NewSchoolOnAFullDiskSaysWhyAndLeavesNothing)
 {
     const QByteArray registry = read(schoolregistry::ownFile());
     const QStringList before = everything(place.root(), true);
-    const QString expected = QString::fromLocal8Bit(std::strerror(EFBIG));
+    const QString expected = [] {
+        const ToolLanguage english(AdminLanguage::English);
+        return systemerror::describe(EFBIG);
+    }();
     for (const rlim_t limit : {rlim_t(0), rlim_t(4), rlim_t(17), rlim_t(30), rlim_t(200)}) {
         AdminRun r;
         {

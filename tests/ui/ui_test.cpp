@@ -1,5 +1,6 @@
 #include "chime.h"
 #include "clicklabel.h"
+#include "fititemdelegate.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "sdlwavplayer.h"
@@ -68,7 +69,8 @@ TEST(FitLabel, ShrinksOnlyTextThatWouldBeCutOff)
 }
 
 // Of the sizes 8 % apart below the label's own, the fitted one is the largest at which the text
-// fits, however far below the label's size that lies.
+// fits on one line: a readable size, or however far below that where neither more lines nor
+// condensed glyphs would fit the box (boxes too low, a text of one long word).
 TEST(FitLabel, TakesTheLargestStepThatFits)
 {
     struct Case
@@ -81,8 +83,8 @@ TEST(FitLabel, TakesTheLargestStepThatFits)
         {QStringLiteral("獲得ポイント（今まで順位）"), {420, 40}, 24},
         {QStringLiteral("名前を選びなさい"), {900, 66}, 39.75},
         {QStringLiteral("最近7日=0回 / 0点"), {60, 14}, 9.75},
-        {QStringLiteral("ｽﾀｰﾄ(12)"), {40, 30}, 13.5},
-        {QStringLiteral("山田　太郎　１２３４５６７８９０"), {30, 200}, 48},
+        {QStringLiteral("ｽﾀｰﾄ(12)"), {60, 30}, 13.5},
+        {QStringLiteral("山田　太郎　１２３４５６７８９０"), {30, 40}, 48},
     };
     for (const Case &c : cases) {
         FitLabel label;
@@ -109,6 +111,62 @@ TEST(FitLabel, TakesTheLargestStepThatFits)
         label.resize(c.box.width() * 2, c.box.height() * 2);
         EXPECT_GE(label.fittedFont().pointSizeF(), expected) << c.text.toStdString();
     }
+}
+
+// A line that would have to be drawn below the readable size goes onto more lines where the box
+// is high enough for them (the level screen's pupil line), or else is condensed (the drill's
+// name box): a 20-character name stays readable either way.
+TEST(FitLabel, KeepsALongNameReadableByWrappingOrCondensingIt)
+{
+    const QString name = QStringLiteral("ウィルヘルミーナ・ファン・デル・ベルグス");
+    struct Case
+    {
+        QSize box;
+        double points;
+        bool wraps;
+    };
+    for (const Case &c : {Case{{180, 32}, 14.25, false}, Case{{220, 54}, 11.25, true}}) {
+        FitLabel label(name);
+        label.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 1));
+        QFont design = label.font();
+        design.setPointSizeF(c.points);
+        label.setFont(design);
+        label.resize(c.box);
+        const QFont fitted = label.fittedFont();
+        EXPECT_EQ(label.fittedWraps(), c.wraps) << c.box.width();
+        EXPECT_GE(QFontInfo(fitted).pixelSize(), FitLabel::kReadablePixels) << c.box.width();
+        const QFontMetricsF metrics(fitted);
+        const QSizeF room = label.contentsRect().size() - QSize(4, 0);
+        const QSizeF need = c.wraps ? metrics.boundingRect(QRectF(QPointF(), room), Qt::TextWordWrap, name).size()
+                                    : QSizeF(metrics.horizontalAdvance(name), metrics.height());
+        EXPECT_LE(need.width(), room.width()) << c.box.width();
+        EXPECT_LE(need.height(), room.height()) << c.box.width();
+        if (!c.wraps) {
+            EXPECT_GE(fitted.stretch(), FitLabel::kNarrowestStretch);
+        }
+    }
+
+    // A short name stays on one line at its size.
+    FitLabel shortName(QStringLiteral("山田花子"));
+    shortName.setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 14));
+    shortName.resize(180, 32);
+    EXPECT_FALSE(shortName.fittedWraps());
+    EXPECT_EQ(shortName.fittedFont(), shortName.font());
+}
+
+// A list row too wide for its list is condensed as far as FitLabel condenses a label, no further;
+// one that fits is drawn as it is.
+TEST(FitItemDelegate, CondensesARowTooWideForTheListDownToTheNarrowestStretch)
+{
+    struct Case
+    {
+        double text;
+        double room;
+        int stretch;
+    };
+    for (const Case &c : {Case{800, 880, 100}, Case{880, 880, 100}, Case{900, 880, 97}, Case{1000, 880, 88},
+                          Case{2000, 880, FitLabel::kNarrowestStretch}, Case{0, 0, 100}})
+        EXPECT_EQ(FitItemDelegate::stretchFor(c.text, c.room), c.stretch) << c.text << " in " << c.room;
 }
 
 // Bold comes from the regular face drawn heavier, so that no bold file is mapped; it must still

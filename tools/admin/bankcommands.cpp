@@ -4,11 +4,13 @@
 #include "questionline.h"
 #include "savefile.h"
 #include "scramblekey.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -21,8 +23,9 @@ class Text
 std::optional<QByteArray> readAll(const CommandCall &call, const QString &path)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        call.failed(Text::tr("cannot read %1: %2").arg(path, file.errorString()));
+        call.failed(Text::tr("cannot read %1: %2").arg(path, systemerror::describe(file, errno)));
         return std::nullopt;
     }
     return file.readAll();

@@ -1,5 +1,6 @@
 #include "admin.h"
 #include "messagecatalogue.h"
+#include "printfaces.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+        printfaces::install(printfaces::folders(QCoreApplication::applicationDirPath()));
     }
     if (messagecatalogue::isJapanese(QLocale::system()) && !messagecatalogue::installJapanese())
         std::fputs("tavrel-admin: the Japanese messages cannot be loaded; messages follow in English\n", stderr);

@@ -11,6 +11,7 @@
 #include "runstats.h"
 #include "savefile.h"
 #include "toolinstallation.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -237,8 +239,9 @@ int runImport(const CommandCall &call, int currentYear)
     if (!state)
         return exitstatus::kFailed;
     QFile file(listPath);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return call.failed(Text::tr("cannot read %1: %2").arg(shown(listPath), file.errorString()));
+        return call.failed(Text::tr("cannot read %1: %2").arg(shown(listPath), systemerror::describe(file, errno)));
     const classlistfile::Read read =
         classlistfile::read(file.readAll(), shown(listPath), call.value(QStringLiteral("sheet")));
     if (!read.table)

@@ -3,7 +3,9 @@
 #include "classmap.h"
 #include "rosterfile.h"
 #include "spreadsheetcsv.h"
+#include "systemerror.h"
 
+#include <cerrno>
 #include <xlsxwriter.h>
 
 #include <QCoreApplication>
@@ -84,8 +86,9 @@ QByteArray xlsx(const std::vector<Row> &rows, QString *error)
         return {};
     }
     QFile made(QString::fromLocal8Bit(path));
+    errno = 0;
     if (!made.open(QIODevice::ReadOnly)) {
-        *error = Text::tr("the workbook cannot be read back (%1)").arg(made.errorString());
+        *error = Text::tr("the workbook cannot be read back (%1)").arg(systemerror::describe(made, errno));
         return {};
     }
     return made.readAll();

@@ -5,6 +5,7 @@
 #include "rosterfile.h"
 #include "rosterlock.h"
 #include "savefile.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <algorithm>
 #include <map>
 
@@ -271,9 +273,10 @@ Imported importInto(const QString &rosterPath, const QString &backupPath, const 
     std::optional<QByteArray> oldBytes;
     if (QFileInfo::exists(rosterPath)) {
         QFile old(rosterPath);
+        errno = 0;
         if (!old.open(QIODevice::ReadOnly)) {
             imported.message =
-                Text::tr("cannot read %1 (%2); the roster is unchanged").arg(shown(rosterPath), old.errorString());
+                Text::tr("cannot read %1 (%2); the roster is unchanged").arg(shown(rosterPath), systemerror::describe(old, errno));
             return imported;
         }
         oldBytes = old.readAll();

@@ -1827,6 +1827,129 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     </message>
 </context>
 <context>
+    <name>SystemError</name>
+    <message>
+        <source>no such file or folder</source>
+        <translation>ファイルまたはフォルダがありません</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>使う権限がありません</translation>
+    </message>
+    <message>
+        <source>no space left on the disk</source>
+        <translation>ディスクに空きがありません</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>使えるディスク容量を超えました</translation>
+    </message>
+    <message>
+        <source>file too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>a place that cannot be written</source>
+        <translation>書き込みのできない場所です</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ファイルではなくフォルダです</translation>
+    </message>
+    <message>
+        <source>a name on the way is not a folder</source>
+        <translation>途中の名前がフォルダではありません</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>the name is taken already</source>
+        <translation>同じ名前がすでにあります</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>開いているファイルが多すぎます</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>ほかのプログラムが使っています</translation>
+    </message>
+    <message>
+        <source>a device error while reading or writing</source>
+        <translation>読み書きの途中で装置のエラーが起きました</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>the network share cannot be reached</source>
+        <translation>ネットワークの共有フォルダにつながりません</translation>
+    </message>
+    <message>
+        <source>system error %1: %2</source>
+        <translation>システムのエラー %1: %2</translation>
+    </message>
+    <message>
+        <source>reading failed</source>
+        <translation>読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>the file became unusable</source>
+        <translation>読み書きできなくなりました</translation>
+    </message>
+    <message>
+        <source>not enough disk space or memory</source>
+        <translation>ディスクかメモリが足りません</translation>
+    </message>
+    <message>
+        <source>opening failed</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>stopped part-way</source>
+        <translation>途中でやめました</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>時間切れになりました</translation>
+    </message>
+    <message>
+        <source>an error of unknown cause</source>
+        <translation>原因のわからないエラーが起きました</translation>
+    </message>
+    <message>
+        <source>removing failed</source>
+        <translation>消せませんでした</translation>
+    </message>
+    <message>
+        <source>renaming failed</source>
+        <translation>名前を変えられませんでした</translation>
+    </message>
+    <message>
+        <source>moving within the file failed</source>
+        <translation>読み書きの位置を移せませんでした</translation>
+    </message>
+    <message>
+        <source>resizing failed</source>
+        <translation>大きさを変えられませんでした</translation>
+    </message>
+    <message>
+        <source>changing the permissions failed</source>
+        <translation>権限を変えられませんでした</translation>
+    </message>
+    <message>
+        <source>copying failed</source>
+        <translation>写せませんでした</translation>
+    </message>
+</context>
+<context>
     <name>TimingTable</name>
     <message>
         <source>%1 is too large (&quot;%2&quot;).</source>
