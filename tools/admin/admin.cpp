@@ -115,6 +115,11 @@ int runCommand(const AdminCommand &command, const QStringList &rest, QTextStream
 
 } // namespace
 
+void addProgramFolderArgument(QCommandLineParser &parser, const QString &name)
+{
+    parser.addPositionalArgument(name, Text::tr("the installation's program folder"));
+}
+
 QString CommandCall::prefix() const
 {
     return kProgram + u' ' + m_name + QStringLiteral(": ");

@@ -55,6 +55,9 @@ private:
     const QCommandLineParser &m_parser;
 };
 
+// The positional argument most commands take first: the program folder of an installation.
+void addProgramFolderArgument(QCommandLineParser &parser, const QString &name);
+
 // One command of the teachers' tool "tavrel-admin".
 struct AdminCommand
 {

@@ -55,7 +55,7 @@ CommandUsage declareStats(QCommandLineParser &parser)
         Text::tr("Prints the run-log figures of the installation whose program folder is INSTALL, one tab-separated "
                  "line per pupil and level with at least one run, in pupil then level order, as the program's "
                  "screens compute them."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addOption(QCommandLineOption(
         QStringLiteral("date"),
         Text::tr("\"today\" and \"now\" are this date at 23:59:59 (default: the computer's clock)"),
@@ -70,7 +70,7 @@ CommandUsage declareExport(QCommandLineParser &parser)
         Text::tr("Writes the run log of the installation whose program folder is INSTALL as CSV (UTF-8 with a "
                  "byte-order mark): date, time of day, pupil number, pupil name from the roster, level, level "
                  "caption, result time (empty after a time-out), score and points."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addPositionalArgument(QStringLiteral("OUT.csv"), Text::tr("the CSV file to write"));
     return {QStringLiteral("INSTALL OUT.csv"), 2, 2, Text::tr("written"),
             Text::tr("the installation or its run log cannot be read, or the file cannot be written")};

@@ -34,7 +34,7 @@ CommandUsage declareReport(QCommandLineParser &parser)
                  "of A4 pages: for each level, the pupil's record curve and the table of runs, ranks, best and "
                  "average times and points, three levels to a page. Runs of the 3650 days before \"now\" count. "
                  "Nothing is written when anything is missing or wrong."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addPositionalArgument(QStringLiteral("OUT.pdf"), Text::tr("the PDF file to write"));
     parser.addOption(QCommandLineOption(QStringLiteral("pupil"), Text::tr("the pupil's roster number (required)"),
                                         QStringLiteral("N")));

@@ -65,7 +65,7 @@ CommandUsage declareImport(QCommandLineParser &parser)
                  "writer of the roster may work, the roster is read again, the import is made and the roster is "
                  "replaced whole; only then is the old roster kept as 生徒用名簿temp.txt. A write that fails leaves "
                  "its file as it was."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addPositionalArgument(QStringLiteral("FILE"), Text::tr("the class list (.xlsx, .csv, .txt)"));
     parser.addOption(QCommandLineOption(QStringLiteral("class"),
                                         Text::tr("the class of the list's rows that name none (such as 6-1)"),
@@ -93,7 +93,7 @@ CommandUsage declareExport(QCommandLineParser &parser)
                  "roster number. OUT ending in .xlsx is an Excel workbook; any other name gets CSV (UTF-8 with a "
                  "byte-order mark), in which a name that starts with =, +, - or @ is written after an apostrophe, so "
                  "that a spreadsheet shows it rather than running it."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addPositionalArgument(QStringLiteral("OUT"), Text::tr("the file to write (.csv or .xlsx)"));
     return {QStringLiteral("INSTALL OUT"), 2, 2, Text::tr("written"),
             Text::tr("the roster cannot be read or the file cannot be written")};
@@ -104,7 +104,7 @@ CommandUsage declareClasses(QCommandLineParser &parser)
     parser.setApplicationDescription(
         Text::tr("Lists the classes of the installation whose program folder is INSTALL (生徒用名簿クラス.txt beside "
                  "the roster), each with its block of roster numbers and how many pupils of the roster it holds."));
-    parser.addPositionalArgument(QStringLiteral("INSTALL"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     return {QStringLiteral("INSTALL"), 1, 1, Text::tr("listed"), Text::tr("the class map cannot be read or is damaged")};
 }
 

@@ -73,7 +73,7 @@ CommandUsage declareBackup(QCommandLineParser &parser)
                  "fails the backup.\n\n"
                  "With --check, verifies every file of the backup folder BACKUP_FOLDER against its manifest.txt; it "
                  "reads only regular files inside the backup folder, never through a link."));
-    parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addPositionalArgument(QStringLiteral("DEST"), Text::tr("the folder the backup is made in"));
     parser.addOption(QCommandLineOption(QStringLiteral("check"), Text::tr("check the backup BACKUP_FOLDER instead"),
                                         QStringLiteral("BACKUP_FOLDER")));

@@ -36,7 +36,7 @@ CommandUsage declareCheck(QCommandLineParser &parser)
                  "--fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the "
                  "folders the program writes in), and makes a missing run log or roster backup empty; it changes "
                  "nothing above the installation and follows no link. Run it as root, or as the owner of the files."));
-    parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addOption(QCommandLineOption(QStringLiteral("group"),
                                         Text::tr("the school's group, by name or number (default: the group of the "
                                                  "program folder)"),
@@ -55,7 +55,7 @@ CommandUsage declarePending(QCommandLineParser &parser)
                  "gone, a full disk). The program appends them by itself at its next start, and after every run it "
                  "records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending "
                  "(~/.local/share/tavrel/pending). Run it as the pupil's account."));
-    parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     return {QStringLiteral("PROGRAM_FOLDER"), 1, 1, Text::tr("listed (or nothing is waiting)"),
             Text::tr("the pending file cannot be read")};
 }
@@ -69,7 +69,7 @@ CommandUsage declareRegister(QCommandLineParser &parser)
                  "(DIR/tavrel.desktop) starts tavrel by that name, so on a second PC that mounts the share, wherever "
                  "it mounts it, this is the one step that makes the launcher work. tavrel without a folder lists the "
                  "registered schools."));
-    parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addOption(QCommandLineOption(QStringLiteral("name"), Text::tr("the name to register the school by"),
                                         QStringLiteral("NAME")));
     parser.addOption(QCommandLineOption(

@@ -24,7 +24,7 @@ CommandUsage declareWorksheet(QCommandLineParser &parser)
         Text::tr("Writes the one-page A4 question worksheet the program's print preview shows for these settings, "
                  "from the question file Morvidかな0vv.ccc in PROGRAM_FOLDER. OUT.pdf appears whole or not at all; a "
                  "missing or broken question file is reported with its name and line, and nothing is written."));
-    parser.addPositionalArgument(QStringLiteral("PROGRAM_FOLDER"), Text::tr("the installation's program folder"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addPositionalArgument(QStringLiteral("OUT.pdf"), Text::tr("the PDF file to write"));
     parser.addOption(QCommandLineOption(QStringLiteral("groups"),
                                         Text::tr("the question groups (levels of the list, 1 to 10), comma-separated; "

@@ -59,6 +59,10 @@
         <source>there is no command &quot;%1&quot;</source>
         <translation>「%1」というコマンドはありません</translation>
     </message>
+    <message>
+        <source>the installation&apos;s program folder</source>
+        <translation>インストールのプログラムフォルダ</translation>
+    </message>
 </context>
 <context>
     <name>BankCommands</name>
@@ -726,10 +730,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
         <translation>プログラムフォルダが INSTALL のインストールの成績記録から、プログラムの画面と同じ計算で数字を表示します。1 回以上走った生徒とレベルごとに 1 行、タブ区切りで、生徒順、その中はレベル順です。</translation>
     </message>
     <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
-    </message>
-    <message>
         <source>&quot;today&quot; and &quot;now&quot; are this date at 23:59:59 (default: the computer&apos;s clock)</source>
         <translation>「今日」と「今」をこの日の 23:59:59 とする（指定しないときはコンピューターの時計）</translation>
     </message>
@@ -790,10 +790,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>Writes the printed report of a pupil of the installation whose program folder is INSTALL as a PDF of A4 pages: for each level, the pupil&apos;s record curve and the table of runs, ranks, best and average times and points, three levels to a page. Runs of the 3650 days before &quot;now&quot; count. Nothing is written when anything is missing or wrong.</source>
         <translation>プログラムフォルダが INSTALL のインストールの生徒一人の個人成績表を、A4 の PDF に書き出します: レベルごとに、記録のグラフと、回数、順位、最高と平均のタイム、ポイントの表を、1 ページに 3 レベルずつ。「今」より前の 3650 日の記録が入ります。足りないものや誤りがあるときは何も書き込みません。</translation>
-    </message>
-    <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
     </message>
     <message>
         <source>the PDF file to write</source>
@@ -869,10 +865,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
 </context>
 <context>
     <name>RosterCommands</name>
-    <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
-    </message>
     <message>
         <source>the class list (.xlsx, .csv, .txt)</source>
         <translation>クラス名簿（.xlsx、.csv、.txt）</translation>
@@ -1456,10 +1448,6 @@ With --check, verifies every file of the backup folder BACKUP_FOLDER against its
 --check を付けると、バックアップフォルダ BACKUP_FOLDER のすべてのファイルを manifest.txt と照らし合わせます。読むのはバックアップフォルダの中の普通のファイルだけで、リンクはたどりません。</translation>
     </message>
     <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
-    </message>
-    <message>
         <source>the folder the backup is made in</source>
         <translation>バックアップを作るフォルダ</translation>
     </message>
@@ -1604,10 +1592,6 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
         <translation>プログラムフォルダが PROGRAM_FOLDER のインストールのファイルとフォルダのうち、学校のグループの人が使えないもの（設定、問題、音を読む、成績記録、名簿とその控えに書き込む、プログラムフォルダと共有フォルダにファイルを作る、上のフォルダを通る）をすべて示します。グループの人は、どのファイルの持ち主でもないアカウントとして判断します。
 
 --fix を付けると、それぞれにグループと必要な権限（プログラムが書き込むフォルダには set-group-ID ビットも）を与え、ない成績記録や名簿の控えを空で作ります。インストールより上は変えず、リンクはたどりません。root か、ファイルの持ち主として実行してください。</translation>
-    </message>
-    <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
     </message>
     <message>
         <source>the school&apos;s group, by name or number (default: the group of the program folder)</source>
@@ -2024,10 +2008,6 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     <message>
         <source>Writes the one-page A4 question worksheet the program&apos;s print preview shows for these settings, from the question file Morvidかな0vv.ccc in PROGRAM_FOLDER. OUT.pdf appears whole or not at all; a missing or broken question file is reported with its name and line, and nothing is written.</source>
         <translation>PROGRAM_FOLDER の問題ファイル Morvidかな0vv.ccc から、この設定でプログラムの印刷プレビューが示す A4 1 枚の問題用紙を書き出します。OUT.pdf はまるごとできるか、まったくできないかのどちらかです。問題ファイルがないか壊れているときは、その名前と行を示し、何も書き込みません。</translation>
-    </message>
-    <message>
-        <source>the installation&apos;s program folder</source>
-        <translation>インストールのプログラムフォルダ</translation>
     </message>
     <message>
         <source>the PDF file to write</source>
