@@ -1,6 +1,11 @@
-// The teachers' roster import: a class list as a spreadsheet saves it, checked, merged into a
-// roster and written; the roster exported and imported again.
+// The teachers' roster import: a class list as a teacher hands it over (any bytes: a workbook, a
+// text in any encoding, or none of these), read, checked, placed in a roster and written; the
+// roster exported and imported again.
+#include "classlist.h"
+#include "classlistfile.h"
+#include "classmap.h"
 #include "fuzzinput.h"
+#include "rosterexport.h"
 #include "rosterfile.h"
 #include "rosterimport.h"
 
@@ -8,52 +13,66 @@
 
 namespace {
 
-constexpr int kThisYear = 2024;
+constexpr int kThisYear = 2025;
 
-bool samePupils(const std::vector<rosterimport::Pupil> &a, const std::vector<rosterimport::Pupil> &b)
+classlist::ClassList listOf(const classlistfile::Read &read)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].number != b[i].number || a[i].name != b[i].name || a[i].birthYear != b[i].birthYear)
-            return false;
-    }
-    return true;
+    return classlist::read(*read.table, {4, kThisYear, !read.fromWorkbook});
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const rosterimport::Checked checked = rosterimport::check(fuzzinput::bytes(data, size), kThisYear);
-    for (const rosterimport::Problem &p : checked.problems) {
+    const classlistfile::Read read = classlistfile::read(fuzzinput::bytes(data, size), QStringLiteral("list"), QString());
+    if (!read.table) {
+        if (read.refusal.isEmpty())
+            std::abort();
+        return 0;
+    }
+    const classlist::ClassList list = listOf(read);
+    for (const classlist::Problem &p : list.problems) {
         if (p.line < 0 || p.text.isEmpty())
             std::abort();
     }
+    if (list.badLines() > static_cast<int>(list.problems.size()))
+        std::abort();
+    if (!list.problems.empty())
+        return 0;
 
     // Every pupil that passed the check is stored and reads back as it was imported.
     RosterFile roster = RosterFile::parse(QByteArray(), QStringLiteral("生徒用名簿.txt"));
-    const rosterimport::Merged merged = rosterimport::merge(roster, checked.pupils);
-    if (merged.added != static_cast<int>(checked.pupils.size()))
+    const ClassMap noClasses = ClassMap::parse(QByteArray(), QStringLiteral("生徒用名簿クラス.txt"));
+    const rosterimport::Plan plan = rosterimport::plan(roster, noClasses, list.entries, {}, {});
+    if (plan.blocked())
+        return 0; // classes of the list that meet, or numbers past 5000
+    if (plan.added.size() != list.entries.size() || !plan.updated.empty() || !plan.renamed.empty())
         std::abort();
     const RosterFile written = RosterFile::parse(roster.encode(), QStringLiteral("生徒用名簿.txt"));
     if (!written.problems().empty())
         std::abort();
-    for (std::size_t i = 0; i < checked.pupils.size(); ++i) {
-        const rosterimport::Pupil &pupil = checked.pupils[i];
+    for (std::size_t i = 0; i < plan.added.size(); ++i) {
+        const rosterimport::Change &added = plan.added[i];
         const RosterEntry *entry = written.entry(static_cast<int>(i));
-        if (!entry || entry->rosterNo != pupil.number || entry->trimmedName() != pupil.name
-            || entry->birthYear != pupil.birthYear)
+        if (!entry || entry->rosterNo != added.rosterNo || entry->trimmedName() != added.name
+            || entry->birthYear != added.birthYear)
             std::abort();
     }
+    const ClassMap classes = ClassMap::parse(plan.classes.encode(), noClasses.filePath());
+    if (!classes.problems().empty() || classes.classes() != plan.classes.classes())
+        std::abort();
 
     // Exported and imported again, the roster does not change.
-    const rosterimport::Checked again = rosterimport::check(rosterimport::exportCsv(written), kThisYear);
-    if (!again.problems.empty() || !samePupils(again.pupils, checked.pupils))
+    const std::vector<rosterexport::Row> rows = rosterexport::rows(written, classes);
+    const classlistfile::Read again = classlistfile::read(rosterexport::csv(rows), QStringLiteral("export"), QString());
+    if (!again.table)
+        std::abort();
+    const classlist::ClassList exported = listOf(again);
+    if (!exported.problems.empty())
         std::abort();
     RosterFile reimported = written;
-    const rosterimport::Merged second = rosterimport::merge(reimported, again.pupils);
-    if (second.added != 0 || second.updated != 0 || reimported.encode() != written.encode())
+    const rosterimport::Plan second = rosterimport::plan(reimported, classes, exported.entries, {}, {});
+    if (second.blocked() || second.changesRoster() || second.classesChanged || reimported.encode() != written.encode())
         std::abort();
     return 0;
 }

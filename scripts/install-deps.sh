@@ -9,6 +9,8 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n
   qt6-pdf-dev
   libsdl2-dev
+  libminizip-dev libxlsxwriter-dev
+  qt6-l10n-tools
   fonts-noto-cjk fontconfig python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick

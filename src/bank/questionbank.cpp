@@ -7,11 +7,21 @@
 #include "sjis.h"
 #include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QuestionBank)
+};
+
+} // namespace
 
 QString QuestionBank::storedFileName(const QString &callerFileName)
 {
@@ -29,8 +39,7 @@ QuestionBank QuestionBank::load(const QString &callerFileName)
         throw DataFileError::missing(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(path, 0,
-                            QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
+        throw DataFileError(path, 0, Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
     const QByteArray bytes = file.readAll();
     file.close();
     return fromBytes(bytes, path);
@@ -42,10 +51,10 @@ QuestionBank QuestionBank::fromBytes(QByteArrayView bytes, const QString &filePa
     bank.m_filePath = filePath;
     const QStringList lines = questionline::splitLines(sjis::decode(bytes));
     if (lines.isEmpty())
-        throw DataFileError(filePath, 0, QStringLiteral("問題が 1 行もありません。"));
+        throw DataFileError(filePath, 0, Text::tr("There is not one question line."));
     if (lines.size() > kMaxRows)
         throw DataFileError(filePath, kMaxRows + 1,
-                            QStringLiteral("行が多すぎます。問題は %1 行までです。").arg(kMaxRows));
+                            Text::tr("There are too many lines: at most %1 questions.").arg(kMaxRows));
 
     const ScrambleKey &key = ScrambleKey::program();
     bank.m_rows.reserve(lines.size());
@@ -54,16 +63,16 @@ QuestionBank QuestionBank::fromBytes(QByteArrayView bytes, const QString &filePa
         const std::optional<QString> plain = key.unscramble(lines[i]);
         if (!plain)
             throw DataFileError(filePath, line,
-                                QStringLiteral("行が短すぎます（%1 文字しかありません。%2 文字以上必要です）。")
+                                Text::tr("The line is too short (only %1 characters; it needs %2 or more).")
                                     .arg(lines[i].size())
                                     .arg(key.requiredLength()));
         std::optional<QStringList> fields = questionline::fieldsOf(*plain);
         if (!fields)
             throw DataFileError(filePath, line,
-                                QStringLiteral("終わりの印「%1」がありません。").arg(questionline::kEndMarker));
+                                Text::tr("The end marker \"%1\" is missing.").arg(questionline::kEndMarker));
         if (fields->size() > kMaxColumns)
             throw DataFileError(filePath, line,
-                                QStringLiteral("項目が多すぎます（%1 個あります。%2 個までです）。")
+                                Text::tr("There are too many fields (%1; at most %2).")
                                     .arg(fields->size())
                                     .arg(kMaxColumns));
         bank.m_rows.append(std::move(*fields));
@@ -90,7 +99,7 @@ QList<Question> QuestionBank::selectGroup(int groupNo) const
         const std::optional<std::int16_t> year = questionline::yearOf(yearText);
         if (!year)
             throw DataFileError(m_filePath, row,
-                                QStringLiteral("年（3 番目の項目）が -32768 から 32767 までの整数ではありません（「%1」）。")
+                                Text::tr("The year (the third field) is not a whole number from -32768 to 32767 (\"%1\").")
                                     .arg(yearText));
         Question q;
         q.group = groupNo;

@@ -4,9 +4,19 @@
 #include "scramblekey.h"
 #include "sjis.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(QuestionFile)
+};
+
+} // namespace
 
 namespace questionfile {
 
@@ -20,7 +30,7 @@ void add(QList<Problem> &problems, int line, Fault fault, const QString &text)
 Problem tooManyLines(qsizetype lineCount)
 {
     return Problem{questionline::kMaxLines + 1, Fault::TooManyLines,
-                   QStringLiteral("the file has %1 lines; the program reads at most %2")
+                   Text::tr("the file has %1 lines; the program reads at most %2")
                        .arg(lineCount)
                        .arg(questionline::kMaxLines)};
 }
@@ -28,7 +38,7 @@ Problem tooManyLines(qsizetype lineCount)
 Problem tooManyFields(int line, qsizetype count)
 {
     return Problem{line, Fault::TooManyFields,
-                   QStringLiteral("%1 fields before the end marker; at most %2 are allowed")
+                   Text::tr("%1 fields before the end marker; at most %2 are allowed")
                        .arg(count)
                        .arg(questionline::kMaxFields)};
 }
@@ -36,7 +46,7 @@ Problem tooManyFields(int line, qsizetype count)
 Problem noEndMarker(int line)
 {
     return Problem{line, Fault::NoEndMarker,
-                   QStringLiteral("no end marker \"%1\"").arg(questionline::kEndMarker)};
+                   Text::tr("no end marker \"%1\"").arg(questionline::kEndMarker)};
 }
 
 // The characters of text that code page 932 cannot hold, each once, in order of appearance.
@@ -70,7 +80,7 @@ Scrambled scramble(const QString &plainText)
     while (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     if (lines.isEmpty()) {
-        add(result.problems, 0, Fault::Empty, QStringLiteral("there are no question lines"));
+        add(result.problems, 0, Fault::Empty, Text::tr("there are no question lines"));
         return result;
     }
     if (lines.size() > questionline::kMaxLines)
@@ -83,12 +93,12 @@ Scrambled scramble(const QString &plainText)
         const int line = static_cast<int>(i) + 1;
         const QString &plain = lines[i];
         if (plain.isEmpty()) {
-            add(result.problems, line, Fault::EmptyLine, QStringLiteral("the line is empty"));
+            add(result.problems, line, Fault::EmptyLine, Text::tr("the line is empty"));
             continue;
         }
         if (sjis::decode(sjis::encode(plain)) != plain)
             add(result.problems, line, Fault::Unstorable,
-                QStringLiteral("characters that Shift-JIS cannot store: %1").arg(unstorableCharacters(plain)));
+                Text::tr("characters that Shift-JIS cannot store: %1").arg(unstorableCharacters(plain)));
         const std::optional<QStringList> fields = questionline::fieldsOf(plain);
         if (!fields)
             result.problems.append(noEndMarker(line));
@@ -110,7 +120,7 @@ Unscrambled unscramble(QByteArrayView storedBytes)
     Unscrambled result;
     const QStringList lines = questionline::splitLines(sjis::decode(storedBytes));
     if (lines.isEmpty()) {
-        add(result.problems, 0, Fault::Empty, QStringLiteral("the file holds no lines"));
+        add(result.problems, 0, Fault::Empty, Text::tr("the file holds no lines"));
         return result;
     }
     const ScrambleKey &key = ScrambleKey::program();
@@ -118,11 +128,11 @@ Unscrambled unscramble(QByteArrayView storedBytes)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int line = static_cast<int>(i) + 1;
         if (lines[i].contains(QChar::ReplacementCharacter))
-            add(result.problems, line, Fault::NotShiftJis, QStringLiteral("bytes that are not Shift-JIS text"));
+            add(result.problems, line, Fault::NotShiftJis, Text::tr("bytes that are not Shift-JIS text"));
         const std::optional<QString> unscrambled = key.unscramble(lines[i]);
         if (!unscrambled) {
             add(result.problems, line, Fault::TooShort,
-                QStringLiteral("%1 characters; a stored line needs at least %2")
+                Text::tr("%1 characters; a stored line needs at least %2")
                     .arg(lines[i].size())
                     .arg(key.requiredLength()));
             continue;
@@ -142,7 +152,7 @@ QList<Problem> check(QByteArrayView storedBytes)
     QList<Problem> problems;
     const QStringList lines = questionline::splitLines(sjis::decode(storedBytes));
     if (lines.isEmpty()) {
-        add(problems, 0, Fault::Empty, QStringLiteral("the file holds no lines"));
+        add(problems, 0, Fault::Empty, Text::tr("the file holds no lines"));
         return problems;
     }
 
@@ -154,15 +164,15 @@ QList<Problem> check(QByteArrayView storedBytes)
             problems.append(tooManyLines(lines.size()));
         const QString &stored = lines[i];
         if (stored.contains(QChar::ReplacementCharacter))
-            add(problems, line, Fault::NotShiftJis, QStringLiteral("bytes that are not Shift-JIS text"));
+            add(problems, line, Fault::NotShiftJis, Text::tr("bytes that are not Shift-JIS text"));
         if (stored.isEmpty()) {
-            add(problems, line, Fault::EmptyLine, QStringLiteral("the line is empty"));
+            add(problems, line, Fault::EmptyLine, Text::tr("the line is empty"));
             continue;
         }
         const std::optional<QString> plain = key.unscramble(stored);
         if (!plain) {
             add(problems, line, Fault::TooShort,
-                QStringLiteral("the line has %1 characters; a stored line needs at least %2")
+                Text::tr("the line has %1 characters; a stored line needs at least %2")
                     .arg(stored.size())
                     .arg(key.requiredLength()));
             continue;
@@ -176,8 +186,8 @@ QList<Problem> check(QByteArrayView storedBytes)
             problems.append(tooManyFields(line, fields->size()));
         if (fields->size() < questionline::kQuestionFields)
             add(problems, line, Fault::FewFields,
-                QStringLiteral("%1 fields; a question has %2 (serial, group, year, name, name line 2, "
-                               "explanation, explanation line 2)")
+                Text::tr("%1 fields; a question has %2 (serial, group, year, name, name line 2, "
+                         "explanation, explanation line 2)")
                     .arg(fields->size())
                     .arg(questionline::kQuestionFields));
         if (fields->size() >= questionline::kGroupColumn) {
@@ -187,7 +197,7 @@ QList<Problem> check(QByteArrayView storedBytes)
                 groupLines[*group].append(line);
             else
                 add(problems, line, Fault::GroupNotInRange,
-                    QStringLiteral("the group (field 2) is \"%1\"; it must be a whole number from 1 to %2")
+                    Text::tr("the group (field 2) is \"%1\"; it must be a whole number from 1 to %2")
                         .arg(text)
                         .arg(kGroupCount));
         }
@@ -196,13 +206,13 @@ QList<Problem> check(QByteArrayView storedBytes)
             const std::optional<std::int16_t> year = questionline::yearOf(text);
             if (!year)
                 add(problems, line, Fault::YearNotWhole,
-                    QStringLiteral("the year (field 3) is \"%1\"; it must be a whole number from %2 to %3")
+                    Text::tr("the year (field 3) is \"%1\"; it must be a whole number from %2 to %3")
                         .arg(text)
                         .arg(kFirstYear)
                         .arg(kLastYear));
             else if (*year < kFirstYear || *year > kLastYear)
                 add(problems, line, Fault::YearOffTimeline,
-                    QStringLiteral("the year %1 lies outside the timeline, %2 to %3")
+                    Text::tr("the year %1 lies outside the timeline, %2 to %3")
                         .arg(*year)
                         .arg(kFirstYear)
                         .arg(kLastYear));
@@ -213,9 +223,9 @@ QList<Problem> check(QByteArrayView storedBytes)
         const QList<int> &rows = groupLines[group];
         if (rows.size() >= kMinimumGroupSize)
             continue;
-        const QString where = rows.isEmpty() ? QString() : QStringLiteral(" (lines %1)").arg(lineList(rows));
+        const QString where = rows.isEmpty() ? QString() : Text::tr(" (lines %1)").arg(lineList(rows));
         add(problems, 0, Fault::SmallGroup,
-            QStringLiteral("group %1 has %2 questions%3; a test needs at least %4")
+            Text::tr("group %1 has %2 questions%3; a test needs at least %4")
                 .arg(group)
                 .arg(rows.size())
                 .arg(where)

@@ -1,13 +1,20 @@
 #include "datafileerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(DataFileError)
+};
+
 QString compose(const QString &filePath, int line, const QString &problem)
 {
     const QString file = QDir::toNativeSeparators(filePath);
     if (line > 0)
-        return QStringLiteral("%1 の %2 行目: %3").arg(file).arg(line).arg(problem);
+        return Text::tr("%1, line %2: %3").arg(file).arg(line).arg(problem);
     return QStringLiteral("%1: %2").arg(file, problem);
 }
 } // namespace
@@ -27,5 +34,5 @@ QString DataFileError::text() const
 
 DataFileError DataFileError::missing(const QString &filePath)
 {
-    return DataFileError(filePath, 0, QStringLiteral("ファイルが見つかりません。"));
+    return DataFileError(filePath, 0, Text::tr("The file is not there."));
 }

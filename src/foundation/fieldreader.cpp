@@ -4,11 +4,21 @@
 #include "sjis.h"
 #include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cmath>
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(FieldReader)
+};
+
+} // namespace
 
 FieldReader::FieldReader(QString filePath)
     : m_filePath(std::move(filePath))
@@ -19,7 +29,7 @@ FieldReader::FieldReader(QString filePath)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(m_filePath, 0,
-                            QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
+                            Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
     tokenise(sjis::decode(file.readAll()));
 }
 
@@ -62,7 +72,7 @@ void FieldReader::tokenise(const QString &text)
                 ++lineEnd;
             if (close < 0 || close > lineEnd)
                 throw DataFileError(m_filePath, line,
-                                    QStringLiteral("引用符 \" が閉じられていません。"));
+                                    Text::tr("A quote \" is not closed."));
             field.text = text.mid(i + 1, close - i - 1);
             field.quoted = true;
             i = close + 1;
@@ -96,7 +106,7 @@ QList<Field> FieldReader::ReadFields(int n, const QString &what)
         const int line = atEnd() ? m_lastLine : m_fields.constLast().line;
         throw DataFileError(
             m_filePath, line,
-            QStringLiteral("ファイルが途中で終わっています。%1には値が %2 個必要ですが、%3 個しかありません。")
+            Text::tr("The file ends early: %1 needs %2 values, but there are only %3.")
                 .arg(what)
                 .arg(n)
                 .arg(left));
@@ -131,7 +141,7 @@ double FieldReader::number(const Field &f, const QString &what) const
     const auto value = parseNumber(f.text);
     if (!value)
         throw DataFileError(m_filePath, f.line,
-                            QStringLiteral("%1が数ではありません（「%2」）。").arg(what, f.text));
+                            Text::tr("%1 is not a number (\"%2\").").arg(what, f.text));
     return *value;
 }
 
@@ -140,6 +150,6 @@ int FieldReader::wholeNumber(const Field &f, const QString &what) const
     const double value = number(f, what);
     if (value != std::floor(value) || std::fabs(value) > 2147483647.0)
         throw DataFileError(m_filePath, f.line,
-                            QStringLiteral("%1が整数ではありません（「%2」）。").arg(what, f.text));
+                            Text::tr("%1 is not a whole number (\"%2\").").arg(what, f.text));
     return static_cast<int>(value);
 }

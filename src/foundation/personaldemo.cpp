@@ -2,6 +2,7 @@
 
 #include "stagedfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,11 @@
 namespace personaldemo {
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PersonalDemo)
+};
 
 const QString kProgram = QStringLiteral("/tavrel");
 
@@ -55,7 +61,7 @@ Prepared prepare(const QString &shipped, const QString &target)
     if (QFileInfo(program + QStringLiteral("/設定.txt")).isFile())
         return {program, QString()};
     if (!QDir().mkpath(QFileInfo(QDir::cleanPath(target)).absolutePath()))
-        return {QString(), QStringLiteral("cannot make the folder of %1").arg(QDir::toNativeSeparators(target))};
+        return {QString(), Text::tr("cannot make the folder of %1").arg(QDir::toNativeSeparators(target))};
     StagedFolder stage(target);
     QString problem = stage.begin();
     if (problem.isEmpty())

@@ -1,12 +1,15 @@
 #include "schoolregistry.h"
 
 #include "savefile.h"
+#include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <algorithm>
 
 #ifndef _WIN32
@@ -16,6 +19,11 @@
 namespace schoolregistry {
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SchoolRegistry)
+};
 
 const QString kListName = QStringLiteral("/tavrel/schools");
 
@@ -42,10 +50,10 @@ QString writeWhole(const QString &file, const QByteArray &bytes)
 {
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+        return Text::tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
     const savefile::Outcome written = savefile::replace(file, bytes);
     return written.saved ? QString()
-                         : QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(file), written.error);
+                         : Text::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(file), written.error);
 }
 
 } // namespace
@@ -112,9 +120,9 @@ std::optional<RegisteredSchool> find(const QString &name)
 QString checkName(const QString &name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("the name is empty");
+        return Text::tr("the name is empty");
     if (name.contains(u'\t') || name.contains(u'\n') || name.contains(u'\r'))
-        return QStringLiteral("the name may not hold a tab or a line break");
+        return Text::tr("the name may not hold a tab or a line break");
     return {};
 }
 
@@ -127,7 +135,7 @@ QString add(const QString &file, const RegisteredSchool &school)
     bool placed = false;
     QFile existingFile(file);
     if (existingFile.exists() && !existingFile.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(file), existingFile.errorString());
+        return Text::tr("cannot read %1: %2").arg(QDir::toNativeSeparators(file), systemerror::describe(existingFile, errno));
     const QByteArray old = existingFile.isOpen() ? existingFile.readAll() : QByteArray();
     if (old.isEmpty())
         out = "# Schools tavrel knows on this machine: name, a tab, the program folder.\n";

@@ -166,6 +166,15 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+std::optional<QString> decodeStrict(QByteArrayView bytes)
+{
+    // Code page 932 has no U+FFFD: it only stands for a byte sequence that decodes to nothing.
+    QString text = decode(bytes);
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    return text;
+}
+
 QByteArray encode(QStringView text)
 {
     QStringEncoder encoder(kCodec);

@@ -3,7 +3,15 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SoundTable)
+};
+
 const std::array<const char16_t *, SoundTable::kKinds> kKindNames = {
     u"正解音1",     u"正解音2",     u"間違い音1",   u"間違い音2", u"最高音1",
     u"最高音2",     u"自己最高音1", u"自己最高音2", u"自己最高音3", u"不合格音1",
@@ -45,7 +53,7 @@ SoundTable SoundTable::read(const QString &filePath)
                 const auto item = reader.next();
                 if (!item)
                     throw DataFileError(filePath, value->line,
-                                        QStringLiteral("「%1」の並びが「*」で閉じられる前にファイルが終わっています。")
+                                        Text::tr("The file ends before the list of \"%1\" is closed by \"*\".")
                                             .arg(value->text));
                 if (item->text == u"*") {
                     table.m_cells[kind][kCountColumn] = QString::number(column);

@@ -22,6 +22,11 @@
 
 namespace {
 
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(StagedFolder)
+};
+
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -85,18 +90,18 @@ QString StagedFolder::check() const
     const QFileInfo target(m_target);
     const QFileInfo parent(target.absolutePath());
     if (target.fileName().isEmpty() || !parent.isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(shown(parent.filePath()));
+        return Text::tr("the folder %1 does not exist").arg(shown(parent.filePath()));
     if (target.exists() || target.isSymLink()) {
         if (!target.isDir() || target.isSymLink())
-            return QStringLiteral("%1 already exists and is not a folder").arg(shown(m_target));
+            return Text::tr("%1 already exists and is not a folder").arg(shown(m_target));
         if (!QDir(m_target).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-            return QStringLiteral("%1 already exists and is not empty").arg(shown(m_target));
+            return Text::tr("%1 already exists and is not empty").arg(shown(m_target));
 #ifndef _WIN32
         struct stat own{};
         struct stat above{};
         if (::stat(QFile::encodeName(m_target).constData(), &own) == 0
             && ::stat(QFile::encodeName(parent.filePath()).constData(), &above) == 0 && own.st_dev != above.st_dev)
-            return QStringLiteral("%1 is a mount point; give a new folder inside it, such as %2")
+            return Text::tr("%1 is a mount point; give a new folder inside it, such as %2")
                 .arg(shown(m_target), shown(m_target + QStringLiteral("/school")));
 #endif
     }
@@ -113,7 +118,7 @@ QString StagedFolder::begin()
     QTemporaryDir dir(parent.filePath() + u'/' + stagePrefix(m_target)
                       + QString::number(QCoreApplication::applicationPid()) + QStringLiteral("-XXXXXX"));
     if (!dir.isValid())
-        return QStringLiteral("cannot make a folder in %1: %2").arg(shown(parent.filePath()), dir.errorString());
+        return Text::tr("cannot make a folder in %1: %2").arg(shown(parent.filePath()), dir.errorString());
     dir.setAutoRemove(false);
     m_stage = dir.path();
 #ifndef _WIN32
@@ -129,7 +134,7 @@ QString StagedFolder::makeFolder(const QString &relative)
 {
     const QString path = m_stage + u'/' + relative;
     if (!QDir().mkdir(path))
-        return QStringLiteral("cannot make the folder %1").arg(shown(path));
+        return Text::tr("cannot make the folder %1").arg(shown(path));
     sharedaccess::shareNewPath(path);
     return {};
 }
@@ -140,7 +145,7 @@ QString StagedFolder::writeFile(const QString &relative, const QByteArray &bytes
     // A new file of the stage's folder: savefile gives it the folder's group and group write.
     const savefile::Outcome written = savefile::replace(path, bytes, savefile::Options{executable});
     if (!written.saved)
-        return QStringLiteral("cannot write %1: %2").arg(shown(path), written.error);
+        return Text::tr("cannot write %1: %2").arg(shown(path), written.error);
     return {};
 }
 
@@ -149,11 +154,11 @@ QString StagedFolder::commit()
 #ifndef _WIN32
     // rename() also takes the place of an empty folder, which begin() allowed.
     if (::rename(QFile::encodeName(m_stage).constData(), QFile::encodeName(m_target).constData()) != 0)
-        return QStringLiteral("cannot rename %1 to %2: %3")
+        return Text::tr("cannot rename %1 to %2: %3")
             .arg(shown(m_stage), shown(m_target), QString::fromLocal8Bit(std::strerror(errno)));
 #else
     if (!QDir().rename(m_stage, m_target))
-        return QStringLiteral("cannot rename %1 to %2").arg(shown(m_stage), shown(m_target));
+        return Text::tr("cannot rename %1 to %2").arg(shown(m_stage), shown(m_target));
 #endif
     m_committed = true;
     return {};

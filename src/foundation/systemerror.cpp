@@ -1,5 +1,6 @@
 #include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 #include <cerrno>
@@ -7,35 +8,44 @@
 
 namespace systemerror {
 
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SystemError)
+};
+
+} // namespace
+
 QString describe(int code)
 {
     switch (code) {
-    case ENOENT: return QStringLiteral("ファイルまたはフォルダがありません");
+    case ENOENT: return Text::tr("no such file or folder");
     case EACCES:
-    case EPERM: return QStringLiteral("使う権限がありません");
-    case ENOSPC: return QStringLiteral("ディスクに空きがありません");
-    case EDQUOT: return QStringLiteral("使えるディスク容量を超えました");
-    case EFBIG: return QStringLiteral("ファイルが大きすぎます");
-    case EROFS: return QStringLiteral("書き込みのできない場所です");
-    case EISDIR: return QStringLiteral("ファイルではなくフォルダです");
-    case ENOTDIR: return QStringLiteral("途中の名前がフォルダではありません");
-    case ENAMETOOLONG: return QStringLiteral("名前が長すぎます");
-    case EEXIST: return QStringLiteral("同じ名前がすでにあります");
+    case EPERM: return Text::tr("permission denied");
+    case ENOSPC: return Text::tr("no space left on the disk");
+    case EDQUOT: return Text::tr("the disk quota is used up");
+    case EFBIG: return Text::tr("file too large");
+    case EROFS: return Text::tr("a place that cannot be written");
+    case EISDIR: return Text::tr("a folder, not a file");
+    case ENOTDIR: return Text::tr("a name on the way is not a folder");
+    case ENAMETOOLONG: return Text::tr("name too long");
+    case EEXIST: return Text::tr("the name is taken already");
     case EMFILE:
-    case ENFILE: return QStringLiteral("開いているファイルが多すぎます");
+    case ENFILE: return Text::tr("too many open files");
     case EBUSY:
-    case ETXTBSY: return QStringLiteral("ほかのプログラムが使っています");
-    case EIO: return QStringLiteral("読み書きの途中で装置のエラーが起きました");
-    case ENOMEM: return QStringLiteral("メモリが足りません");
+    case ETXTBSY: return Text::tr("in use by another program");
+    case EIO: return Text::tr("a device error while reading or writing");
+    case ENOMEM: return Text::tr("not enough memory");
     case ESTALE:
     case ETIMEDOUT:
     case EHOSTDOWN:
     case EHOSTUNREACH:
     case ENETDOWN:
-    case ENETUNREACH: return QStringLiteral("ネットワークの共有フォルダにつながりません");
+    case ENETUNREACH: return Text::tr("the network share cannot be reached");
     default: break;
     }
-    return QStringLiteral("システムのエラー %1: %2").arg(code).arg(QString::fromLocal8Bit(std::strerror(code)));
+    return Text::tr("system error %1: %2").arg(code).arg(QString::fromLocal8Bit(std::strerror(code)));
 }
 
 QString describe(const QFileDevice &file, int code)
@@ -44,22 +54,22 @@ QString describe(const QFileDevice &file, int code)
         return describe(code);
     switch (file.error()) {
     case QFileDevice::NoError: break;
-    case QFileDevice::ReadError: return QStringLiteral("読み込めませんでした");
-    case QFileDevice::WriteError: return QStringLiteral("書き込めませんでした");
-    case QFileDevice::FatalError: return QStringLiteral("読み書きできなくなりました");
-    case QFileDevice::ResourceError: return QStringLiteral("ディスクかメモリが足りません");
-    case QFileDevice::OpenError: return QStringLiteral("開けませんでした");
-    case QFileDevice::AbortError: return QStringLiteral("途中でやめました");
-    case QFileDevice::TimeOutError: return QStringLiteral("時間切れになりました");
-    case QFileDevice::UnspecifiedError: return QStringLiteral("原因のわからないエラーが起きました");
-    case QFileDevice::RemoveError: return QStringLiteral("消せませんでした");
-    case QFileDevice::RenameError: return QStringLiteral("名前を変えられませんでした");
-    case QFileDevice::PositionError: return QStringLiteral("読み書きの位置を移せませんでした");
-    case QFileDevice::ResizeError: return QStringLiteral("大きさを変えられませんでした");
-    case QFileDevice::PermissionsError: return QStringLiteral("権限を変えられませんでした");
-    case QFileDevice::CopyError: return QStringLiteral("写せませんでした");
+    case QFileDevice::ReadError: return Text::tr("reading failed");
+    case QFileDevice::WriteError: return Text::tr("writing failed");
+    case QFileDevice::FatalError: return Text::tr("the file became unusable");
+    case QFileDevice::ResourceError: return Text::tr("not enough disk space or memory");
+    case QFileDevice::OpenError: return Text::tr("opening failed");
+    case QFileDevice::AbortError: return Text::tr("stopped part-way");
+    case QFileDevice::TimeOutError: return Text::tr("timed out");
+    case QFileDevice::UnspecifiedError: return Text::tr("an error of unknown cause");
+    case QFileDevice::RemoveError: return Text::tr("removing failed");
+    case QFileDevice::RenameError: return Text::tr("renaming failed");
+    case QFileDevice::PositionError: return Text::tr("moving within the file failed");
+    case QFileDevice::ResizeError: return Text::tr("resizing failed");
+    case QFileDevice::PermissionsError: return Text::tr("changing the permissions failed");
+    case QFileDevice::CopyError: return Text::tr("copying failed");
     }
-    return QStringLiteral("原因のわからないエラーが起きました");
+    return Text::tr("an error of unknown cause");
 }
 
 } // namespace systemerror

@@ -4,9 +4,16 @@
 #include "datafileerror.h"
 #include "fieldreader.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TimingTable)
+};
 
 // A cell left empty reads as 0, as every empty value of the data files does; a spreadsheet saves
 // unused optional cells that way. Text that is not a number is still an error.
@@ -28,7 +35,7 @@ T inRange(const FieldReader &reader, const Field &f, double value, const QString
     if (value < static_cast<double>(std::numeric_limits<T>::lowest())
         || value > static_cast<double>(std::numeric_limits<T>::max()))
         throw DataFileError(reader.filePath(), f.line,
-                            QStringLiteral("%1が大きすぎます（「%2」）。").arg(what, f.text));
+                            Text::tr("%1 is too large (\"%2\").").arg(what, f.text));
     return static_cast<T>(value);
 }
 
@@ -42,25 +49,25 @@ std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, in
     int level = -1;
     while (!reader.atEnd()) {
         ++level;
-        const QString what = QStringLiteral("レベル %1 の記録").arg(level);
+        const QString what = Text::tr("the record of level %1").arg(level);
         const QList<Field> v = reader.ReadFields(12, what);
         if (level >= kLevelSlots)
             throw DataFileError(filePath, v.first().line,
-                                QStringLiteral("記録が多すぎます。記録はレベル 0 から %1 までの %2 件までです。")
+                                Text::tr("There are too many records: at most %2, for levels 0 to %1.")
                                     .arg(kLevelSlots - 1)
                                     .arg(kLevelSlots));
         LevelTiming &t = table[static_cast<std::size_t>(level)];
-        t.passTime = wholeNumberOrZero(reader, v[0], QStringLiteral("合格タイム"));
-        t.limitTime = wholeNumberOrZero(reader, v[1], QStringLiteral("制限タイム"));
-        t.requiredPoints = wholeNumberOrZero(reader, v[2], QStringLiteral("必要ポイント"));
-        t.requiredCount = inRange<std::int16_t>(reader, v[3], wholeNumberOrZero(reader, v[3], QStringLiteral("必要回数")),
-                                                 QStringLiteral("必要回数"));
-        t.levelWeight = inRange<float>(reader, v[4], numberOrZero(reader, v[4], QStringLiteral("ポイント倍率")),
-                                       QStringLiteral("ポイント倍率"));
-        t.window2Count = numberOrZero(reader, v[5], QStringLiteral("期間２の回数"));
-        t.window2Points = numberOrZero(reader, v[6], QStringLiteral("期間２のポイント"));
-        t.window1Days = numberOrZero(reader, v[7], QStringLiteral("期間１の日数"));
-        t.window2Days = numberOrZero(reader, v[8], QStringLiteral("期間２の日数"));
+        t.passTime = wholeNumberOrZero(reader, v[0], Text::tr("the pass time"));
+        t.limitTime = wholeNumberOrZero(reader, v[1], Text::tr("the time limit"));
+        t.requiredPoints = wholeNumberOrZero(reader, v[2], Text::tr("the points needed"));
+        t.requiredCount = inRange<std::int16_t>(reader, v[3], wholeNumberOrZero(reader, v[3], Text::tr("the runs needed")),
+                                                 Text::tr("the runs needed"));
+        t.levelWeight = inRange<float>(reader, v[4], numberOrZero(reader, v[4], Text::tr("the points factor")),
+                                       Text::tr("the points factor"));
+        t.window2Count = numberOrZero(reader, v[5], Text::tr("the runs of period 2"));
+        t.window2Points = numberOrZero(reader, v[6], Text::tr("the points of period 2"));
+        t.window1Days = numberOrZero(reader, v[7], Text::tr("the days of period 1"));
+        t.window2Days = numberOrZero(reader, v[8], Text::tr("the days of period 2"));
         recordLine[static_cast<std::size_t>(level)] = v.first().line;
     }
     for (int l = 1; l <= runnableLevels && l < kLevelSlots; ++l) {
@@ -69,10 +76,10 @@ std::array<LevelTiming, kLevelSlots> readTimingTable(const QString &filePath, in
             continue;
         const QString caption = catalogue::levelCaption(l);
         const QString problem =
-            l > level ? QStringLiteral("レベル %1（%2）の記録がありません。合格タイムと制限タイムが必要です。")
+            l > level ? Text::tr("There is no record for level %1 (%2): it needs a pass time and a time limit.")
                             .arg(l)
                             .arg(caption)
-                      : QStringLiteral("レベル %1（%2）の合格タイムと制限タイムは 1 秒以上でなければなりません。")
+                      : Text::tr("The pass time and the time limit of level %1 (%2) must be 1 second or more.")
                             .arg(l)
                             .arg(caption);
         throw DataFileError(filePath, recordLine[static_cast<std::size_t>(l)], problem);

@@ -5,9 +5,19 @@
 #include "savefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPdf)
+};
+
+} // namespace
 
 bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, const QString &title, QString *error)
 {
@@ -27,7 +37,7 @@ bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, c
     }
     if (!drawn) {
         if (error)
-            *error = path + QStringLiteral(": the report could not be drawn");
+            *error = path + Text::tr(": the report could not be drawn");
         return false;
     }
     const savefile::Outcome written = savefile::replace(path, pdf);

@@ -7,6 +7,7 @@
 #include "savefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -14,6 +15,15 @@
 #include <QPrinter>
 
 #include <cmath>
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SheetOutput)
+};
+
+} // namespace
 
 namespace sheetoutput {
 
@@ -76,18 +86,18 @@ QString writePdf(const PrintHandover &handover, const QString &path)
         writer.setCreator(QStringLiteral("Tavrel"));
         QPainter painter;
         if (!painter.begin(&writer))
-            return QStringLiteral("%1 に書き込めません。").arg(path);
+            return Text::tr("%1 cannot be written.").arg(path);
         painter.setRenderHint(QPainter::Antialiasing);
         {
             PageCanvas canvas(painter, PageMapping(OutputMode::Printer), kPdfResolution / kTwipsPerInch);
             questionsheet::draw(canvas, handover);
         }
         if (!painter.end())
-            return QStringLiteral("%1 に書き込めません。").arg(path);
+            return Text::tr("%1 cannot be written.").arg(path);
     }
     const savefile::Outcome written = savefile::replace(path, pdf);
     if (!written.saved)
-        return QStringLiteral("%1 に書き込めません: %2").arg(path, written.error);
+        return Text::tr("%1 cannot be written: %2").arg(path, written.error);
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include "runlog.h"
 #include "runstats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -16,7 +17,17 @@
 
 namespace {
 
-const QString kLoadLabel = QStringLiteral("成績ランダムファイル表示");
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ComputeStats)
+};
+
+// The procedure's label, with which its failures begin.
+QString loadLabel()
+{
+    return Text::tr("Run log load");
+}
+
 constexpr int kMissingFolderTries = 4;
 constexpr int kMissingFolderWaitSeconds = 5;
 
@@ -50,13 +61,13 @@ QString rowDump(const RunRow &row, std::int64_t position, int stage)
 
 QString failureText(int stage, const FileError &e, const RunRow &row, std::int64_t position)
 {
-    return QStringLiteral("%1 %2 %3 %4").arg(kLoadLabel).arg(stage).arg(e.number).arg(e.description)
+    return QStringLiteral("%1 %2 %3 %4").arg(loadLabel()).arg(stage).arg(e.number).arg(e.description)
            + rowDump(row, position, stage);
 }
 
 bool reportOutOfRange(const Installation &state, const RunStats::OutOfRange &bad, const RecordCallbacks &callbacks)
 {
-    const FileError e{QStringLiteral("生徒番号またはレベルが範囲外です"), 9};
+    const FileError e{Text::tr("pupil number or level out of range"), 9};
     callbacks.fatal(state.productTitle, failureText(kRecords, e, bad.row, bad.recordNo));
     return false;
 }
@@ -86,7 +97,7 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
             if (opened == RecordFile::Outcome::NotFound) {
                 if (++missing == kMissingFolderTries) {
                     const FileError e = file.error();
-                    callbacks.fatal(state.productTitle, QStringLiteral("ファイルがありません%1 %2 %3")
+                    callbacks.fatal(state.productTitle, Text::tr("File missing %1 %2 %3")
                                                             .arg(stage)
                                                             .arg(e.description)
                                                             .arg(e.number));

@@ -1,9 +1,15 @@
 #include "pendingfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QtEndian>
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(PendingFile)
+};
 
 constexpr QByteArrayView kMagic = "tavrel-pending-1";
 constexpr qsizetype kChecksumSize = 32;
@@ -102,12 +108,12 @@ std::optional<PendingFile> PendingFile::decode(QByteArrayView bytes, QString *pr
         return std::nullopt;
     };
     if (!bytes.startsWith(kMagic))
-        return refuse(QStringLiteral("not a pending file"));
+        return refuse(Text::tr("not a pending file"));
     if (bytes.size() < kMagic.size() + kChecksumSize)
-        return refuse(QStringLiteral("cut short"));
+        return refuse(Text::tr("cut short"));
     const QByteArrayView body = bytes.first(bytes.size() - kChecksumSize);
     if (QCryptographicHash::hash(body, QCryptographicHash::Sha256) != bytes.last(kChecksumSize))
-        return refuse(QStringLiteral("the checksum differs"));
+        return refuse(Text::tr("the checksum differs"));
 
     Reader in(body.sliced(kMagic.size()));
     const std::uint32_t count = in.uint32();
@@ -115,7 +121,7 @@ std::optional<PendingFile> PendingFile::decode(QByteArrayView bytes, QString *pr
     file.programFolder = in.text();
     // Every entry takes at least 28 bytes, so a count beyond that is no file this system wrote.
     if (in.failed() || count > static_cast<std::uint64_t>(in.left()) / 28)
-        return refuse(QStringLiteral("the number of entries runs past the end"));
+        return refuse(Text::tr("the number of entries runs past the end"));
     for (std::uint32_t i = 0; i < count && !in.failed(); ++i) {
         PendingEntry e;
         e.log = in.text();
@@ -127,8 +133,8 @@ std::optional<PendingFile> PendingFile::decode(QByteArrayView bytes, QString *pr
         file.entries.push_back(std::move(e));
     }
     if (in.failed())
-        return refuse(QStringLiteral("an entry runs past the end"));
+        return refuse(Text::tr("an entry runs past the end"));
     if (in.left() != 0)
-        return refuse(QStringLiteral("bytes after the last entry"));
+        return refuse(Text::tr("bytes after the last entry"));
     return file;
 }

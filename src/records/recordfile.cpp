@@ -3,6 +3,7 @@
 #include "sharedaccess.h"
 #include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,9 +20,19 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordFile)
+};
+
+} // namespace
+
 #ifdef _WIN32
 
 namespace {
+
 HANDLE asHandle(std::intptr_t h)
 {
     return reinterpret_cast<HANDLE>(h);
@@ -141,7 +152,7 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
         return false;
     }
     if (written != static_cast<DWORD>(bytes.size())) {
-        m_error = {QStringLiteral("short write"), 0};
+        m_error = {Text::tr("short write"), 0};
         return false;
     }
     return true;
@@ -289,7 +300,7 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
             return false;
         }
         if (put == 0) {
-            m_error = {QStringLiteral("nothing written"), 0};
+            m_error = {Text::tr("nothing written"), 0};
             return false;
         }
         done += put;

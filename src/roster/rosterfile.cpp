@@ -4,6 +4,7 @@
 #include "fieldreader.h"
 #include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,6 +13,11 @@
 #include <limits>
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(RosterFile)
+};
 
 constexpr int kValuesPerLine = 8;
 constexpr int kNumberAt = 0;
@@ -23,7 +29,10 @@ constexpr int kListFlagAt = 5;
 constexpr int kNote1At = 6;
 constexpr int kNote2At = 7;
 
-const QString kSkipped = QStringLiteral("この行の生徒は使いません。");
+QString skipped()
+{
+    return Text::tr(" This line's pupil is not used.");
+}
 
 std::optional<int> wholeNumber(const QString &text, int low, int high)
 {
@@ -76,7 +85,7 @@ RosterFile RosterFile::read(const QString &filePath)
     if (!file.open(QIODevice::ReadOnly)) {
         roster.m_found = true;
         roster.m_problems.emplace_back(
-            filePath, 0, QStringLiteral("ファイルを開けません（%1）。").arg(systemerror::describe(file, errno)));
+            filePath, 0, Text::tr("The file cannot be opened (%1).").arg(systemerror::describe(file, errno)));
         return roster;
     }
     roster = parse(file.readAll(), filePath);
@@ -97,7 +106,7 @@ RosterFile RosterFile::parse(QByteArrayView bytes, const QString &filePath)
             continue;
         }
         auto report = [&](const QString &problem) {
-            roster.m_problems.emplace_back(filePath, number, problem + kSkipped);
+            roster.m_problems.emplace_back(filePath, number, problem + skipped());
         };
         QList<Field> values;
         try {
@@ -114,13 +123,13 @@ RosterFile RosterFile::parse(QByteArrayView bytes, const QString &filePath)
         constexpr int kInt16Low = std::numeric_limits<std::int16_t>::min();
         constexpr int kInt16High = std::numeric_limits<std::int16_t>::max();
         if (values.size() != kValuesPerLine) {
-            report(QStringLiteral("値が %1 個必要ですが、%2 個あります。").arg(kValuesPerLine).arg(values.size()));
+            report(Text::tr("There must be %1 values, but there are %2.").arg(kValuesPerLine).arg(values.size()));
         } else if (const auto no = wholeNumber(text(kNumberAt), 1, kMaxPupil); !no) {
-            report(QStringLiteral("番号「%1」は 1 から %2 までの整数ではありません。").arg(text(kNumberAt)).arg(kMaxPupil));
+            report(Text::tr("The number \"%1\" is not a whole number from 1 to %2.").arg(text(kNumberAt)).arg(kMaxPupil));
         } else if (const auto year = wholeNumber(text(kBirthYearAt), kInt16Low, kInt16High); !year) {
-            report(QStringLiteral("生まれた年「%1」が整数ではありません。").arg(text(kBirthYearAt)));
+            report(Text::tr("The birth year \"%1\" is not a whole number.").arg(text(kBirthYearAt)));
         } else if (const auto flag = wholeNumber(text(kListFlagAt), kInt16Low, kInt16High); !flag) {
-            report(QStringLiteral("表示の区分「%1」が整数ではありません。").arg(text(kListFlagAt)));
+            report(Text::tr("The list flag \"%1\" is not a whole number.").arg(text(kListFlagAt)));
         } else {
             line.entry = RosterEntry{number,
                                      static_cast<std::int16_t>(*no),

@@ -1,9 +1,11 @@
 #include "fakes.h"
+#include "localeprocess.h"
 #include "program.h"
 #include "programarguments.h"
 #include "tempinstall.h"
 
 #include <QDir>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,45 @@ TEST(ProgramArgumentsTest, TheFolderComesFromTheCallTheExecutableOrTheChooser)
         const ProgramArguments parsed = ProgramArguments::parse(wrong, own);
         EXPECT_TRUE(parsed.programFolder.isEmpty()) << wrong.join(u' ').toStdString();
         EXPECT_TRUE(parsed.problem.contains(ProgramArguments::usage())) << wrong.join(u' ').toStdString();
+    }
+}
+
+TEST(ProgramArgumentsTest, HelpAndVersionAreAnswersNotStarts)
+{
+    const QString own = QStringLiteral("/opt/school/tavrel");
+    const ProgramArguments help = ProgramArguments::parse({QStringLiteral("tavrel"), QStringLiteral("--help")}, own);
+    EXPECT_TRUE(help.programFolder.isEmpty());
+    EXPECT_TRUE(help.answer.startsWith(QStringLiteral("使用法: tavrel [オプション] [プログラムフォルダ]\n")))
+        << help.answer.toStdString();
+    const ProgramArguments version = ProgramArguments::parse({QStringLiteral("tavrel"), QStringLiteral("-v")}, own);
+    EXPECT_TRUE(version.answer.startsWith(QStringLiteral("tavrel (Tavrel) ")));
+    const char *raw[] = {"tavrel", "/srv/school", "--version"};
+    EXPECT_TRUE(ProgramArguments::asksForHelpOrVersion(3, raw));
+    EXPECT_FALSE(ProgramArguments::asksForHelpOrVersion(2, raw));
+}
+
+// The program as help2man runs it: no display, no platform chosen, the locale's language.
+TEST(ProgramArgumentsTest, TheProgramAnswersHelpAndVersionWithoutADisplay)
+{
+    for (const auto &[lang, usage] : {std::pair{QStringLiteral("C"), QStringLiteral("Usage: tavrel [options] [PROGRAM_FOLDER]\n")},
+                                      std::pair{QStringLiteral("ja_JP.UTF-8"),
+                                                QStringLiteral("使用法: tavrel [オプション] [プログラムフォルダ]\n")}}) {
+        const QProcessEnvironment env = environmentWithoutDisplay(lang);
+        for (const QString &option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(TAVREL_PROGRAM_PATH), {option});
+            ASSERT_TRUE(p.waitForFinished(60000));
+            EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+            const QString out = QString::fromUtf8(p.readAllStandardOutput());
+            if (option == u"--help") {
+                EXPECT_TRUE(out.startsWith(usage)) << out.toStdString();
+                EXPECT_TRUE(out.contains(QStringLiteral("  -v, --version"))) << out.toStdString();
+            } else {
+                EXPECT_TRUE(out.startsWith(QStringLiteral("tavrel (Tavrel) "))) << out.toStdString();
+            }
+        }
     }
 }
 

@@ -252,7 +252,7 @@ TEST(ScrambleCommand, AFullDiskIsReportedAndLeavesTheOutputAlone)
         r = admin({QStringLiteral("scramble"), plainPath, outPath});
     }
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + outPath + QStringLiteral(": ファイルが大きすぎます")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + outPath + QStringLiteral(": file too large")))
         << r.err.toStdString();
     EXPECT_EQ(readFile(outPath), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
@@ -279,7 +279,7 @@ TEST(BankCommands, WrongCallsMissingFilesAndHelp)
                                     QStringList{"check"}, QStringList{"check", "a", "b"}}) {
         const AdminRun r = admin(args);
         EXPECT_EQ(r.status, 2) << args.join(u' ').toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("usage: tavrel-admin ") + args.first()));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: tavrel-admin ") + args.first()));
     }
     QTemporaryDir dir;
     const QString missing = dir.path() + QStringLiteral("/none.ccc");
@@ -292,7 +292,7 @@ TEST(BankCommands, WrongCallsMissingFilesAndHelp)
         EXPECT_TRUE(r.err.contains(QStringLiteral("cannot read ") + missing)) << r.err.toStdString();
         const AdminRun help = admin({command, QStringLiteral("--help")});
         EXPECT_EQ(help.status, 0);
-        EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: tavrel-admin ") + command));
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tavrel-admin ") + command));
     }
     const AdminRun all = admin({QStringLiteral("--help")});
     for (const char *command : {"scramble", "unscramble", "check"})

@@ -4,6 +4,7 @@
 #include "schoolregistry.h"
 #include "stagedfolder.h"
 #include "testfiles.h"
+#include "toollanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,6 +52,8 @@ TEST(StagedFolderTest, NothingIsAtTheTargetUntilTheCommit)
 
 TEST(StagedFolderTest, WithoutACommitOrOnARefusalNothingIsLeft)
 {
+    // The refusals are read in the teachers' tool's English.
+    const ToolLanguage english(AdminLanguage::English);
     QTemporaryDir dir;
     {
         StagedFolder stage(dir.path() + QStringLiteral("/school"));

@@ -72,6 +72,13 @@ TEST(SchoolYear, BeginsInTheConfiguredMonth)
 {
     EXPECT_EQ(schoolYearOf(QDate(2003, 3, 31), 4), 2002);
     EXPECT_EQ(schoolYearOf(QDate(2003, 4, 1), 4), 2003);
+    // Born up to the first of the start month, a pupil is in the grade of those born the year before.
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 1, 1), 4), 2013);
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 4, 1), 4), 2013);
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 4, 2), 4), 2014);
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 12, 31), 4), 2014);
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 1, 1), 1), 2013);
+    EXPECT_EQ(rosterBirthYear(QDate(2014, 1, 2), 1), 2014);
     EXPECT_EQ(schoolYearOf(QDate(2003, 1, 1), 1), 2003);
 }
 

@@ -7,6 +7,7 @@
 // prints "loaded" once the boxes are filled and saves only when a line arrives on stdin, as a
 // screen left open would. Prints the save's message on stderr in UTF-8. Exit status: 0 saved, 3 the row
 // was changed by another writer since it was loaded (refused), 1 anything else refused.
+#include "messagecatalogue.h"
 #include "namechange.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,8 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The name change speaks Japanese, as in the program.
+    messagecatalogue::installJapanese();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 4 || args.size() > 5 || (args.size() == 5 && args[4] != u"--wait")) {
         std::fprintf(stderr, "usage: change_name ROSTER ROW NAME [--wait]\n");

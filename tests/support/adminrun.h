@@ -1,6 +1,7 @@
 #pragma once
 
 #include "admin.h"
+#include "toollanguage.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +15,9 @@ struct AdminRun
     QString err;
 };
 
-inline AdminRun admin(const QStringList &args)
+inline AdminRun admin(const QStringList &args, AdminLanguage language = AdminLanguage::English)
 {
+    const ToolLanguage speaking(language);
     AdminRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);

@@ -104,6 +104,7 @@ TEST_F(BackupLinks, AFileOfTheInstallationThatIsALinkFailsTheBackupAndLeavesNoth
 {
     link(outside.root() + QStringLiteral("/secret/shadow"), install.filesFolder() + QStringLiteral("生徒用名簿temp.txt"));
     const QStringList before = contents(outside.root());
+    const ToolLanguage english(AdminLanguage::English);
     const schoolbackup::Made made = backup();
     EXPECT_FALSE(made.made);
     EXPECT_TRUE(made.problems.join(u'\n').contains(QStringLiteral("is a link"))) << made.problems.join(u'\n').toStdString();

@@ -86,7 +86,7 @@ TEST_F(RecordCommands, ExportOnAFullDiskFailsAndLeavesTheOldFileAlone)
         r = admin({QStringLiteral("export"), install.programFolder(), csv});
     }
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + csv + QStringLiteral(": ファイルが大きすぎます")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot write ") + csv + QStringLiteral(": file too large")))
         << r.err.toStdString();
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), QByteArray("previous"));
@@ -143,8 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DateMissing", {"stats", "@", "--date"}, 2, "--date"},
         FailureCase{"NoInstallation", {"stats", "#/nowhere"}, 1, "no installation"},
         FailureCase{"NotAnInstallation", {"stats", "#/files"}, 1, "設定.txt"},
-        FailureCase{"StatsWithoutFolder", {"stats"}, 2, "usage"},
-        FailureCase{"ExportWithoutFile", {"export", "@"}, 2, "usage"},
+        FailureCase{"StatsWithoutFolder", {"stats"}, 2, "Usage: tavrel-admin stats"},
+        FailureCase{"ExportWithoutFile", {"export", "@"}, 2, "Usage: tavrel-admin export"},
         FailureCase{"ExportToAMissingFolder", {"export", "@", "#/no/such/folder/runs.csv"}, 1, "cannot write"}),
     testname::ByName());
 

@@ -103,7 +103,8 @@ TEST_F(RosterRace, AScreenLeftOpenDuringAnImportUndoesNothing)
 
         const QString csv = classList(QStringLiteral("c.csv"), QStringLiteral("%1,輸入,2013\n3,参郎,2013\n").arg(c.importedRow));
         const WriterProcess import = runWriter(QStringLiteral(TAVREL_ADMIN_PATH),
-                                               {QStringLiteral("roster"), QStringLiteral("import"), install.programFolder(), csv});
+                                               {QStringLiteral("roster"), QStringLiteral("import"), install.programFolder(), csv,
+                                                QStringLiteral("--rename")});
         ASSERT_EQ(import.status, 0) << import.err.toStdString();
 
         screen.write("\n");

@@ -160,7 +160,10 @@ TEST_F(SchoolSetup, NewSchoolOnAFullDiskSaysWhyAndLeavesNothing)
 {
     const QByteArray registry = read(schoolregistry::ownFile());
     const QStringList before = everything(place.root(), true);
-    const QString expected = systemerror::describe(EFBIG);
+    const QString expected = [] {
+        const ToolLanguage english(AdminLanguage::English);
+        return systemerror::describe(EFBIG);
+    }();
     for (const rlim_t limit : {rlim_t(0), rlim_t(4), rlim_t(17), rlim_t(30), rlim_t(200)}) {
         AdminRun r;
         {

@@ -13,6 +13,7 @@
 #include "stagedfolder.h"
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,11 @@
 namespace newschool {
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(NewSchool)
+};
 
 const QString kSettings = QStringLiteral("設定.txt");
 const QString kCommonData = QStringLiteral("共通データ.txt");
@@ -77,7 +83,7 @@ std::optional<Group> schoolGroup(const QString &asked, const QString &root, QStr
         const QString from = QFileInfo::exists(root) ? root : QFileInfo(root).absolutePath();
         struct stat st{};
         if (::stat(QFile::encodeName(from).constData(), &st) != 0) {
-            why = QStringLiteral("the folder %1 does not exist").arg(shown(from));
+            why = Text::tr("the folder %1 does not exist").arg(shown(from));
             return std::nullopt;
         }
         g.id = st.st_gid;
@@ -87,7 +93,7 @@ std::optional<Group> schoolGroup(const QString &asked, const QString &root, QStr
     } else if (const std::optional<unsigned> id = sharedaccess::groupId(asked)) {
         g.id = *id;
     } else {
-        why = QStringLiteral("there is no group \"%1\" on this machine").arg(asked);
+        why = Text::tr("there is no group \"%1\" on this machine").arg(asked);
         return std::nullopt;
     }
     g.name = sharedaccess::groupName(g.id);
@@ -179,16 +185,16 @@ QStringList checkSite(const QString &schoolName, const QString &siteCode)
     static const QRegularExpression codeForm(QStringLiteral("^[0-9A-Za-z]{5}$"));
     const SiteLine split = SiteLine::split(siteCode + schoolName);
     if (!codeForm.match(siteCode).hasMatch() || split.code != siteCode)
-        problems << QStringLiteral("the code \"%1\" must be five letters or digits starting with a number that is "
+        problems << Text::tr("the code \"%1\" must be five letters or digits starting with a number that is "
                                    "not zero, such as 01234")
                         .arg(siteCode);
     if (schoolName.trimmed().isEmpty())
-        problems << QStringLiteral("the school name is empty");
+        problems << Text::tr("the school name is empty");
     else if (schoolName.contains(u'"') || schoolName.contains(u'\n') || schoolName.contains(u'\r')
              || schoolName.contains(u'\t'))
-        problems << QStringLiteral("the school name may not hold a double quote, a tab or a line break");
+        problems << Text::tr("the school name may not hold a double quote, a tab or a line break");
     else if (sjis::decode(sjis::encode(schoolName)) != schoolName)
-        problems << QStringLiteral("the school name \"%1\" holds characters that Shift-JIS cannot store").arg(schoolName);
+        problems << Text::tr("the school name \"%1\" holds characters that Shift-JIS cannot store").arg(schoolName);
     return problems;
 }
 
@@ -196,33 +202,33 @@ Result create(const Request &request)
 {
     Result result;
     if (request.root.trimmed().isEmpty()) {
-        result.problems << QStringLiteral("the folder of the new installation is empty (an unset variable?); "
+        result.problems << Text::tr("the folder of the new installation is empty (an unset variable?); "
                                           "nothing was changed");
         return result;
     }
     const QString root = QDir::cleanPath(QFileInfo(request.root).absoluteFilePath());
     if (QFileInfo(root).isRoot()) {
-        result.problems << QStringLiteral("will not make an installation in %1; give a folder of its own").arg(shown(root));
+        result.problems << Text::tr("will not make an installation in %1; give a folder of its own").arg(shown(root));
         return result;
     }
     const Folders target = folderscheme::compute(root + u'/' + kProgramFolderName, request.folderMode);
     result.programFolder = QDir::cleanPath(target.appFolder);
     result.launcherPath = root + u'/' + kLauncherName;
     if (QFileInfo(target.appFolder + kSettings).exists()) {
-        result.problems << QStringLiteral("%1 already holds an installation; nothing was changed").arg(shown(root));
+        result.problems << Text::tr("%1 already holds an installation; nothing was changed").arg(shown(root));
         return result;
     }
     StagedFolder stage(root);
     if (const QString problem = stage.check(); !problem.isEmpty()) {
-        result.problems << problem << QStringLiteral("nothing was changed");
+        result.problems << problem << Text::tr("nothing was changed");
         return result;
     }
 
     result.problems = checkSite(request.schoolName, request.siteCode);
     if (request.folderMode != 0 && request.folderMode != 1)
-        result.problems << QStringLiteral("the folder mode must be 1 or 0");
+        result.problems << Text::tr("the folder mode must be 1 or 0");
     if (request.programPath.contains(u'\n') || request.root.contains(u'\n'))
-        result.problems << QStringLiteral("a folder name may not hold a line break");
+        result.problems << Text::tr("a folder name may not hold a line break");
     QString why;
     const std::optional<Group> group = schoolGroup(request.group, root, why);
     if (!group)
@@ -234,17 +240,17 @@ Result create(const Request &request)
     try {
         runStartup(content, request.templateProgramFolder);
     } catch (const DataFileError &e) {
-        result.problems << QStringLiteral("the content to copy is not a complete installation: %1").arg(e.text());
+        result.problems << Text::tr("the content to copy is not a complete installation: %1").arg(e.text());
     }
     const QString questions = content.folders.appFolder + kQuestions;
     if (!content.folders.appFolder.isEmpty() && !QFileInfo(questions).isFile())
-        result.problems << QStringLiteral("the content to copy has no question file %1").arg(shown(questions));
+        result.problems << Text::tr("the content to copy has no question file %1").arg(shown(questions));
 
     const QString name = request.schoolName.trimmed();
     for (const RegisteredSchool &s : schoolregistry::read(request.registryFile)) {
         if (s.name == name && QDir::cleanPath(s.programFolder) != result.programFolder
             && QFileInfo(s.programFolder + u'/' + kSettings).isFile())
-            result.problems << QStringLiteral("the name \"%1\" is registered in %2 for the installation %3; give "
+            result.problems << Text::tr("the name \"%1\" is registered in %2 for the installation %3; give "
                                               "another --name")
                                    .arg(name, shown(request.registryFile), shown(s.programFolder));
     }
@@ -283,17 +289,17 @@ Result create(const Request &request)
     plan.push_back({kLauncherName, launcherBytes, {}, true});
 
     const auto fail = [&](const QString &problem) {
-        result.problems << problem << QStringLiteral("nothing was left behind");
+        result.problems << problem << Text::tr("nothing was left behind");
         return result;
     };
 
     if (const QString problem = stage.begin(); !problem.isEmpty()) {
-        result.problems << problem << QStringLiteral("nothing was changed");
+        result.problems << problem << Text::tr("nothing was changed");
         return result;
     }
     // The top folder is the school's group's; what is made inside inherits group and group write.
     if (const QString refused = sharedaccess::grant(stage.stage(), group->id, 02770); !refused.isEmpty())
-        return fail(QStringLiteral("cannot give the installation the group %1: %2 (run as root, or give a group "
+        return fail(Text::tr("cannot give the installation the group %1: %2 (run as root, or give a group "
                                    "you belong to with --group)")
                         .arg(group->name, refused));
     QStringList folders;
@@ -312,7 +318,7 @@ Result create(const Request &request)
         if (!file.copiedFrom.isEmpty()) {
             QFile from(file.copiedFrom);
             if (!from.open(QIODevice::ReadOnly))
-                return fail(QStringLiteral("cannot read %1: %2").arg(shown(file.copiedFrom), from.errorString()));
+                return fail(Text::tr("cannot read %1: %2").arg(shown(file.copiedFrom), from.errorString()));
             bytes = from.readAll();
         }
         if (const QString problem = stage.writeFile(file.path, bytes, file.executable); !problem.isEmpty())
@@ -322,7 +328,7 @@ Result create(const Request &request)
         Installation started;
         runStartup(started, stage.stage() + u'/' + kProgramFolderName);
     } catch (const DataFileError &e) {
-        return fail(QStringLiteral("the new installation does not start: %1").arg(e.text()));
+        return fail(Text::tr("the new installation does not start: %1").arg(e.text()));
     }
 
     OutsideChanges outside;
@@ -336,10 +342,10 @@ Result create(const Request &request)
         result.menuLauncherPath = request.menuFolder + u'/' + menuLauncherName(request.siteCode);
         outside.aboutToChange(result.menuLauncherPath);
         if (!QDir().mkpath(request.menuFolder))
-            return fail(QStringLiteral("cannot make the folder %1").arg(shown(request.menuFolder)));
+            return fail(Text::tr("cannot make the folder %1").arg(shown(request.menuFolder)));
         const savefile::Outcome written = savefile::replace(result.menuLauncherPath, launcherBytes);
         if (!written.saved)
-            return fail(QStringLiteral("cannot write %1: %2").arg(shown(result.menuLauncherPath), written.error));
+            return fail(Text::tr("cannot write %1: %2").arg(shown(result.menuLauncherPath), written.error));
     }
     if (const QString problem = stage.commit(); !problem.isEmpty())
         return fail(problem);

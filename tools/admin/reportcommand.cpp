@@ -4,7 +4,6 @@
 #include "catalogue.h"
 #include "clock.h"
 #include "computestats.h"
-#include "datafileerror.h"
 #include "pupildirectory.h"
 #include "recordcallbacks.h"
 #include "reportlayout.h"
@@ -13,9 +12,9 @@
 #include "rosterfile.h"
 #include "runlog.h"
 #include "runstats.h"
-#include "startup.h"
+#include "toolinstallation.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -23,24 +22,29 @@
 
 namespace {
 
-const QString kReportUsage = QStringLiteral(
-    "usage: tavrel-admin report INSTALL OUT.pdf --pupil N [--levels 1,2,3] [--date YYYY-MM-DD]\n\n"
-    "Writes the printed report of pupil N (roster number) of the installation whose program folder\n"
-    "is INSTALL as a PDF of A4 pages: for each level, the pupil's record curve and the table of\n"
-    "runs, ranks, best and average times and points, three levels to a page. Levels default to\n"
-    "1,2,3. \"Now\" is the given date at 23:59:59 (default: the computer's clock); runs of the\n"
-    "3650 days before it count. Nothing is written when anything is missing or wrong.\n");
-
-int fail(const QString &text, QTextStream &err)
+class Text
 {
-    err << "tavrel-admin report: " << text << '\n';
-    return 1;
-}
+    Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
 
-int usageError(const QString &problem, QTextStream &err)
+CommandUsage declareReport(QCommandLineParser &parser)
 {
-    err << "tavrel-admin report: " << problem << "\n\n" << kReportUsage;
-    return 2;
+    parser.setApplicationDescription(
+        Text::tr("Writes the printed report of a pupil of the installation whose program folder is INSTALL as a PDF "
+                 "of A4 pages: for each level, the pupil's record curve and the table of runs, ranks, best and "
+                 "average times and points, three levels to a page. Runs of the 3650 days before \"now\" count. "
+                 "Nothing is written when anything is missing or wrong."));
+    addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
+    parser.addPositionalArgument(QStringLiteral("OUT.pdf"), Text::tr("the PDF file to write"));
+    parser.addOption(QCommandLineOption(QStringLiteral("pupil"), Text::tr("the pupil's roster number (required)"),
+                                        QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(QStringLiteral("levels"), Text::tr("the levels, comma-separated; default 1,2,3"),
+                                        QStringLiteral("1,2,3")));
+    parser.addOption(QCommandLineOption(QStringLiteral("date"),
+                                        Text::tr("\"now\" is this date at 23:59:59 (default: the computer's clock)"),
+                                        QStringLiteral("YYYY-MM-DD")));
+    return {QStringLiteral("INSTALL OUT.pdf --pupil N"), 2, 2, Text::tr("written"),
+            Text::tr("something is missing or wrong (named), or the PDF cannot be written")};
 }
 
 std::optional<int> wholeNumber(const QString &text)
@@ -50,87 +54,61 @@ std::optional<int> wholeNumber(const QString &text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-struct ReportArgs
+int runReport(const CommandCall &call)
 {
-    QStringList positional;
-    QString pupilText;
-    QString levelsText = QStringLiteral("1,2,3");
-    QString dateText;
-};
-
-int runReport(const QStringList &args, QTextStream &, QTextStream &err)
-{
-    ReportArgs a;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == u"--pupil" || arg == u"--levels" || arg == u"--date") {
-            if (i + 1 >= args.size())
-                return usageError(arg + QStringLiteral(" needs a value"), err);
-            QString &target = arg == u"--pupil" ? a.pupilText : arg == u"--levels" ? a.levelsText : a.dateText;
-            target = args[++i];
-        } else if (arg.startsWith(u'-')) {
-            return usageError(QStringLiteral("unknown option ") + arg, err);
-        } else {
-            a.positional << arg;
-        }
-    }
-    if (a.positional.size() != 2)
-        return usageError(QStringLiteral("give the installation folder and the PDF file"), err);
-    if (a.pupilText.isEmpty())
-        return usageError(QStringLiteral("give the pupil with --pupil N"), err);
-    const std::optional<int> pupil = wholeNumber(a.pupilText);
+    if (!call.isSet(QStringLiteral("pupil")))
+        return call.wrongCall(Text::tr("give the pupil with --pupil N"));
+    const QString pupilText = call.value(QStringLiteral("pupil"));
+    const QString levelsText =
+        call.isSet(QStringLiteral("levels")) ? call.value(QStringLiteral("levels")) : QStringLiteral("1,2,3");
+    const std::optional<int> pupil = wholeNumber(pupilText);
     if (!pupil)
-        return fail(QStringLiteral("\"%1\" is not a roster number").arg(a.pupilText), err);
+        return call.failed(Text::tr("\"%1\" is not a roster number").arg(pupilText));
     std::vector<int> levels;
-    for (const QString &part : a.levelsText.split(u',')) {
+    for (const QString &part : levelsText.split(u',')) {
         const std::optional<int> level = wholeNumber(part);
         if (!level)
-            return fail(QStringLiteral("\"%1\" is not a list of level numbers such as 1,2,3").arg(a.levelsText), err);
+            return call.failed(Text::tr("\"%1\" is not a list of level numbers such as 1,2,3").arg(levelsText));
         levels.push_back(*level);
     }
 
     QDateTime now = SystemClock().now();
-    if (!a.dateText.isEmpty()) {
-        const QDate date = QDate::fromString(a.dateText, QStringLiteral("yyyy-MM-dd"));
+    if (call.isSet(QStringLiteral("date"))) {
+        const QString dateText = call.value(QStringLiteral("date"));
+        const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid())
-            return fail(QStringLiteral("\"%1\" is not a date of the form YYYY-MM-DD").arg(a.dateText), err);
+            return call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
         now = QDateTime(date, QTime(23, 59, 59));
     }
 
-    const QString &programFolder = a.positional[0];
-    if (!QFileInfo(programFolder).isDir())
-        return fail(QStringLiteral("there is no installation at ") + programFolder, err);
-    Installation state;
-    try {
-        runStartup(state, QDir(programFolder).absolutePath());
-    } catch (const DataFileError &e) {
-        return fail(e.text(), err);
-    }
+    std::optional<Installation> started = startInstallation(call, call.argument(0));
+    if (!started)
+        return exitstatus::kFailed;
+    Installation &state = *started;
     catalogue::fillLevels(state);
     for (const int level : levels) {
         if (level < 1 || level > state.levelCount)
-            return fail(QStringLiteral("there is no level %1; the levels are 1 to %2").arg(level).arg(state.levelCount),
-                        err);
+            return call.failed(Text::tr("there is no level %1; the levels are 1 to %2").arg(level).arg(state.levelCount));
     }
 
     const QString logPath = runlog::runLogPath(state.folders);
     if (!QFileInfo::exists(logPath))
-        return fail(QStringLiteral("there is no run log at ") + logPath, err);
+        return call.failed(Text::tr("there is no run log at %1").arg(logPath));
     const RosterFile rosterFile = RosterFile::read(RosterFile::path(state.folders));
     if (!rosterFile.found())
-        return fail(QStringLiteral("there is no roster at ") + RosterFile::path(state.folders), err);
+        return call.failed(Text::tr("there is no roster at %1").arg(RosterFile::path(state.folders)));
 
     QString failure;
     const RecordCallbacks callbacks{letEventsRunForOneSecond,
                                     [&failure](const QString &, const QString &text) { failure = text; }};
     RunStats stats;
     if (!ComputeStats(state, stats, now, callbacks))
-        return fail(failure, err);
+        return call.failed(failure);
 
     Roster roster;
     roster.build(rosterFile, state, now.date(), stats, kStartFigureMode);
     if (!roster.knowsPupil(*pupil))
-        return fail(QStringLiteral("pupil %1 is not in the roster %2").arg(*pupil).arg(rosterFile.filePath()), err);
+        return call.failed(Text::tr("pupil %1 is not in the roster %2").arg(*pupil).arg(rosterFile.filePath()));
 
     PupilDirectory pupils(roster.schoolYear());
     for (int p = 1; p <= kMaxPupil; ++p) {
@@ -142,11 +120,11 @@ int runReport(const QStringList &args, QTextStream &, QTextStream &err)
     const ListSources sources{state, *pupil, stats, pupils, QStringLiteral("全学年"), now};
     ReportRuns runs(now, {*pupil}, levels);
     if (!ReadEveryRun(state, [&runs](const RunRow &row) { runs.add(row); }, callbacks))
-        return fail(failure, err);
+        return call.failed(failure);
     QString error;
-    if (!writeReportPdf(a.positional[1], reportPages(sources, runs, *pupil, levels), state.productTitle, &error))
-        return fail(QStringLiteral("cannot write ") + error, err);
-    return 0;
+    if (!writeReportPdf(call.argument(1), reportPages(sources, runs, *pupil, levels), state.productTitle, &error))
+        return call.failed(Text::tr("cannot write %1").arg(error));
+    return exitstatus::kDone;
 }
 
 } // namespace
@@ -154,6 +132,6 @@ int runReport(const QStringList &args, QTextStream &, QTextStream &err)
 QList<AdminCommand> reportCommands()
 {
     return {
-        {QStringLiteral("report"), QStringLiteral("a pupil's printed report as a PDF file"), kReportUsage, runReport},
+        {QStringLiteral("report"), Text::tr("a pupil's printed report as a PDF file"), declareReport, runReport},
     };
 }

@@ -1,192 +1,243 @@
 #include "rosterimport.h"
 
 #include "installation.h"
-#include "namechange.h"
 #include "rosterentry.h"
 #include "rosterfile.h"
 #include "rosterlock.h"
 #include "savefile.h"
-#include "sjis.h"
-#include "spreadsheetcsv.h"
+#include "systemerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 
-#include <optional>
+#include <cerrno>
+#include <algorithm>
+#include <map>
 
 namespace rosterimport {
 
 namespace {
 
-constexpr qsizetype kMissing = -1;
-
-std::optional<int> wholeNumber(const QString &cell)
+class Text
 {
-    const QString text = cell.normalized(QString::NormalizationForm_KC).trimmed();
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    if (!digits.match(text).hasMatch())
-        return std::nullopt;
-    return text.toInt();
+    Q_DECLARE_TR_FUNCTIONS(RosterImport)
+};
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }
 
-bool blank(const QStringList &cells)
+// Two spellings of one name: the same after folding compatibility forms and dropping spaces, so
+// that "山田 花子" and "山田　花子" are one pupil.
+bool sameName(const QString &a, const QString &b)
 {
-    for (const QString &c : cells) {
-        if (!c.trimmed().isEmpty())
-            return false;
-    }
-    return true;
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    return a.normalized(QString::NormalizationForm_KC).remove(spaces)
+           == b.normalized(QString::NormalizationForm_KC).remove(spaces);
 }
 
-QString unstorable(const QString &text)
+// The entries of one class of the list (or of no class), in file order.
+struct Group
 {
-    QString bad;
-    for (const QChar c : text) {
-        if (sjis::decode(sjis::encode(QString(c))) != QString(c) && !bad.contains(c))
-            bad += c;
+    QString label;
+    std::vector<const classlist::Entry *> entries;
+    int size = 0; // the highest list number
+};
+
+std::vector<Group> groupsOf(const std::vector<classlist::Entry> &entries, const QString &defaultLabel)
+{
+    std::vector<Group> groups;
+    for (const classlist::Entry &e : entries) {
+        const QString label = e.classLabel.isEmpty() ? defaultLabel : e.classLabel;
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) { return g.label == label; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), Group{label, {}, 0});
+        group->entries.push_back(&e);
+        group->size = std::max(group->size, e.number);
     }
-    return bad;
+    return groups;
 }
 
-// The first control character of text (NUL, a tab, a line break, DEL, ...) as "U+0009"; empty
-// when there is none. A name never holds one: it would cut or split the roster's line.
-QString firstControl(const QString &text)
+// The lowest first number of a block of `size` numbers that meets no class but `label` and no
+// number the roster uses; 0 when there is none.
+int firstFreeBlock(const ClassMap &classes, const std::vector<bool> &used, int size, const QString &label)
 {
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            return QStringLiteral("U+") + QStringLiteral("%1").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
+    for (int first = 1; first + size - 1 <= kMaxPupil; ++first) {
+        const int last = first + size - 1;
+        if (const ClassMap::Class *other = classes.overlapping(first, last, label)) {
+            first = other->last;
+            continue;
+        }
+        bool free = true;
+        for (int n = first; n <= last && free; ++n) {
+            if (used[static_cast<std::size_t>(n)]) {
+                free = false;
+                first = n;
+            }
+        }
+        if (free)
+            return first;
     }
-    return {};
+    return 0;
+}
+
+QString classNamed(const QString &label)
+{
+    return label.isEmpty() ? Text::tr("the list without class") : Text::tr("the class %1").arg(label);
 }
 
 } // namespace
 
-Checked check(QByteArrayView csv, int currentYear)
+Plan plan(RosterFile &roster, const ClassMap &classes, const std::vector<classlist::Entry> &entries,
+          const Options &options, const RunCounts &runs)
 {
-    Checked result;
-    const spreadsheetcsv::Table table = spreadsheetcsv::parse(spreadsheetcsv::decode(csv));
-    if (table.unclosedQuoteLine > 0)
-        result.problems.push_back({table.unclosedQuoteLine, QStringLiteral("a quoted cell is never closed")});
+    Plan result;
+    result.classes = classes;
 
-    qsizetype at = 0;
-    while (at < static_cast<qsizetype>(table.rows.size()) && blank(table.rows[static_cast<std::size_t>(at)].cells))
-        ++at;
-    if (at == static_cast<qsizetype>(table.rows.size())) {
-        result.problems.push_back({0, QStringLiteral("there is no header row (番号, 氏名, 生年)")});
-        return result;
-    }
-    const spreadsheetcsv::Row &header = table.rows[static_cast<std::size_t>(at)];
-    QStringList names;
-    for (const QString &c : header.cells)
-        names << c.trimmed();
-    const auto columnOf = [&](const QString &name) -> qsizetype {
-        const qsizetype first = names.indexOf(name);
-        if (first < 0) {
-            result.problems.push_back({header.line, QStringLiteral("the header has no column %1").arg(name)});
-            return kMissing;
-        }
-        if (names.indexOf(name, first + 1) >= 0) {
-            result.problems.push_back({header.line, QStringLiteral("the header has two columns %1").arg(name)});
-            return kMissing;
-        }
-        return first;
-    };
-    const qsizetype numberAt = columnOf(kNumberColumn);
-    const qsizetype nameAt = columnOf(kNameColumn);
-    const qsizetype yearAt = columnOf(kBirthYearColumn);
-    if (numberAt == kMissing || nameAt == kMissing || yearAt == kMissing)
-        return result;
-
-    QHash<int, int> lineOfNumber;
-    for (std::size_t r = static_cast<std::size_t>(at) + 1; r < table.rows.size(); ++r) {
-        const spreadsheetcsv::Row &row = table.rows[r];
-        if (blank(row.cells))
-            continue;
-        const auto cellAt = [&](qsizetype i) { return i < row.cells.size() ? row.cells[i] : QString(); };
-        QStringList reasons;
-
-        const std::optional<int> number = wholeNumber(cellAt(numberAt));
-        if (!number || *number < 1 || *number > kMaxPupil) {
-            reasons << QStringLiteral("番号 \"%1\" is not a whole number from 1 to %2").arg(cellAt(numberAt).trimmed()).arg(kMaxPupil);
-        } else if (const auto earlier = lineOfNumber.constFind(*number); earlier != lineOfNumber.constEnd()) {
-            reasons << QStringLiteral("番号 %1 is already on line %2").arg(*number).arg(*earlier);
-        }
-
-        const QString typed = spreadsheetcsv::unescapedCell(cellAt(nameAt).trimmed());
-        QString name;
-        if (typed.isEmpty()) {
-            reasons << QStringLiteral("氏名 is empty");
-        } else if (const QString control = firstControl(typed); !control.isEmpty()) {
-            reasons << QStringLiteral("氏名 holds a control character (%1)").arg(control);
-        } else if (typed.size() > RosterEntry::kTextWidth) {
-            reasons << QStringLiteral("氏名 \"%1\" is longer than %2 characters").arg(typed).arg(RosterEntry::kTextWidth);
-        } else {
-            name = namechange::storedName(typed);
-            if (const QString bad = unstorable(name); !bad.isEmpty())
-                reasons << QStringLiteral("氏名 \"%1\" holds characters that Shift-JIS cannot store: %2").arg(name, bad);
-        }
-
-        const std::optional<int> year = wholeNumber(cellAt(yearAt));
-        if (!year || *year < currentYear - kOldestAge || *year > currentYear)
-            reasons << QStringLiteral("生年 \"%1\" is not a year from %2 to %3")
-                           .arg(cellAt(yearAt).trimmed())
-                           .arg(currentYear - kOldestAge)
-                           .arg(currentYear);
-
-        if (number && *number >= 1 && *number <= kMaxPupil && !lineOfNumber.contains(*number))
-            lineOfNumber.insert(*number, row.line);
-        if (!reasons.isEmpty()) {
-            result.problems.push_back({row.line, reasons.join(QStringLiteral("; "))});
-            continue;
-        }
-        result.pupils.push_back(Pupil{row.line, *number, name, *year});
-    }
-    return result;
-}
-
-Merged merge(RosterFile &roster, const std::vector<Pupil> &pupils)
-{
+    // The pupil of each roster number: the first line that holds it.
     QHash<int, int> entryOfNumber;
-    int index = 0;
-    for (const RosterFile::Line &line : roster.lines()) {
-        if (!line.entry)
-            continue;
-        if (!entryOfNumber.contains(line.entry->rosterNo))
-            entryOfNumber.insert(line.entry->rosterNo, index);
-        ++index;
+    std::vector<bool> used(kMaxPupil + 1, false);
+    {
+        int index = 0;
+        for (const RosterFile::Line &line : roster.lines()) {
+            if (!line.entry)
+                continue;
+            if (!entryOfNumber.contains(line.entry->rosterNo))
+                entryOfNumber.insert(line.entry->rosterNo, index);
+            used[static_cast<std::size_t>(line.entry->rosterNo)] = true;
+            ++index;
+        }
     }
 
-    Merged merged;
-    for (const Pupil &pupil : pupils) {
-        const auto found = entryOfNumber.constFind(pupil.number);
+    int nextNew = options.numberFrom.value_or(1); // where the next new class of the list starts
+    std::map<int, const classlist::Entry *> placedNumbers;
+    std::vector<std::pair<const classlist::Entry *, int>> placements; // entry, roster number
+    int largest = 0;
+    QString largestLabel;
+    for (const Group &group : groupsOf(entries, options.classLabel)) {
+        if (group.size > largest) {
+            largest = group.size;
+            largestLabel = group.label;
+        }
+        const ClassMap::Class *known = group.label.isEmpty() ? nullptr : classes.find(group.label);
+        int first = 0;
+        if (group.label.isEmpty()) {
+            first = options.numberFrom.value_or(1);
+        } else if (known) {
+            first = known->first;
+            if (options.numberFrom && *options.numberFrom != first) {
+                result.refusals.push_back(Text::tr("the class %1 holds the numbers from %2 on (%3); it keeps them, so "
+                                                   "--number-from %4 cannot move it")
+                                              .arg(group.label)
+                                              .arg(first)
+                                              .arg(shown(classes.filePath()))
+                                              .arg(*options.numberFrom));
+                continue;
+            }
+        } else {
+            first = nextNew;
+            nextNew = first + group.size;
+        }
+        const int last = first + group.size - 1;
+        if (last > kMaxPupil) {
+            result.refusals.push_back(Text::tr("%1 would need the numbers %2 to %3, but the roster's numbers end at %4")
+                                          .arg(classNamed(group.label))
+                                          .arg(first)
+                                          .arg(last)
+                                          .arg(kMaxPupil));
+            continue;
+        }
+        if (!group.label.isEmpty()) {
+            const ClassMap::Class block{group.label, first, std::max(last, known ? known->last : 0)};
+            if (const ClassMap::Class *other = result.classes.overlapping(block.first, block.last, block.label)) {
+                result.refusals.push_back(Text::tr("the class %1 would take the numbers %2 to %3, which meet those of the "
+                                                   "class %4 (%5 to %6)")
+                                              .arg(block.label)
+                                              .arg(block.first)
+                                              .arg(block.last)
+                                              .arg(other->label)
+                                              .arg(other->first)
+                                              .arg(other->last));
+                continue;
+            }
+            if (!known || !(*known == block))
+                result.classesChanged = true;
+            result.classes.set(block);
+            result.placed.push_back(block);
+        } else {
+            result.placed.push_back(ClassMap::Class{QString(), first, last});
+        }
+        for (const classlist::Entry *e : group.entries) {
+            const int rosterNo = first + e->number - 1;
+            if (const auto other = placedNumbers.find(rosterNo); other != placedNumbers.end()) {
+                result.refusals.push_back(Text::tr("lines %1 and %2 of the list would both be number %3")
+                                              .arg(other->second->line)
+                                              .arg(e->line)
+                                              .arg(rosterNo));
+                continue;
+            }
+            placedNumbers.emplace(rosterNo, e);
+            placements.emplace_back(e, rosterNo);
+        }
+    }
+    result.firstFree = largest > 0 ? firstFreeBlock(result.classes, used, largest, largestLabel) : 0;
+    if (result.classesChanged && !classes.problems().empty())
+        result.refusals.push_back(Text::tr("the class map %1 has damaged lines (listed above); mend or remove them first, "
+                                           "so that writing it loses nothing")
+                                      .arg(shown(classes.filePath())));
+
+    for (const auto &[e, rosterNo] : placements) {
+        Change change{e->line, rosterNo, e->classLabel.isEmpty() ? options.classLabel : e->classLabel, e->number,
+                      e->name, e->birthYear, e->born, QString(), 0, 0};
+        const auto found = entryOfNumber.constFind(rosterNo);
         if (found == entryOfNumber.constEnd()) {
-            RosterEntry added;
-            added.rosterNo = static_cast<std::int16_t>(pupil.number);
-            added.birthYear = static_cast<std::int16_t>(pupil.birthYear);
-            added.extra1 = QStringLiteral("0");
-            added.extra2 = QStringLiteral("0");
-            added.name = pupil.name;
-            roster.appendEntry(added);
-            entryOfNumber.insert(pupil.number, index++);
-            ++merged.added;
+            result.added.push_back(change);
             continue;
         }
         const RosterEntry &current = *roster.entry(*found);
-        if (current.trimmedName() == pupil.name && current.birthYear == pupil.birthYear) {
-            ++merged.unchanged;
-            continue;
+        change.nameNow = current.trimmedName();
+        change.birthYearNow = current.birthYear;
+        change.runs = runs ? runs(rosterNo) : 0;
+        if (change.nameNow.isEmpty() || sameName(change.nameNow, change.name)) {
+            if (change.nameNow.isEmpty() || current.birthYear != change.birthYear)
+                result.updated.push_back(change);
+            else
+                ++result.unchanged;
+        } else if (options.rename) {
+            result.renamed.push_back(change);
+        } else {
+            result.conflicts.push_back(change);
         }
-        RosterEntry changed = current;
-        changed.name = pupil.name;
-        changed.birthYear = static_cast<std::int16_t>(pupil.birthYear);
-        roster.replaceEntry(*found, changed);
-        ++merged.updated;
     }
-    return merged;
+    if (result.blocked())
+        return result;
+
+    for (const Change &c : result.added) {
+        RosterEntry added;
+        added.rosterNo = static_cast<std::int16_t>(c.rosterNo);
+        added.birthYear = static_cast<std::int16_t>(c.birthYear);
+        added.extra1 = QStringLiteral("0");
+        added.extra2 = QStringLiteral("0");
+        added.name = c.name;
+        roster.appendEntry(added);
+    }
+    for (const std::vector<Change> *changes : {&result.updated, &result.renamed}) {
+        for (const Change &c : *changes) {
+            const int index = entryOfNumber.value(c.rosterNo);
+            RosterEntry changed = *roster.entry(index);
+            // A name that differs only in its spaces stays as the roster spells it.
+            if (changes == &result.renamed || changed.trimmedName().isEmpty())
+                changed.name = c.name;
+            changed.birthYear = static_cast<std::int16_t>(c.birthYear);
+            roster.replaceEntry(index, changed);
+        }
+    }
+    return result;
 }
 
 Written replace(const QString &rosterPath, const QString &backupPath, const QByteArray *oldRoster,
@@ -194,64 +245,64 @@ Written replace(const QString &rosterPath, const QString &backupPath, const QByt
 {
     const savefile::Outcome roster = savefile::replace(rosterPath, newRoster);
     if (!roster.saved)
-        return {false, QStringLiteral("cannot write %1 (%2); the roster is unchanged")
-                           .arg(QDir::toNativeSeparators(rosterPath), roster.error)};
+        return {false, Text::tr("cannot write %1 (%2); the roster is unchanged").arg(shown(rosterPath), roster.error)};
     if (!oldRoster || oldRoster->isEmpty())
         return {true, QString()};
     const savefile::Outcome backup = savefile::replace(backupPath, *oldRoster);
     if (!backup.saved)
-        return {true, QStringLiteral("the roster %1 is written, but the old roster cannot be kept as %2 (%3); "
-                                     "%2 still holds an older roster")
-                          .arg(QDir::toNativeSeparators(rosterPath), QDir::toNativeSeparators(backupPath), backup.error)};
+        return {true, Text::tr("the roster %1 is written, but the old roster cannot be kept as %2 (%3); %2 still holds "
+                               "an older roster")
+                          .arg(shown(rosterPath), shown(backupPath), backup.error)};
     return {true, QString()};
 }
 
-Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<Pupil> &pupils,
-                    const std::function<void()> &wait)
+Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<classlist::Entry> &entries,
+                    const Options &options, const RunCounts &runs, const std::function<void()> &wait)
 {
     Imported imported;
     RosterLock lock(rosterPath);
     const RosterLock::Outcome locked = lock.take(kLockAttempts, wait);
     if (locked != RosterLock::Outcome::Locked) {
-        imported.message = locked == RosterLock::Outcome::Busy
-                               ? QStringLiteral("the roster %1 stayed locked by another writer; the roster is unchanged")
-                                     .arg(QDir::toNativeSeparators(rosterPath))
-                               : QStringLiteral("cannot lock %1 (%2); the roster is unchanged")
-                                     .arg(QDir::toNativeSeparators(RosterLock::lockPath(rosterPath)), lock.error());
+        imported.message =
+            locked == RosterLock::Outcome::Busy
+                ? Text::tr("the roster %1 stayed locked by another writer; the roster is unchanged").arg(shown(rosterPath))
+                : Text::tr("cannot lock %1 (%2); the roster is unchanged")
+                      .arg(shown(RosterLock::lockPath(rosterPath)), lock.error());
         return imported;
     }
     std::optional<QByteArray> oldBytes;
     if (QFileInfo::exists(rosterPath)) {
         QFile old(rosterPath);
+        errno = 0;
         if (!old.open(QIODevice::ReadOnly)) {
-            imported.message = QStringLiteral("cannot read %1 (%2); the roster is unchanged")
-                                   .arg(QDir::toNativeSeparators(rosterPath), old.errorString());
+            imported.message =
+                Text::tr("cannot read %1 (%2); the roster is unchanged").arg(shown(rosterPath), systemerror::describe(old, errno));
             return imported;
         }
         oldBytes = old.readAll();
     }
     RosterFile roster = RosterFile::parse(oldBytes.value_or(QByteArray()), rosterPath);
-    imported.merged = merge(roster, pupils);
-    if (imported.merged.added == 0 && imported.merged.updated == 0)
+    const QString classesPath = ClassMap::pathBeside(rosterPath);
+    const ClassMap classes = ClassMap::read(classesPath);
+    imported.plan = plan(roster, classes, entries, options, runs);
+    if (imported.plan.blocked())
+        return imported;
+
+    if (imported.plan.classesChanged) {
+        const savefile::Outcome written = savefile::replace(classesPath, imported.plan.classes.encode());
+        if (!written.saved) {
+            imported.message = Text::tr("cannot write %1 (%2); the roster and its classes are unchanged")
+                                   .arg(shown(classesPath), written.error);
+            return imported;
+        }
+        imported.written = true;
+    }
+    if (!imported.plan.changesRoster())
         return imported;
     const Written written = replace(rosterPath, backupPath, oldBytes ? &*oldBytes : nullptr, roster.encode());
-    imported.written = written.written;
+    imported.written = imported.written || written.written;
     imported.message = written.message;
     return imported;
-}
-
-QByteArray exportCsv(const RosterFile &roster)
-{
-    QString text = QStringList{kNumberColumn, kNameColumn, kBirthYearColumn}.join(u',') + QStringLiteral("\r\n");
-    QSet<int> written;
-    for (const RosterFile::Line &line : roster.lines()) {
-        if (!line.entry || written.contains(line.entry->rosterNo))
-            continue;
-        written.insert(line.entry->rosterNo);
-        text += QString::number(line.entry->rosterNo) + u',' + spreadsheetcsv::cell(line.entry->trimmedName()) + u','
-                + QString::number(line.entry->birthYear) + QStringLiteral("\r\n");
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 } // namespace rosterimport

@@ -1,66 +1,77 @@
 #pragma once
 
+#include "classlist.h"
+#include "classmap.h"
+
 #include <QByteArray>
-#include <QByteArrayView>
+#include <QDate>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class RosterFile;
 
-// Bringing a class list from a spreadsheet into the roster "生徒用名簿.txt", and taking the
-// roster out to a spreadsheet.
+// Bringing a class list into the roster "生徒用名簿.txt" and its class map. Nothing is renamed
+// unless asked: a number of the list whose pupil in the roster has another name is a conflict,
+// and a list with a conflict changes nothing. A class's pupils hold the block of roster numbers
+// the class map gives it; a new class is placed where it is told (--number-from) and never on the
+// block of another class.
 namespace rosterimport {
 
-inline const QString kNumberColumn = QStringLiteral("番号");
-inline const QString kNameColumn = QStringLiteral("氏名");
-inline const QString kBirthYearColumn = QStringLiteral("生年");
-// Birth years from this many years before the current one up to the current one are accepted.
-inline constexpr int kOldestAge = 100;
-
-struct Pupil
+struct Options
 {
-    int line = 0; // of the CSV file
-    int number = 0;
-    QString name; // as the roster stores it: trimmed, at most 20 characters, Shift-JIS
+    QString classLabel;            // for rows that name no class (--class); normal form, or empty
+    // Where a list without class starts, and the first new class of the list; further new classes
+    // of the list follow one after the other. 1 when not given.
+    std::optional<int> numberFrom;
+    bool rename = false;           // a number whose name differs takes the list's name
+};
+
+// A pupil of the list and what the import does with its roster number.
+struct Change
+{
+    int line = 0; // of the list
+    int rosterNo = 0;
+    QString classLabel; // empty when the row belongs to no class
+    int listNumber = 0;
+    QString name; // of the list
     int birthYear = 0;
-
-    bool operator==(const Pupil &) const = default;
+    std::optional<QDate> born;
+    QString nameNow; // of the roster, for updates, renames and conflicts
+    int birthYearNow = 0;
+    int runs = 0; // the number's runs in the run log; kRunsUnknown when they could not be counted
 };
+inline constexpr int kRunsUnknown = -1;
 
-struct Problem
+// How many runs of a roster number the run log holds (or kRunsUnknown).
+using RunCounts = std::function<int(int rosterNo)>;
+
+struct Plan
 {
-    int line = 0; // of the CSV file; 0 for the file as a whole
-    QString text;
-};
-
-struct Checked
-{
-    std::vector<Pupil> pupils;     // in file order; complete only when problems is empty
-    std::vector<Problem> problems; // every bad line, in file order
-};
-
-// Reads a CSV file as a spreadsheet saves it (see spreadsheetcsv) whose header row names the
-// columns 番号, 氏名 and 生年 in any order (other columns are ignored) and checks every row:
-// the number is a whole number from 1 to 5000 not used by an earlier row, the name (without the
-// apostrophe an export puts before a leading "=", "+", "-" or "@") is present, holds no control
-// character (NUL, tab, line break, ...), fits the roster's 20 characters and can be stored in
-// Shift-JIS, the birth year is a whole number from currentYear − kOldestAge to currentYear. Rows
-// with no content are skipped.
-Checked check(QByteArrayView csv, int currentYear);
-
-struct Merged
-{
-    int added = 0;
-    int updated = 0;
+    std::vector<Change> added;
+    std::vector<Change> updated;   // same name, another birth year (or a name where there was none)
+    std::vector<Change> renamed;   // another name, with --rename
+    std::vector<Change> conflicts; // another name, without --rename: nothing is changed
     int unchanged = 0;
+    std::vector<QString> refusals;        // why the list cannot be placed at all
+    std::vector<ClassMap::Class> placed;  // each class of the list with its block after the import
+    // The lowest roster number from which the list's largest class would meet no other class and no
+    // pupil of the roster: what to give --number-from.
+    int firstFree = 0;
+    ClassMap classes; // the class map after the import
+    bool classesChanged = false;
+
+    bool blocked() const { return !refusals.empty() || !conflicts.empty(); }
+    bool changesRoster() const { return !added.empty() || !updated.empty() || !renamed.empty(); }
 };
 
-// Merges pupils into the roster: a number the roster holds gets the new name and birth year
-// (its other values are kept; the first line of a number is the pupil), a new number is added
-// at the end as a listed pupil. Every other line is kept as it was read.
-Merged merge(RosterFile &roster, const std::vector<Pupil> &pupils);
+// Places the entries of a checked list (classlist::read) and compares each with the roster. When
+// nothing blocks the plan, the roster is changed in memory (replaceEntry, appendEntry: every
+// other line keeps its bytes).
+Plan plan(RosterFile &roster, const ClassMap &classes, const std::vector<classlist::Entry> &entries,
+          const Options &options, const RunCounts &runs);
 
 struct Written
 {
@@ -82,19 +93,16 @@ inline constexpr int kLockWaitMilliseconds = 100;
 
 struct Imported
 {
-    bool written = false; // the roster was replaced
-    Merged merged;
-    QString message; // what went wrong; empty when all is done (or nothing needed doing)
+    bool written = false; // the roster or the class map was replaced
+    Plan plan;
+    QString message; // what went wrong; empty when all is done (or nothing needed doing or it was blocked)
 };
 
-// Merges pupils into the roster at rosterPath under the roster's lock (RosterLock; `wait` is
-// called between kLockAttempts attempts), so that the roster read, merged and written is never
-// one another writer changes meanwhile; then replace(). A roster that is missing is made.
-Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<Pupil> &pupils,
-                    const std::function<void()> &wait);
-
-// The pupils of the roster (the first line of each number), in file order, as UTF-8 CSV with a byte-order mark and the header
-// 番号,氏名,生年, which check() reads back.
-QByteArray exportCsv(const RosterFile &roster);
+// Reads the roster at rosterPath and the class map beside it under the roster's lock (RosterLock;
+// `wait` is called between kLockAttempts attempts), so that what is read, planned and written is
+// never what another writer changes meanwhile; then, when the plan is not blocked, writes the class
+// map, the roster and its backup (replace()). A roster that is missing is made.
+Imported importInto(const QString &rosterPath, const QString &backupPath, const std::vector<classlist::Entry> &entries,
+                    const Options &options, const RunCounts &runs, const std::function<void()> &wait);
 
 } // namespace rosterimport

@@ -6,6 +6,7 @@
 #include "sharedaccess.h"
 #include "workfolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,11 @@
 namespace schoolbackup {
 
 namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SchoolBackup)
+};
 
 const QByteArray kOwnerText = "tavrel-admin backup";
 constexpr qint64 kReadChunk = 64 * 1024;
@@ -88,17 +94,17 @@ bool readUpTo(int fd, qint64 limit, QByteArray &bytes)
     return true;
 }
 
-const char *kindOf(mode_t mode)
+QString kindOf(mode_t mode)
 {
     if (S_ISLNK(mode))
-        return "a link";
+        return Text::tr("a link");
     if (S_ISDIR(mode))
-        return "a folder";
+        return Text::tr("a folder");
     if (S_ISFIFO(mode))
-        return "a pipe";
+        return Text::tr("a pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    return "not a regular file";
+        return Text::tr("a device");
+    return Text::tr("not a regular file");
 }
 
 struct Source
@@ -116,8 +122,8 @@ std::optional<QString> notRegular(const QString &path)
     struct stat st{};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
         return std::nullopt;
-    return QStringLiteral("%1 is %2, not a file of the installation; nothing is copied through it")
-        .arg(shown(path), QString::fromLatin1(kindOf(st.st_mode)));
+    return Text::tr("%1 is %2, not a file of the installation; nothing is copied through it")
+        .arg(shown(path), kindOf(st.st_mode));
 }
 
 // Reads a run log under the shared lock, so that no append is half done in what is read.
@@ -133,7 +139,7 @@ ReadOutcome readLocked(const QString &path, const std::function<void()> &waitASe
     if (opened == RecordFile::Outcome::NotFound)
         return ReadOutcome::Absent;
     if (opened != RecordFile::Outcome::Done) {
-        why = QStringLiteral("cannot open %1: %2").arg(shown(path), file.error().description);
+        why = Text::tr("cannot open %1: %2").arg(shown(path), file.error().description);
         return ReadOutcome::Failed;
     }
     for (int waited = 0;; ++waited) {
@@ -141,23 +147,23 @@ ReadOutcome readLocked(const QString &path, const std::function<void()> &waitASe
         if (locked == RecordFile::Outcome::Done)
             break;
         if (locked != RecordFile::Outcome::Busy) {
-            why = QStringLiteral("cannot lock %1: %2").arg(shown(path), file.error().description);
+            why = Text::tr("cannot lock %1: %2").arg(shown(path), file.error().description);
             return ReadOutcome::Failed;
         }
         if (waited >= kLockWaitSeconds) {
-            why = QStringLiteral("%1 stayed locked by another program for %2 seconds").arg(shown(path)).arg(kLockWaitSeconds);
+            why = Text::tr("%1 stayed locked by another program for %2 seconds").arg(shown(path)).arg(kLockWaitSeconds);
             return ReadOutcome::Failed;
         }
         waitASecond();
     }
     const std::optional<std::int64_t> size = file.size();
     if (!size) {
-        why = QStringLiteral("cannot read %1: %2").arg(shown(path), file.error().description);
+        why = Text::tr("cannot read %1: %2").arg(shown(path), file.error().description);
         return ReadOutcome::Failed;
     }
     bytes.resize(static_cast<qsizetype>(*size));
     if (*size > 0 && !file.readAt(0, bytes.data(), *size)) {
-        why = QStringLiteral("cannot read %1: %2").arg(shown(path), file.error().description);
+        why = Text::tr("cannot read %1: %2").arg(shown(path), file.error().description);
         return ReadOutcome::Failed;
     }
     file.close();
@@ -175,11 +181,11 @@ ReadOutcome readPlain(const QString &path, QByteArray &bytes, QString &why)
     if (fd.get() < 0 && errno == ENOENT)
         return ReadOutcome::Absent;
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !readUpTo(fd.get(), st.st_size, bytes)) {
-        why = QStringLiteral("cannot read %1: %2").arg(shown(path), reason(errno));
+        why = Text::tr("cannot read %1: %2").arg(shown(path), reason(errno));
         return ReadOutcome::Failed;
     }
     if (!S_ISREG(st.st_mode)) {
-        why = QStringLiteral("%1 is %2, not a file of the installation").arg(shown(path), QString::fromLatin1(kindOf(st.st_mode)));
+        why = Text::tr("%1 is %2, not a file of the installation").arg(shown(path), kindOf(st.st_mode));
         return ReadOutcome::Failed;
     }
     return ReadOutcome::Read;
@@ -206,7 +212,7 @@ public:
                                 + QSysInfo::machineHostName().toUtf8() + "\n";
         if (m_file.open(m_path, RecordFile::Access::ReadWrite) != RecordFile::Outcome::Done
             || m_file.lock(RecordFile::LockKind::Exclusive) != RecordFile::Outcome::Done || !m_file.writeAt(0, text)) {
-            why = QStringLiteral("cannot make %1: %2").arg(shown(m_path), m_file.error().description);
+            why = Text::tr("cannot make %1: %2").arg(shown(m_path), m_file.error().description);
             return false;
         }
         return true;
@@ -353,7 +359,7 @@ std::vector<Entry> parseManifest(const QString &text, QStringList &problems)
     const QStringList lines = body.split(lineEnd);
     for (const QString &line : lines) {
         ++lineNo;
-        const auto damaged = [&] { problems << QStringLiteral("%1 line %2 is damaged").arg(kManifest).arg(lineNo); };
+        const auto damaged = [&] { problems << Text::tr("%1 line %2 is damaged").arg(kManifest).arg(lineNo); };
         if (line.isEmpty())
             continue;
         if (line.startsWith(u'#')) {
@@ -412,35 +418,35 @@ QString verify(int backup, const Entry &entry)
 {
     const std::optional<QStringList> parts = insideParts(entry.relative);
     if (!parts)
-        return QStringLiteral("%1: the path leaves the backup; not read").arg(entry.relative);
+        return Text::tr("%1: the path leaves the backup; not read").arg(entry.relative);
     Descriptor folder(::fcntl(backup, F_DUPFD_CLOEXEC, 0));
     for (qsizetype i = 0; i + 1 < parts->size(); ++i) {
         const QByteArray name = QFile::encodeName(parts->at(i));
         struct stat st{};
         if (::fstatat(folder.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return QStringLiteral("%1: missing").arg(entry.relative);
+            return Text::tr("%1: missing").arg(entry.relative);
         if (!S_ISDIR(st.st_mode))
-            return QStringLiteral("%1: %2 is %3 in the backup, not a folder; not read")
-                .arg(entry.relative, parts->at(i), QString::fromLatin1(kindOf(st.st_mode)));
+            return Text::tr("%1: %2 is %3 in the backup, not a folder; not read")
+                .arg(entry.relative, parts->at(i), kindOf(st.st_mode));
         const int next = ::openat(folder.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (next < 0)
-            return QStringLiteral("%1: cannot open the folder %2: %3").arg(entry.relative, parts->at(i), reason(errno));
+            return Text::tr("%1: cannot open the folder %2: %3").arg(entry.relative, parts->at(i), reason(errno));
         folder.reset(next);
     }
     const QByteArray name = QFile::encodeName(parts->last());
     struct stat st{};
     if (::fstatat(folder.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return QStringLiteral("%1: missing").arg(entry.relative);
+        return Text::tr("%1: missing").arg(entry.relative);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("%1: %2 in the backup, not a file; not read").arg(entry.relative, QString::fromLatin1(kindOf(st.st_mode)));
+        return Text::tr("%1: %2 in the backup, not a file; not read").arg(entry.relative, kindOf(st.st_mode));
     const Descriptor file(::openat(folder.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat opened{};
     if (file.get() < 0 || ::fstat(file.get(), &opened) != 0)
-        return QStringLiteral("%1: cannot read: %2").arg(entry.relative, reason(errno));
+        return Text::tr("%1: cannot read: %2").arg(entry.relative, reason(errno));
     if (!S_ISREG(opened.st_mode) || opened.st_ino != st.st_ino || opened.st_dev != st.st_dev)
-        return QStringLiteral("%1: replaced while it was checked; not read").arg(entry.relative);
+        return Text::tr("%1: replaced while it was checked; not read").arg(entry.relative);
     if (opened.st_size != entry.size)
-        return QStringLiteral("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(opened.st_size).arg(entry.size);
+        return Text::tr("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(opened.st_size).arg(entry.size);
 
     QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 total = 0;
@@ -448,16 +454,16 @@ QString verify(int backup, const Entry &entry)
     // One byte more than listed is asked for, to see a file that grew while it was read.
     while (total <= entry.size) {
         if (!readUpTo(file.get(), std::min(kReadChunk, entry.size + 1 - total), chunk))
-            return QStringLiteral("%1: cannot read: %2").arg(entry.relative, reason(errno));
+            return Text::tr("%1: cannot read: %2").arg(entry.relative, reason(errno));
         if (chunk.isEmpty())
             break;
         hash.addData(chunk);
         total += chunk.size();
     }
     if (total != entry.size)
-        return QStringLiteral("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(total).arg(entry.size);
+        return Text::tr("%1: %2 bytes, the backup had %3").arg(entry.relative).arg(total).arg(entry.size);
     if (QString::fromLatin1(hash.result().toHex()) != entry.hash)
-        return QStringLiteral("%1: the checksum differs from the backup's").arg(entry.relative);
+        return Text::tr("%1: the checksum differs from the backup's").arg(entry.relative);
     return {};
 }
 
@@ -480,6 +486,7 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
         {folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"), true},
         {folders.filesFolder + QStringLiteral("生徒用名簿.txt"), false},
         {folders.filesFolder + QStringLiteral("生徒用名簿temp.txt"), false},
+        {folders.filesFolder + QStringLiteral("生徒用名簿クラス.txt"), false},
         {folders.appFolder + QStringLiteral("設定.txt"), false},
         {folders.filesFolder + QStringLiteral("共通データ.txt"), false},
         {folders.dataFolder + QStringLiteral("タイム回数データ.txt"), false},
@@ -488,7 +495,7 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
 
     const bool destExisted = QFileInfo::exists(dest);
     if (!QDir().mkpath(dest)) {
-        made.problems << QStringLiteral("cannot make the folder %1").arg(shown(dest));
+        made.problems << Text::tr("cannot make the folder %1").arg(shown(dest));
         return made;
     }
     if (!destExisted)
@@ -500,15 +507,15 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
     const QString partial =
         workfolder::make(destination, u'.' + freeFolderName(destination, now, 1) + QStringLiteral(".partial-"), &why);
     if (partial.isEmpty()) {
-        made.problems << QStringLiteral("cannot make a working folder in %1: %2").arg(shown(destination), why)
-                      << QStringLiteral("no backup was made");
+        made.problems << Text::tr("cannot make a working folder in %1: %2").arg(shown(destination), why)
+                      << Text::tr("no backup was made");
         return made;
     }
     OwnerFile owner;
     const auto fail = [&](const QString &problem) {
         owner.remove();
         workfolder::removeTree(partial, nullptr);
-        made.problems << problem << QStringLiteral("no backup was made");
+        made.problems << problem << Text::tr("no backup was made");
         made.copied.clear();
         return made;
     };
@@ -545,16 +552,16 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
             if (QFileInfo(folder).isDir())
                 continue;
             if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
-                return fail(QStringLiteral("cannot make the folder %1: %2").arg(shown(folder), reason(errno)));
+                return fail(Text::tr("cannot make the folder %1: %2").arg(shown(folder), reason(errno)));
             created << folder;
         }
         const savefile::Outcome written = savefile::replace(copy, bytes);
         if (!written.saved)
-            return fail(QStringLiteral("cannot write %1: %2").arg(shown(copy), written.error));
+            return fail(Text::tr("cannot write %1: %2").arg(shown(copy), written.error));
         created << copy;
         QFile back(copy);
         if (!back.open(QIODevice::ReadOnly) || sha256(back.readAll()) != sha256(bytes) || back.size() != bytes.size())
-            return fail(QStringLiteral("the copy %1 does not read back as written").arg(shown(copy)));
+            return fail(Text::tr("the copy %1 does not read back as written").arg(shown(copy)));
         manifest += QStringLiteral("# size %1\n").arg(bytes.size()) + checksumLine(sha256(bytes), relative) + u'\n';
         made.copied << relative;
     }
@@ -562,7 +569,7 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
     const QString list = partial + u'/' + kManifest;
     const savefile::Outcome listed = savefile::replace(list, manifest.toUtf8());
     if (!listed.saved)
-        return fail(QStringLiteral("cannot write %1: %2").arg(shown(list), listed.error));
+        return fail(Text::tr("cannot write %1: %2").arg(shown(list), listed.error));
     created << list;
 
     // Complete: from now on the backup is the school's, like any folder made in dest.
@@ -580,9 +587,9 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
             return made;
         }
         if (!taken || from == kRenameAttempts)
-            return fail(QStringLiteral("cannot rename %1 to %2: %3").arg(shown(partial), shown(finished), why));
+            return fail(Text::tr("cannot rename %1 to %2: %3").arg(shown(partial), shown(finished), why));
     }
-    return fail(QStringLiteral("cannot name %1").arg(shown(partial)));
+    return fail(Text::tr("cannot name %1").arg(shown(partial)));
 }
 
 Checked check(const QString &backupFolder)
@@ -594,12 +601,12 @@ Checked check(const QString &backupFolder)
                                                       O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st{};
     if (list.get() < 0 || ::fstat(list.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        checked.problems << QStringLiteral("%1 has no %2: it is not a backup").arg(shown(backupFolder), kManifest);
+        checked.problems << Text::tr("%1 has no %2: it is not a backup").arg(shown(backupFolder), kManifest);
         return checked;
     }
     QByteArray bytes;
     if (st.st_size > kManifestLimit || !readUpTo(list.get(), kManifestLimit + 1, bytes) || bytes.size() > kManifestLimit) {
-        checked.problems << QStringLiteral("%1 is larger than a manifest can be: it is not a backup").arg(kManifest);
+        checked.problems << Text::tr("%1 is larger than a manifest can be: it is not a backup").arg(kManifest);
         return checked;
     }
     const std::vector<Entry> entries = parseManifest(QString::fromUtf8(bytes), checked.problems);
@@ -611,7 +618,7 @@ Checked check(const QString &backupFolder)
             checked.problems << problem;
     }
     if (checked.verified == 0 && checked.problems.isEmpty())
-        checked.problems << QStringLiteral("%1 lists no files").arg(kManifest);
+        checked.problems << Text::tr("%1 lists no files").arg(kManifest);
     return checked;
 }
 

@@ -5,6 +5,7 @@
 #include "runlog.h"
 #include "sharedaccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,6 +39,11 @@ Report check(const Installation &, const QString &, bool)
 
 namespace {
 
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(SchoolCheck)
+};
+
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(path));
@@ -57,7 +63,7 @@ struct Item
 
 QString modeText(const struct stat &st)
 {
-    return QStringLiteral("group %1, mode %2")
+    return Text::tr("group %1, mode %2")
         .arg(sharedaccess::groupName(st.st_gid))
         .arg(st.st_mode & 07777, 4, 8, QChar(u'0'));
 }
@@ -89,19 +95,19 @@ QString lacking(const Item &item, const struct stat &st, gid_t group)
     const bool folder = item.kind == Kind::Folder;
     if (item.above) {
         if (!memberHas(st, group, S_IXGRP))
-            cannot << QStringLiteral("pass through it");
+            cannot << Text::tr("pass through it");
     } else {
         if (!memberHas(st, group, folder ? (S_IRGRP | S_IXGRP) : S_IRGRP))
-            cannot << (folder ? QStringLiteral("open it") : QStringLiteral("read it"));
+            cannot << (folder ? Text::tr("open it") : Text::tr("read it"));
         if (item.written && !memberHas(st, group, S_IWGRP))
-            cannot << (folder ? QStringLiteral("make files in it") : QStringLiteral("write it"));
+            cannot << (folder ? Text::tr("make files in it") : Text::tr("write it"));
     }
     QString problem;
     if (!cannot.isEmpty())
-        problem = QStringLiteral("a member of the group %1 cannot %2 (%3)")
-                      .arg(sharedaccess::groupName(group), cannot.join(QStringLiteral(" or ")), modeText(st));
+        problem = Text::tr("a member of the group %1 cannot %2 (%3)")
+                      .arg(sharedaccess::groupName(group), cannot.join(Text::tr(" or ")), modeText(st));
     if (folder && item.written && cannot.isEmpty() && (st.st_gid != group || !(st.st_mode & S_ISGID)))
-        problem = QStringLiteral("files made in it would not get the group %1 (%2, no set-group-ID bit for it)")
+        problem = Text::tr("files made in it would not get the group %1 (%2, no set-group-ID bit for it)")
                       .arg(sharedaccess::groupName(group), modeText(st));
     return problem;
 }
@@ -184,16 +190,16 @@ Report check(const Installation &state, const QString &group, bool fix)
         gid = sharedaccess::groupId(group);
     }
     if (!gid) {
-        report.findings.push_back({group, QStringLiteral("there is no group \"%1\" on this machine").arg(group), false,
-                                   QStringLiteral("give a group that exists")});
+        report.findings.push_back({group, Text::tr("there is no group \"%1\" on this machine").arg(group), false,
+                                   Text::tr("give a group that exists")});
         return report;
     }
     report.groupName = sharedaccess::groupName(*gid);
     const auto g = static_cast<gid_t>(*gid);
     if (!inGroup(g))
-        report.findings.push_back({QStringLiteral("this account"),
-                                   QStringLiteral("is not a member of the group %1").arg(report.groupName), false,
-                                   QStringLiteral("add it to the group (usermod -aG) and log in again")});
+        report.findings.push_back({Text::tr("this account"),
+                                   Text::tr("is not a member of the group %1").arg(report.groupName), false,
+                                   Text::tr("add it to the group (usermod -aG) and log in again")});
 
     for (const Item &item : itemsOf(state)) {
         ++report.checked;
@@ -202,12 +208,12 @@ Report check(const Installation &state, const QString &group, bool fix)
         if (::lstat(name.constData(), &st) != 0) {
             if (errno != ENOENT) {
                 report.findings.push_back({item.path, QString::fromLocal8Bit(std::strerror(errno)), false,
-                                           QStringLiteral("look at it by hand")});
+                                           Text::tr("look at it by hand")});
                 continue;
             }
-            Finding missing{item.path, QStringLiteral("missing"), false, QString()};
+            Finding missing{item.path, Text::tr("missing"), false, QString()};
             if (item.kind == Kind::Folder || !item.makeIfMissing) {
-                missing.notFixed = QStringLiteral("--fix does not make it");
+                missing.notFixed = Text::tr("--fix does not make it");
             } else if (fix) {
                 const QString made = makeEmpty(item.path);
                 const QString shared = made.isEmpty() ? sharedaccess::grant(item.path, g, neededGroupBits(item)) : made;
@@ -218,8 +224,8 @@ Report check(const Installation &state, const QString &group, bool fix)
             continue;
         }
         if (S_ISLNK(st.st_mode)) {
-            report.findings.push_back({item.path, QStringLiteral("is a symbolic link"), false,
-                                       QStringLiteral("check where it leads by hand")});
+            report.findings.push_back({item.path, Text::tr("is a symbolic link"), false,
+                                       Text::tr("check where it leads by hand")});
             continue;
         }
         const QString problem = lacking(item, st, g);
@@ -227,7 +233,7 @@ Report check(const Installation &state, const QString &group, bool fix)
             continue;
         Finding finding{item.path, problem, false, QString()};
         if (item.above) {
-            finding.notFixed = QStringLiteral("it is outside the installation: change it by hand");
+            finding.notFixed = Text::tr("it is outside the installation: change it by hand");
         } else if (fix) {
             finding.notFixed = sharedaccess::grant(item.path, g, neededGroupBits(item));
             finding.fixed = finding.notFixed.isEmpty();

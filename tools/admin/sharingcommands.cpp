@@ -1,6 +1,5 @@
 #include "sharingcommands.h"
 
-#include "commandsupport.h"
 #include "folderscheme.h"
 #include "homerunrecord.h"
 #include "installation.h"
@@ -12,7 +11,9 @@
 #include "savefile.h"
 #include "schoolcheck.h"
 #include "schoolregistry.h"
+#include "toolinstallation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,122 +21,94 @@
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-
-const QString kCheckUsage = QStringLiteral(
-    "usage: tavrel-admin check-school PROGRAM_FOLDER [--group GROUP] [--fix]\n\n"
-    "Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a\n"
-    "member of the school's group could not use: read the settings, questions and sounds, write\n"
-    "the run logs, the roster and its backup, make files in the program and shared folders, pass\n"
-    "through the folders above. GROUP is a group's name or number (default: the group of the\n"
-    "program folder). A member is judged as an account that owns none of the files.\n\n"
-    "--fix gives each of them the group and the rights a member needs (and the set-group-ID bit\n"
-    "on the folders the program writes in), and makes a missing run log or roster backup empty;\n"
-    "it changes nothing above the installation and follows no link. Run it as root, or as the\n"
-    "owner of the files.\n\n"
-    "Exit status: 0 every account of the group can use the installation (after --fix), 1 some\n"
-    "file or folder is still not usable, 2 wrong call.\n");
-
-const QString kPendingUsage = QStringLiteral(
-    "usage: tavrel-admin pending PROGRAM_FOLDER\n\n"
-    "Lists the records that this account keeps for the installation whose program folder is\n"
-    "PROGRAM_FOLDER, because a run log could not take them when the run ended (no permission,\n"
-    "the share gone, a full disk). The program appends them by itself at its next start, and\n"
-    "after every run it records, once the log takes them again; they are kept in\n"
-    "$XDG_DATA_HOME/tavrel/pending (~/.local/share/tavrel/pending). Run it as the pupil's account.\n\n"
-    "Exit status: 0 listed (or nothing is waiting), 1 the pending file cannot be read, 2 wrong call.\n");
-
-const QString kRegisterUsage = QStringLiteral(
-    "usage: tavrel-admin register-school PROGRAM_FOLDER [--name NAME] [--menu]\n\n"
-    "Tells this machine where the installation whose program folder is PROGRAM_FOLDER is, under\n"
-    "NAME (default: the school's name in its 共通データ.txt, the name new-school registered it\n"
-    "by): in /etc/xdg/tavrel/schools when run as root, else in ~/.config/tavrel/schools. The\n"
-    "school's launcher (DIR/tavrel.desktop) starts tavrel by that name, so on a second PC that\n"
-    "mounts the share, wherever it mounts it, this is the one step that makes the launcher work.\n"
-    "tavrel without a folder lists the registered schools. --menu also puts the launcher into the\n"
-    "applications menu (every account's as root, else this account's).\n\n"
-    "Exit status: 0 registered, 1 not an installation or a list that cannot be written, 2 wrong call.\n");
-
-using commandsupport::startInstallation;
-using commandsupport::usageError;
-
-// The arguments of a command: the one folder, and the options, each either a flag or followed by
-// its value.
-struct Parsed
+class Text
 {
-    QStringList positional;
-    QStringList flags;
-    QMap<QString, QString> values;
-    QString problem;
+    Q_DECLARE_TR_FUNCTIONS(SharingCommands)
 };
 
-Parsed parse(const QStringList &args, const QStringList &flags, const QStringList &valued)
+CommandUsage declareCheck(QCommandLineParser &parser)
 {
-    Parsed p;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (flags.contains(a))
-            p.flags << a;
-        else if (valued.contains(a) && i + 1 < args.size() && !args[i + 1].isEmpty())
-            p.values[a] = args[++i];
-        else if (valued.contains(a))
-            p.problem = a + QStringLiteral(" needs a value");
-        else if (a.startsWith(u'-'))
-            p.problem = QStringLiteral("unknown option ") + a;
-        else
-            p.positional << a;
-    }
-    if (p.problem.isEmpty() && p.positional.size() != 1)
-        p.problem = QStringLiteral("give the program folder");
-    return p;
+    parser.setApplicationDescription(
+        Text::tr("Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a "
+                 "member of the school's group could not use: read the settings, questions and sounds, write the run "
+                 "logs, the roster and its backup, make files in the program and shared folders, pass through the "
+                 "folders above. A member is judged as an account that owns none of the files.\n\n"
+                 "--fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the "
+                 "folders the program writes in), and makes a missing run log or roster backup empty; it changes "
+                 "nothing above the installation and follows no link. Run it as root, or as the owner of the files."));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
+    parser.addOption(QCommandLineOption(QStringLiteral("group"),
+                                        Text::tr("the school's group, by name or number (default: the group of the "
+                                                 "program folder)"),
+                                        QStringLiteral("GROUP")));
+    parser.addOption(QCommandLineOption(QStringLiteral("fix"), Text::tr("mend what can be mended")));
+    return {QStringLiteral("PROGRAM_FOLDER"), 1, 1,
+            Text::tr("every account of the group can use the installation (after --fix)"),
+            Text::tr("some file or folder is still not usable")};
 }
 
-// A command's arguments parsed and the installation they name started; `status` is the exit
-// status when either failed (the reason already on err).
-struct Call
+CommandUsage declarePending(QCommandLineParser &parser)
 {
-    Parsed args;
-    std::optional<Installation> state;
-    int status = kDone;
-};
-
-Call begin(const QString &command, const QString &usage, const QStringList &args, const QStringList &flags,
-           const QStringList &valued, QTextStream &err)
-{
-    Call call{parse(args, flags, valued), std::nullopt, kDone};
-    if (!call.args.problem.isEmpty())
-        call.status = usageError(command, call.args.problem, usage, err);
-    else if (!(call.state = startInstallation(command, call.args.positional.first(), err)))
-        call.status = kFailed;
-    return call;
+    parser.setApplicationDescription(
+        Text::tr("Lists the records that this account keeps for the installation whose program folder is "
+                 "PROGRAM_FOLDER, because a run log could not take them when the run ended (no permission, the share "
+                 "gone, a full disk). The program appends them by itself at its next start, and after every run it "
+                 "records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending "
+                 "(~/.local/share/tavrel/pending). Run it as the pupil's account."));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
+    return {QStringLiteral("PROGRAM_FOLDER"), 1, 1, Text::tr("listed (or nothing is waiting)"),
+            Text::tr("the pending file cannot be read")};
 }
 
-int runCheck(const QStringList &args, QTextStream &out, QTextStream &err)
+CommandUsage declareRegister(QCommandLineParser &parser)
 {
-    const Call call = begin(QStringLiteral("check-school"), kCheckUsage, args, {QStringLiteral("--fix")},
-                            {QStringLiteral("--group")}, err);
-    if (!call.state)
-        return call.status;
-    const Parsed &p = call.args;
-    const std::optional<Installation> &state = call.state;
-    const bool fix = p.flags.contains(QStringLiteral("--fix"));
-    const schoolcheck::Report report = schoolcheck::check(*state, p.values.value(QStringLiteral("--group")), fix);
+    parser.setApplicationDescription(
+        Text::tr("Tells this machine where the installation whose program folder is PROGRAM_FOLDER is, under NAME "
+                 "(default: the school's name in its 共通データ.txt, the name new-school registered it by): in "
+                 "/etc/xdg/tavrel/schools when run as root, else in ~/.config/tavrel/schools. The school's launcher "
+                 "(DIR/tavrel.desktop) starts tavrel by that name, so on a second PC that mounts the share, wherever "
+                 "it mounts it, this is the one step that makes the launcher work. tavrel without a folder lists the "
+                 "registered schools."));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
+    parser.addOption(QCommandLineOption(QStringLiteral("name"), Text::tr("the name to register the school by"),
+                                        QStringLiteral("NAME")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("menu"),
+        Text::tr("also put the launcher into the applications menu (every account's as root, else this account's)")));
+    return {QStringLiteral("PROGRAM_FOLDER"), 1, 1, Text::tr("registered"),
+            Text::tr("not an installation, or a list that cannot be written")};
+}
+
+int runCheck(const CommandCall &call)
+{
+    const std::optional<Installation> state = startInstallation(call, call.argument(0));
+    if (!state)
+        return exitstatus::kFailed;
+    const bool fix = call.isSet(QStringLiteral("fix"));
+    const schoolcheck::Report report = schoolcheck::check(*state, call.value(QStringLiteral("group")), fix);
     for (const schoolcheck::Finding &f : report.findings) {
-        QTextStream &to = f.fixed ? out : err;
+        QTextStream &to = f.fixed ? call.out : call.err;
         to << f.path << ": " << f.problem;
         if (f.fixed)
-            to << " - fixed";
+            to << Text::tr(" - fixed");
         else if (fix || !f.notFixed.isEmpty())
-            to << " - not fixed: " << (f.notFixed.isEmpty() ? QStringLiteral("--fix leaves it") : f.notFixed);
+            to << Text::tr(" - not fixed: %1").arg(f.notFixed.isEmpty() ? Text::tr("--fix leaves it") : f.notFixed);
         to << '\n';
     }
     const bool well = report.allWell();
-    out << QDir::toNativeSeparators(QDir::cleanPath(state->folders.appFolder)) << ": " << report.checked
-        << " files and folders checked for the group " << report.groupName << "; "
-        << (well ? QStringLiteral("every member can use them") : QStringLiteral("some are not usable"))
-        << (!fix && !well ? QStringLiteral(" (--fix mends what it can)") : QString()) << '\n';
-    return well ? kDone : kFailed;
+    const QString folder = QDir::toNativeSeparators(QDir::cleanPath(state->folders.appFolder));
+    if (well)
+        call.out << Text::tr("%1: %2 files and folders checked for the group %3; every member can use them")
+                        .arg(folder)
+                        .arg(report.checked)
+                        .arg(report.groupName);
+    else
+        call.out << Text::tr("%1: %2 files and folders checked for the group %3; some are not usable%4")
+                        .arg(folder)
+                        .arg(report.checked)
+                        .arg(report.groupName, fix ? QString() : Text::tr(" (--fix mends what it can)"));
+    call.out << '\n';
+    return well ? exitstatus::kDone : exitstatus::kFailed;
 }
 
 // A kept record as a line: when the run was, whose and at which level, its time.
@@ -149,79 +122,75 @@ QString describe(const PendingEntry &e)
         run = RunRow{r.runDate, r.runClock, r.pupilNo, r.level, r.resultTime};
     }
     const QString what =
-        run ? QStringLiteral("%1 %2 pupil %3 level %4 %5")
+        run ? Text::tr("%1 %2 pupil %3 level %4 %5")
                   .arg(oadate::toDate(run->date).toString(Qt::ISODate), oadate::toTime(run->clock).toString(Qt::ISODate))
                   .arg(run->pupil)
                   .arg(run->level)
-                  .arg(run->time == 99999 ? QStringLiteral("timed out") : QStringLiteral("%1 s").arg(run->time))
-            : QStringLiteral("%1 bytes").arg(e.record.size());
+                  .arg(run->time == 99999 ? Text::tr("timed out") : Text::tr("%1 s").arg(run->time))
+            : Text::tr("%1 bytes").arg(e.record.size());
     QString line = e.log + QStringLiteral(": ") + what;
     if (e.keptAt.isValid())
-        line += QStringLiteral(", kept %1").arg(e.keptAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        line += Text::tr(", kept %1").arg(e.keptAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     if (!e.reason.isEmpty())
         line += QStringLiteral(" (") + e.reason + u')';
     if (e.placedAt >= 0)
-        line += QStringLiteral(", an append at byte %1 was begun").arg(e.placedAt);
+        line += Text::tr(", an append at byte %1 was begun").arg(e.placedAt);
     return line;
 }
 
-int runPending(const QStringList &args, QTextStream &out, QTextStream &err)
+int runPending(const CommandCall &call)
 {
-    const Call call = begin(QStringLiteral("pending"), kPendingUsage, args, {}, {}, err);
-    if (!call.state)
-        return call.status;
-    const std::optional<Installation> &state = call.state;
+    const std::optional<Installation> state = startInstallation(call, call.argument(0));
+    if (!state)
+        return exitstatus::kFailed;
     const PendingRuns pending(*state, PendingRuns::defaultFolder());
     const PendingRuns::Contents contents = pending.read();
     const QString file = QDir::toNativeSeparators(pending.filePath());
     if (!contents.found) {
-        out << "nothing is waiting on this account for " << QDir::toNativeSeparators(state->folders.appFolder)
-            << " (" << file << " does not exist)\n";
-        return kDone;
+        call.out << Text::tr("nothing is waiting on this account for %1 (%2 does not exist)")
+                        .arg(QDir::toNativeSeparators(state->folders.appFolder), file)
+                 << '\n';
+        return exitstatus::kDone;
     }
-    if (!contents.file) {
-        err << "tavrel-admin pending: " << file << " cannot be read: " << contents.problem << '\n';
-        return kFailed;
-    }
-    out << file << ": " << contents.file->entries.size() << " records waiting for "
-        << contents.file->programFolder << '\n';
+    if (!contents.file)
+        return call.failed(Text::tr("%1 cannot be read: %2").arg(file, contents.problem));
+    call.out << Text::tr("%1: %2 records waiting for %3")
+                    .arg(file)
+                    .arg(contents.file->entries.size())
+                    .arg(contents.file->programFolder)
+             << '\n';
     for (const PendingEntry &e : contents.file->entries)
-        out << "  " << describe(e) << '\n';
-    return kDone;
+        call.out << "  " << describe(e) << '\n';
+    return exitstatus::kDone;
 }
 
-int runRegister(const QStringList &args, QTextStream &out, QTextStream &err, const QString &programPath)
+int runRegister(const CommandCall &call, const QString &programPath)
 {
-    const Call call = begin(QStringLiteral("register-school"), kRegisterUsage, args, {QStringLiteral("--menu")},
-                            {QStringLiteral("--name")}, err);
-    if (!call.state)
-        return call.status;
-    const Parsed &p = call.args;
-    const std::optional<Installation> &state = call.state;
-    const QString name = p.values.value(QStringLiteral("--name"), state->siteName).trimmed();
+    const std::optional<Installation> state = startInstallation(call, call.argument(0));
+    if (!state)
+        return exitstatus::kFailed;
+    const QString name =
+        (call.isSet(QStringLiteral("name")) ? call.value(QStringLiteral("name")) : state->siteName).trimmed();
     const QString folder = QDir::cleanPath(state->folders.appFolder);
     const QString list = schoolregistry::ownFile();
-    if (const QString problem = schoolregistry::add(list, {name, folder}); !problem.isEmpty()) {
-        err << "tavrel-admin register-school: " << problem << '\n';
-        return kFailed;
-    }
-    out << "registered \"" << name << "\" as " << QDir::toNativeSeparators(folder) << " in "
-        << QDir::toNativeSeparators(list) << '\n';
-    if (p.flags.contains(QStringLiteral("--menu"))) {
+    if (const QString problem = schoolregistry::add(list, {name, folder}); !problem.isEmpty())
+        return call.failed(problem);
+    call.out << Text::tr("registered \"%1\" as %2 in %3")
+                    .arg(name, QDir::toNativeSeparators(folder), QDir::toNativeSeparators(list))
+             << '\n';
+    if (call.isSet(QStringLiteral("menu"))) {
         const QString menu = newschool::menuFolder();
         const QString entry = menu + u'/'
                               + newschool::menuLauncherName(state->siteCode.isEmpty() ? folderscheme::key(folder)
                                                                                       : state->siteCode);
-        const savefile::Outcome written = QDir().mkpath(menu) ? savefile::replace(entry, newschool::launcher(programPath, name))
-                                                              : savefile::Outcome{false, QStringLiteral("cannot make the folder")};
-        if (!written.saved) {
-            err << "tavrel-admin register-school: cannot write " << QDir::toNativeSeparators(entry) << ": "
-                << written.error << '\n';
-            return kFailed;
-        }
-        out << "menu entry: " << QDir::toNativeSeparators(entry) << '\n';
+        const savefile::Outcome written = QDir().mkpath(menu)
+                                              ? savefile::replace(entry, newschool::launcher(programPath, name))
+                                              : savefile::Outcome{false, Text::tr("cannot make the folder")};
+        if (!written.saved)
+            return call.failed(Text::tr("cannot write %1: %2").arg(QDir::toNativeSeparators(entry), written.error));
+        call.out << Text::tr("menu entry: %1").arg(QDir::toNativeSeparators(entry)) << '\n';
     }
-    return kDone;
+    return exitstatus::kDone;
 }
 
 } // namespace
@@ -229,15 +198,11 @@ int runRegister(const QStringList &args, QTextStream &out, QTextStream &err, con
 QList<AdminCommand> sharingCommands(const QString &programPath)
 {
     return {
-        {QStringLiteral("check-school"),
-         QStringLiteral("name (and --fix) what a member of the school's group could not read or write"), kCheckUsage,
-         runCheck},
-        {QStringLiteral("pending"), QStringLiteral("list the runs this account keeps until the logs take them"),
-         kPendingUsage, runPending},
-        {QStringLiteral("register-school"), QStringLiteral("tell this PC where a school's installation is"),
-         kRegisterUsage,
-         [programPath](const QStringList &args, QTextStream &out, QTextStream &err) {
-             return runRegister(args, out, err, programPath);
-         }},
+        {QStringLiteral("check-school"), Text::tr("name (and --fix) what a member of the school's group could not read or write"),
+         declareCheck, runCheck},
+        {QStringLiteral("pending"), Text::tr("list the runs this account keeps until the logs take them"), declarePending,
+         runPending},
+        {QStringLiteral("register-school"), Text::tr("tell this PC where a school's installation is"), declareRegister,
+         [programPath](const CommandCall &call) { return runRegister(call, programPath); }},
     };
 }

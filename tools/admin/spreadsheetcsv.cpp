@@ -4,9 +4,14 @@
 
 #include <QStringDecoder>
 
+#include <array>
+
 namespace spreadsheetcsv {
 
 namespace {
+
+// How many lines decide the separator: enough to pass a title row and a blank line or two.
+constexpr int kSeparatorLines = 20;
 
 bool startsFormula(QChar c)
 {
@@ -25,44 +30,91 @@ bool needsPrefix(QStringView text)
 
 QChar separatorOf(QStringView text)
 {
+    const std::array<QChar, 3> candidates{u'\t', u',', u';'};
+    std::array<int, 3> counts{};
     bool quoted = false;
-    for (const QChar c : text) {
-        if (c == u'"')
-            quoted = !quoted;
-        else if (!quoted && (c == u'\n' || c == u'\r'))
-            break;
-        else if (!quoted && c == u'\t')
-            return u'\t';
+    bool cellStart = true;
+    int lines = 0;
+    for (qsizetype i = 0; i < text.size() && lines < kSeparatorLines; ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"')
+                quoted = false;
+            continue;
+        }
+        if (c == u'"' && cellStart) {
+            quoted = true;
+            continue;
+        }
+        cellStart = false;
+        if (c == u'\n') {
+            ++lines;
+            cellStart = true;
+        }
+        for (std::size_t k = 0; k < candidates.size(); ++k) {
+            if (c == candidates[k]) {
+                ++counts[k];
+                cellStart = true;
+            }
+        }
     }
-    return u',';
+    std::size_t best = 1;
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (counts[k] > counts[best])
+            best = k;
+    }
+    return candidates[best];
+}
+
+std::optional<QString> strictly(QStringDecoder decoder, QByteArrayView bytes)
+{
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
 
-QString decode(QByteArrayView bytes)
+std::optional<Decoded> decode(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.sliced(3));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return sjis::decode(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        if (auto text = strictly(QStringDecoder(QStringDecoder::Utf8), bytes.sliced(3)))
+            return Decoded{*text, Encoding::Utf8WithBom};
+        return std::nullopt;
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool little = bytes.startsWith("\xFF\xFE");
+        if (auto text = strictly(QStringDecoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE),
+                                 bytes.sliced(2)))
+            return Decoded{*text, little ? Encoding::Utf16LittleEndian : Encoding::Utf16BigEndian};
+        return std::nullopt;
+    }
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    if (auto text = strictly(QStringDecoder(QStringDecoder::Utf8), bytes))
+        return Decoded{*text, Encoding::Utf8};
+    if (auto text = sjis::decodeStrict(bytes))
+        return Decoded{*text, Encoding::ShiftJis};
+    return std::nullopt;
 }
 
 Table parse(QStringView text)
 {
     Table table;
-    const QChar separator = separatorOf(text);
+    table.separator = separatorOf(text);
+    const QChar separator = table.separator;
     int line = 1;
     Row row{line, {}};
     QString cellText;
     bool quoted = false;
+    bool cellStart = true;
     bool rowHasContent = false;
     int quoteLine = 0;
     const auto endCell = [&] {
         row.cells << cellText;
         cellText.clear();
+        cellStart = true;
     };
     const auto endRow = [&] {
         endCell();
@@ -87,8 +139,9 @@ Table parse(QStringView text)
             }
             continue;
         }
-        if (c == u'"') {
+        if (c == u'"' && cellStart) {
             quoted = true;
+            cellStart = false;
             quoteLine = line;
             rowHasContent = true;
         } else if (c == separator) {
@@ -101,6 +154,7 @@ Table parse(QStringView text)
             endRow();
         } else {
             cellText += c;
+            cellStart = false;
             rowHasContent = true;
         }
     }

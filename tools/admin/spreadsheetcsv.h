@@ -4,18 +4,30 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
-// CSV as spreadsheet programs save and open it.
+// CSV and tab-separated text as spreadsheet programs save and open it.
 namespace spreadsheetcsv {
 
-// The text of a file a spreadsheet saved: UTF-8 with or without a byte-order mark, or else
-// Shift-JIS (what spreadsheets on Japanese systems write by default).
-QString decode(QByteArrayView bytes);
+// How the bytes of a text file spell its characters.
+enum class Encoding { Utf8, Utf8WithBom, Utf16LittleEndian, Utf16BigEndian, ShiftJis };
+
+struct Decoded
+{
+    QString text;
+    Encoding encoding = Encoding::Utf8;
+};
+
+// The text of a file a spreadsheet saved: UTF-8 with or without a byte-order mark, UTF-16 with
+// one ("Unicode text" of Excel), or else Shift-JIS (code page 932, what spreadsheets on Japanese
+// systems write by default). Nothing when the bytes are none of these, or hold a NUL outside
+// UTF-16 (no text file does).
+std::optional<Decoded> decode(QByteArrayView bytes);
 
 struct Row
 {
-    int line = 0; // 1-based line of the file on which the row starts
+    int line = 0; // 1-based line of the file on which the row starts (a sheet's row number)
     QStringList cells;
 };
 
@@ -23,10 +35,13 @@ struct Table
 {
     std::vector<Row> rows;
     int unclosedQuoteLine = 0; // line of a quoted cell that never closes; 0 when none
+    QChar separator = u',';
 };
 
-// Splits text into rows of cells. The separator is a tab when the first line holds one outside
-// quotes, otherwise a comma. Quoted cells may hold separators, line breaks and doubled quotes.
+// Splits text into rows of cells. The separator is the one of tab, comma and semicolon that the
+// first lines hold most often outside quotes (a title row above the header holds none). A cell
+// that starts with a double quote is quoted: it may hold separators, line breaks and doubled
+// quotes; a quote inside an unquoted cell is a character like any other, as spreadsheets read it.
 Table parse(QStringView text);
 
 // A text cell to write: quoted; a leading character a spreadsheet would take as the start of a

@@ -6,39 +6,43 @@
 #include "sheetoutput.h"
 #include "worksheettable.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <optional>
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
-
-QString worksheetUsage()
+class Text
 {
-    return QStringLiteral(
-        "usage: tavrel-admin worksheet PROGRAM_FOLDER OUT.pdf [--groups 1,3] [--mode all|name|year|random]\n"
-        "                              [--keep-order] [--seed N]\n\n"
-        "Writes the one-page A4 question worksheet the program's print preview shows for these settings,\n"
-        "from the question file Morvidかな0vv.ccc in PROGRAM_FOLDER:\n"
-        "  --groups    the question groups (levels of the list, 1 to 10), comma-separated; default 1\n"
-        "  --mode      all: print everything (default); name: hide the name; year: hide the year;\n"
-        "              random: hide the year or the name of each row; the hidden text goes to 答え\n"
-        "  --keep-order  the rows in the order of the question file; by default they are shuffled\n"
-        "              and 20 of the chosen questions reach the sheet\n"
-        "  --seed N    shuffle with a fixed seed, so the same call gives the same sheet\n"
-        "OUT.pdf appears whole or not at all; a missing or broken question file is reported with its\n"
-        "name and line, and nothing is written.\n\n"
-        "Exit status: 0 written, 1 the question file or OUT.pdf failed, 2 wrong call.\n");
-}
+    Q_DECLARE_TR_FUNCTIONS(WorksheetCommand)
+};
 
-int usageError(const QString &why, QTextStream &err)
+CommandUsage declareWorksheet(QCommandLineParser &parser)
 {
-    err << "tavrel-admin worksheet: " << why << '\n' << worksheetUsage();
-    return kUsageError;
+    parser.setApplicationDescription(
+        Text::tr("Writes the one-page A4 question worksheet the program's print preview shows for these settings, "
+                 "from the question file Morvidかな0vv.ccc in PROGRAM_FOLDER. OUT.pdf appears whole or not at all; a "
+                 "missing or broken question file is reported with its name and line, and nothing is written."));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
+    parser.addPositionalArgument(QStringLiteral("OUT.pdf"), Text::tr("the PDF file to write"));
+    parser.addOption(QCommandLineOption(QStringLiteral("groups"),
+                                        Text::tr("the question groups (levels of the list, 1 to 10), comma-separated; "
+                                                 "default 1"),
+                                        QStringLiteral("1,3")));
+    parser.addOption(QCommandLineOption(QStringLiteral("mode"),
+                                        Text::tr("all: print everything (default); name: hide the name; year: hide "
+                                                 "the year; random: hide the year or the name of each row; the "
+                                                 "hidden text goes to 答え"),
+                                        QStringLiteral("all|name|year|random")));
+    parser.addOption(QCommandLineOption(QStringLiteral("keep-order"),
+                                        Text::tr("the rows in the order of the question file; by default they are "
+                                                 "shuffled and 20 of the chosen questions reach the sheet")));
+    parser.addOption(QCommandLineOption(QStringLiteral("seed"),
+                                        Text::tr("shuffle with a fixed seed, so the same call gives the same sheet"),
+                                        QStringLiteral("N")));
+    return {QStringLiteral("PROGRAM_FOLDER OUT.pdf"), 2, 2, Text::tr("written"),
+            Text::tr("the question file or OUT.pdf failed")};
 }
 
 std::optional<HideMode> modeNamed(const QString &name)
@@ -54,75 +58,60 @@ std::optional<HideMode> modeNamed(const QString &name)
     return std::nullopt;
 }
 
-int runWorksheet(const QStringList &args, QTextStream &out, QTextStream &err)
+int runWorksheet(const CommandCall &call)
 {
-    QStringList positional;
     WorksheetChoice choice;
-    std::optional<quint64> seed;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--keep-order") {
-            choice.shuffle = false;
-        } else if (a == u"--groups") {
-            if (!hasValue)
-                return usageError(QStringLiteral("--groups needs a list such as 1,3"), err);
-            choice.groups.clear();
-            for (const QString &part : args.at(++i).split(u',')) {
-                bool ok = false;
-                const int group = part.trimmed().toInt(&ok);
-                if (!ok || group < 1 || group > worksheettable::kGroupEntries)
-                    return usageError(QStringLiteral("\"%1\" is not a group from 1 to 10").arg(part), err);
-                choice.groups.append(group);
-            }
-        } else if (a == u"--mode") {
-            const std::optional<HideMode> mode = hasValue ? modeNamed(args.at(i + 1)) : std::nullopt;
-            if (!mode)
-                return usageError(QStringLiteral("--mode is one of all, name, year, random"), err);
-            choice.mode = *mode;
-            ++i;
-        } else if (a == u"--seed") {
+    choice.shuffle = !call.isSet(QStringLiteral("keep-order"));
+    if (call.isSet(QStringLiteral("groups"))) {
+        choice.groups.clear();
+        for (const QString &part : call.value(QStringLiteral("groups")).split(u',')) {
             bool ok = false;
-            const quint64 value = hasValue ? args.at(i + 1).toULongLong(&ok) : 0;
-            if (!ok)
-                return usageError(QStringLiteral("--seed needs a whole number"), err);
-            seed = value;
-            ++i;
-        } else if (a.startsWith(u"--")) {
-            return usageError(QStringLiteral("unknown option %1").arg(a), err);
-        } else {
-            positional.append(a);
+            const int group = part.trimmed().toInt(&ok);
+            if (!ok || group < 1 || group > worksheettable::kGroupEntries)
+                return call.wrongCall(Text::tr("\"%1\" is not a group from 1 to 10").arg(part));
+            choice.groups.append(group);
         }
     }
-    if (positional.size() != 2)
-        return usageError(QStringLiteral("wrong number of arguments"), err);
+    if (call.isSet(QStringLiteral("mode"))) {
+        const std::optional<HideMode> mode = modeNamed(call.value(QStringLiteral("mode")));
+        if (!mode)
+            return call.wrongCall(Text::tr("--mode is one of all, name, year, random"));
+        choice.mode = *mode;
+    }
+    std::optional<quint64> seed;
+    if (call.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        seed = call.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            return call.wrongCall(Text::tr("--seed needs a whole number"));
+    }
 
-    const QString programFolder = QDir(positional.at(0)).absolutePath() + u'/';
-    const QString outPath = positional.at(1);
+    const QString programFolder = QDir(call.argument(0)).absolutePath() + u'/';
+    const QString outPath = call.argument(1);
     QuestionBank bank;
     try {
         bank = QuestionBank::load(programFolder + QStringLiteral("Morvidかな0.csv"));
     } catch (const DataFileError &e) {
-        err << "tavrel-admin worksheet: " << e.text() << '\n';
-        return kFailed;
+        return call.failed(e.text());
     }
     SeededRandom random;
     if (seed)
         random = SeededRandom(*seed);
     const Worksheet sheet = worksheettable::build(bank, choice, random);
-    if (const QString error = sheetoutput::writePdf(sheet.table, outPath); !error.isEmpty()) {
-        err << "tavrel-admin worksheet: " << error << '\n';
-        return kFailed;
-    }
-    out << "wrote " << outPath << ": " << std::min(sheet.selectedCount, PrintHandover::kSheetRows) << " of "
-        << sheet.selectedCount << " questions\n";
-    return kDone;
+    if (const QString error = sheetoutput::writePdf(sheet.table, outPath); !error.isEmpty())
+        return call.failed(error);
+    call.out << Text::tr("wrote %1: %2 of %3 questions")
+                    .arg(outPath)
+                    .arg(std::min(sheet.selectedCount, PrintHandover::kSheetRows))
+                    .arg(sheet.selectedCount)
+             << '\n';
+    return exitstatus::kDone;
 }
 
 } // namespace
 
 QList<AdminCommand> worksheetCommands()
 {
-    return {{QStringLiteral("worksheet"), QStringLiteral("write a question worksheet as an A4 PDF"),
-             worksheetUsage(), runWorksheet}};
+    return {{QStringLiteral("worksheet"), Text::tr("write a question worksheet as an A4 PDF"), declareWorksheet,
+             runWorksheet}};
 }
