@@ -1,5 +1,6 @@
 #include "runlog.h"
 
+#include "answerlog.h"
 #include "installation.h"
 #include "clock.h"
 #include "folderscheme.h"
@@ -46,7 +47,7 @@ const Log &homeRunLog()
 
 const Log *findLog(const QString &name)
 {
-    for (const Log *log : {&runLog(), &homeRunLog()}) {
+    for (const Log *log : {&runLog(), &homeRunLog(), &answerlog::answerLog()}) {
         if (log->name == name)
             return log;
     }
