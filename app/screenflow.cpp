@@ -304,7 +304,7 @@ void ScreenFlow::recordRun(const RunOutcome &outcome)
     m_flags = {};
     m_outcome = outcome;
     const auto recorded = RecordRun(m_install, m_stats, m_session.pupilNo, outcome.level, outcome.seconds,
-                                    m_services.clock, m_pending, m_callbacks);
+                                    m_services.clock, m_pending, m_callbacks, outcome.answers);
     if (!recorded)
         return;
     m_flags = recorded->flags;
