@@ -12,6 +12,8 @@
 #include "printsettingsscreen.h"
 #include "pupilhistory.h"
 #include "questionbank.h"
+#include "questionidentity.h"
+#include "weakfigures.h"
 #include "randomsource.h"
 #include "rosterdirectory.h"
 #include "screenshow.h"
@@ -108,6 +110,31 @@ bool ScreenFlow::readNewestRuns(std::int64_t count, std::vector<RunRow> &runs)
 bool ScreenFlow::readEveryRun(const std::function<void(const RunRow &)> &visit)
 {
     return ReadEveryRun(m_install, visit, m_callbacks);
+}
+
+std::optional<std::vector<WeakListEntry>> ScreenFlow::pupilWeakFigures(int pupil, int top)
+{
+    const std::optional<WeakFigures> figures =
+        ReadWeakFigures(m_install.folders, WeakFilter::pupil(pupil), m_services.clock, m_callbacks);
+    if (!figures)
+        return std::nullopt;
+    const std::vector<WeakFigure> most = figures->missedMost(top);
+    std::optional<QuestionBank> bank;
+    if (!most.empty()) {
+        // A question file that cannot be read names the figures by group and line.
+        try {
+            bank = QuestionBank::load(m_install.folders.appFolder + QStringLiteral("Morvidかな0.csv"));
+        } catch (const DataFileError &) {
+        }
+    }
+    std::vector<WeakListEntry> entries;
+    for (const WeakFigure &f : most) {
+        std::optional<Question> q;
+        if (bank)
+            q = questionidentity::find(*bank, f.key.group, f.key.line, f.key.nameHash);
+        entries.push_back({q ? q->name : weaklist::unknownName(f.key), f});
+    }
+    return entries;
 }
 
 // The start screen and the name change.

@@ -118,17 +118,13 @@ QStringList tableLines(const WeakList &list, int nameColumns)
     return lines;
 }
 
-QStringList panelLines(const WeakList &list, int top)
+QStringList panelLines(const std::vector<WeakListEntry> &entries)
 {
     QStringList lines;
-    for (std::size_t i = 0; i < list.entries.size() && static_cast<int>(i) < top; ++i) {
-        const WeakFigure &f = list.entries[i].figure;
-        lines << QStringLiteral("%1 %2 誤り%3（選択%4・年代%5）")
-                     .arg(i + 1)
-                     .arg(list.entries[i].name)
-                     .arg(f.missed())
-                     .arg(f.wrongChoices)
-                     .arg(f.wrongYears);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const WeakFigure &f = entries[i].figure;
+        lines << QStringLiteral("%1 %2").arg(i + 1).arg(entries[i].name)
+              << QStringLiteral("　選択×%1　年代×%2").arg(f.wrongChoices).arg(f.wrongYears);
     }
     return lines;
 }

@@ -42,7 +42,7 @@ QString shareText(const WeakFigure &figure);
 // The lines of the table for a monospace face: headers and entries in aligned columns (a full
 // width character counts two columns), the name cut to `nameColumns`.
 QStringList tableLines(const WeakList &list, int nameColumns = 24);
-// The short lines of the pupil report panel: "1 源頼朝 誤り5（選択3・年代2）", at most `top`.
-QStringList panelLines(const WeakList &list, int top);
+// The lines of the pupil report panel's block, two per figure: "1 源頼朝" and "　選択×3　年代×2".
+QStringList panelLines(const std::vector<WeakListEntry> &entries);
 
 } // namespace weaklist

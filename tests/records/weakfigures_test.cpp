@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return (r.pupil == 103 || r.pupil == 104 || r.pupil == 120) && r.level <= 2 && r.day < 30;
                    },
                    3}),
-    [](const testing::TestParamInfo<FilterCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FilterCase> &param) { return std::string(param.param.name); });
 
 AnswerRow rowOf(int pupil, int line, int wrongChoices, int wrongYears)
 {

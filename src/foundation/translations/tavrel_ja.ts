@@ -65,6 +65,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerLog</name>
+    <message>
+        <source>Cannot read the answer log %1: %2 (error %3)</source>
+        <translation>解答の記録 %1 を読めません: %2（エラー番号 %3）</translation>
+    </message>
+</context>
+<context>
     <name>BankCommands</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -2001,6 +2008,191 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     <message>
         <source>%1 is not a usable installation: %2</source>
         <translation>%1 は使えるインストールではありません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WeakCommand</name>
+    <message>
+        <source>Lists the figures missed most in the answer log of the installation whose program folder is INSTALL: wrong choices and wrong years on each question, how often it was asked, and how many of the pupils who had it missed it. Without OUT the list is printed; OUT ending in .csv is written as CSV (UTF-8 with a byte-order mark), OUT ending in .pdf as an A4 page. Every pupil counts unless --pupil or --class is given.</source>
+        <translation>プログラムフォルダーが INSTALL のインストールの解答の記録から、まちがいの多い人物を一覧にします。問題ごとに、選択のまちがいと年代のまちがいの数、出題された回数、その問題が出た生徒のうち何人がまちがえたかを示します。OUT がなければ一覧を表示し、OUT が .csv で終わるときは CSV（バイトオーダーマーク付きの UTF-8）、.pdf で終わるときは A4 のページとして書き出します。--pupil か --class がなければ、すべての生徒の解答を数えます。</translation>
+    </message>
+    <message>
+        <source>the .csv or .pdf file to write (optional)</source>
+        <translation>書き出す .csv か .pdf のファイル（なくてもよい）</translation>
+    </message>
+    <message>
+        <source>only this pupil&apos;s answers (roster number)</source>
+        <translation>この生徒の解答だけ（名簿の番号）</translation>
+    </message>
+    <message>
+        <source>only the answers of this class&apos;s pupils</source>
+        <translation>このクラスの生徒の解答だけ</translation>
+    </message>
+    <message>
+        <source>every pupil&apos;s answers (the default)</source>
+        <translation>すべての生徒の解答（指定しないとき）</translation>
+    </message>
+    <message>
+        <source>only these levels, comma-separated (default: every level)</source>
+        <translation>これらのレベルだけ（コンマ区切り。指定しないときはすべてのレベル）</translation>
+    </message>
+    <message>
+        <source>only the last D days up to today (default: every day)</source>
+        <translation>今日までの D 日間だけ（指定しないときはすべての日）</translation>
+    </message>
+    <message>
+        <source>how many figures to list (default 20; 0 lists every one)</source>
+        <translation>一覧にする人物の数（指定しないときは 20。0 ならすべて）</translation>
+    </message>
+    <message>
+        <source>&quot;today&quot; is this date (default: the computer&apos;s clock)</source>
+        <translation>「今日」をこの日付にする（指定しないときはコンピューターの時計）</translation>
+    </message>
+    <message>
+        <source>listed or written</source>
+        <translation>一覧を表示した、または書き出した</translation>
+    </message>
+    <message>
+        <source>something is missing or wrong (named), or the file cannot be written</source>
+        <translation>足りないものかまちがいがある（その名前を示します）、またはファイルを書き込めない</translation>
+    </message>
+    <message>
+        <source>give at most one of --pupil, --class and --all</source>
+        <translation>--pupil、--class、--all のうち指定できるのは一つだけです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ends neither in .csv nor in .pdf</source>
+        <translation>「%1」は .csv でも .pdf でも終わっていません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of figures</source>
+        <translation>「%1」は人物の数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of days</source>
+        <translation>「%1」は日数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
+        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of level numbers such as 1,2,3</source>
+        <translation>「%1」は 1,2,3 のようなレベルの番号の並びではありません</translation>
+    </message>
+    <message>
+        <source>there is no level %1; the levels are 1 to %2</source>
+        <translation>レベル %1 はありません。レベルは 1 から %2 です</translation>
+    </message>
+    <message>
+        <source>levels %1</source>
+        <translation>レベル %1</translation>
+    </message>
+    <message>
+        <source>every level</source>
+        <translation>すべてのレベル</translation>
+    </message>
+    <message>
+        <source>the last %1 days to %2</source>
+        <translation>%2 までの %1 日間</translation>
+    </message>
+    <message>
+        <source>every day to %1</source>
+        <translation>%1 までのすべての日</translation>
+    </message>
+    <message>
+        <source>every pupil</source>
+        <translation>全員</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a roster number</source>
+        <translation>「%1」は名簿の番号ではありません</translation>
+    </message>
+    <message>
+        <source>pupil %1</source>
+        <translation>生徒 %1</translation>
+    </message>
+    <message>
+        <source>there is no class &quot;%1&quot; in %2</source>
+        <translation>%2 にクラス「%1」はありません</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <translation>クラス %1</translation>
+    </message>
+    <message>
+        <source>figures are named by their group and line in the question file</source>
+        <translation>人物は問題ファイルのグループと行で示します</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>%1 answers of %2 pupils counted</source>
+        <translation>%2 人の解答 %1 件を数えました</translation>
+    </message>
+    <message>
+        <source>No answer was missed in the records counted.</source>
+        <translation>数えた記録には、まちがえた解答がありません。</translation>
+    </message>
+    <message>
+        <source>the figures pupils miss most, from the answer log</source>
+        <translation>解答の記録から、生徒がよくまちがえる人物</translation>
+    </message>
+</context>
+<context>
+    <name>WeakList</name>
+    <message>
+        <source>(not in the question file: group %1, line %2)</source>
+        <translation>（問題ファイルにありません: グループ %1、%2 行目）</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Wrong choices</source>
+        <translation>選択の誤り</translation>
+    </message>
+    <message>
+        <source>Wrong years</source>
+        <translation>年代の誤り</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>誤り計</translation>
+    </message>
+    <message>
+        <source>Times asked</source>
+        <translation>出題回数</translation>
+    </message>
+    <message>
+        <source>Pupils missed</source>
+        <translation>誤った人数</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>割合</translation>
+    </message>
+</context>
+<context>
+    <name>WeakPdf</name>
+    <message>
+        <source>No answer was missed in the records counted.</source>
+        <translation>数えた記録には、まちがえた解答がありません。</translation>
+    </message>
+    <message>
+        <source>: the list could not be drawn</source>
+        <translation>: 一覧を描けませんでした</translation>
     </message>
 </context>
 <context>
