@@ -61,10 +61,27 @@ if [ "$(basename "$program")" = tavrel-admin ]; then
   } >>"$work/include.h2m"
 fi
 
-help2man --no-info --section="$section" --locale="$locale" \
-  --include="$work/include.h2m" --output="$work/page" "$program"
-# Japanese has no spaces at which to stretch a line: lines are left flush instead of justified.
+# help2man joins the lines of a paragraph with spaces. The programs wrap their Japanese help
+# anywhere between two characters, so for the Japanese page a line is joined to the one before
+# it without a space where the break has a Japanese character on either side (lines that
+# start at the margin, below the usage line; indented lines are the options' own).
+target=$program
 if [ "$language" = ja ]; then
+  mkdir "$work/bin"
+  target="$work/bin/$(basename "$program")"
+  cat >"$target" <<WRAPPER
+#!/usr/bin/env bash
+set -o pipefail
+"$program" "\$@" | perl -CSD -0777 -pe 's/\\A(.*\\n)//; my \$usage = \$1; s/(?<=[^\\x00-\\x7F])\\n(?=[^\\s])|(?<=[^\\s:])\\n(?=[^\\x00-\\x7F])//g; \$_ = \$usage . \$_'
+WRAPPER
+  chmod +x "$target"
+fi
+help2man --no-info --section="$section" --locale="$locale" \
+  --include="$work/include.h2m" --output="$work/page" "$target"
+# Japanese has no spaces: groff may break a line after any Japanese character (\: marks the
+# places, none before closing punctuation), and lines are left flush instead of stretched.
+if [ "$language" = ja ]; then
+  perl -Mutf8 -CSD -i -pe 'next if /^[.\x27]/; s/(?<=[^\x00-\x7F])(?<![（「『【〔])(?=[^\s\\、。，．）」』〕】・：；！？ーぁぃぅぇぉっゃゅょァィゥェォッャュョ])/\\:/g' "$work/page"
   sed -i '/^\.TH /a .ad l' "$work/page"
 fi
 mv "$work/page" "$output"
