@@ -54,7 +54,7 @@ QString nothingToPrint(const Target &target, const WeakFigures &figures, const Q
         return {};
     const QString who = target.pupil > 0 ? target.caption.section(u' ', 1) + QStringLiteral("さん") : target.caption;
     if (figures.rowsCounted() == 0)
-        return QStringLiteral("%1の解答の記録はまだありません。テストを受けると記録されます。").arg(who);
+        return QStringLiteral("%1の解答の記録はまだありません。\nテストを受けると記録されます。").arg(who);
     if (figures.missedMost(1).empty())
         return QStringLiteral("%1がまちがえた問題はまだありません。").arg(who);
     return QStringLiteral("%1がまちがえた問題は、いまの問題ファイルにはありません。").arg(who);

@@ -117,7 +117,7 @@ TEST_F(WeakSheet, WithoutAnswerRecordsSaysSoAndPrintsNothing)
     settings.load();
     settings.chooseWeakEntry(entryOf(settings, QStringLiteral("7 佐藤花子")));
     EXPECT_EQ(settings.view().weakNotice,
-              QStringLiteral("佐藤花子さんの解答の記録はまだありません。テストを受けると記録されます。"));
+              QStringLiteral("佐藤花子さんの解答の記録はまだありません。\nテストを受けると記録されます。"));
     EXPECT_TRUE(settings.view().weakNoticeIsNew);
     EXPECT_FALSE(settings.view().printable);
     EXPECT_EQ(names(settings.handover()), QStringList(20, QString()));
@@ -131,7 +131,7 @@ TEST_F(WeakSheet, WithoutAnswerRecordsSaysSoAndPrintsNothing)
     install.remove(QStringLiteral("drill2/解答累積データ.dat"));
     settings.chooseWeakEntry(entryOf(settings, QStringLiteral("6-1組")));
     EXPECT_EQ(settings.view().weakNotice,
-              QStringLiteral("6-1組の解答の記録はまだありません。テストを受けると記録されます。"));
+              QStringLiteral("6-1組の解答の記録はまだありません。\nテストを受けると記録されます。"));
 }
 
 TEST_F(WeakSheet, WithoutTheFoldersThereIsNoWeakChoice)
@@ -165,7 +165,7 @@ TEST_F(WeakSheet, ScreenOffersTheOrdinarySheetWhenThereIsNothingToPrint)
     emit screen.weakPicker()->activated(3);
     ASSERT_EQ(messages.asked.size(), 1);
     EXPECT_EQ(messages.asked[0].text,
-              QStringLiteral("佐藤花子さんの解答の記録はまだありません。テストを受けると記録されます。\n"
+              QStringLiteral("佐藤花子さんの解答の記録はまだありません。\nテストを受けると記録されます。\n"
                              "レベルの問題の用紙にしますか？"));
     EXPECT_EQ(screen.settings().view().source, SheetSource::Groups);
     EXPECT_TRUE(screen.sourceButton(SheetSource::Groups)->isChecked());
