@@ -4,6 +4,7 @@
 #include "pdftext.h"
 #include "runlogbytes.h"
 #include "tempinstall.h"
+#include "xlsxsheet.h"
 
 #include <QFile>
 #include <QMap>
@@ -205,14 +206,33 @@ TEST_F(ClassReport, PdfRepeatsTheHeaderOnEveryPageAndEndsWithTheMedians)
     EXPECT_TRUE(second.contains(QStringLiteral("中央値")));
 }
 
-TEST_F(ClassReport, WorkbookIsWrittenWhole)
+TEST_F(ClassReport, WorkbookHoldsTheFiguresOfTheCsv)
 {
-    const QString out = path(QStringLiteral("class.xlsx"));
-    const AdminRun r = classReport(out, {QStringLiteral("--class"), QStringLiteral("6-2")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    QFile f(out);
+    const QString xlsx = path(QStringLiteral("class.xlsx"));
+    const QString csv = path(QStringLiteral("class.csv"));
+    ASSERT_EQ(classReport(xlsx, {QStringLiteral("--class"), QStringLiteral("6-2")}).status, 0);
+    ASSERT_EQ(classReport(csv, {QStringLiteral("--class"), QStringLiteral("6-2")}).status, 0);
+    QFile f(xlsx);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(f.read(4) == QByteArray("PK\x03\x04", 4)) << "a zip package";
+    const xlsxsheet::Read read = xlsxsheet::read(f.readAll(), QString());
+    ASSERT_TRUE(read.sheet) << read.problem.toStdString();
+    EXPECT_EQ(read.sheet->name, QStringLiteral("クラス一覧"));
+    const std::vector<spreadsheetcsv::Row> &rows = read.sheet->rows;
+    const QStringList lines = csvLines(csv);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(lines.size()) + 1); // the captions' row above the header
+    EXPECT_EQ(rows[0].cells.value(3), QStringLiteral("政治１"));
+    EXPECT_EQ(rows[1].cells.mid(0, 6), (QStringList{QStringLiteral("Class"), QStringLiteral("No."), QStringLiteral("Name"),
+                                                    QStringLiteral("Best"), QStringLiteral("Runs"), QStringLiteral("Cleared")}));
+    // Each pupil and the medians as in the CSV (empty cells at the end of a row are not kept).
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QStringList expected = cells(lines[i]);
+        QStringList got = rows[static_cast<std::size_t>(i) + 1].cells;
+        while (!expected.isEmpty() && expected.last().isEmpty())
+            expected.removeLast();
+        while (!got.isEmpty() && got.last().isEmpty())
+            got.removeLast();
+        EXPECT_EQ(got, expected) << "line " << i;
+    }
 }
 
 TEST_F(ClassReport, RefusesAnUnknownClassAnEndingItCannotWriteAndWritesNothing)
