@@ -209,7 +209,7 @@ void ScreenFlow::showPrintSelection()
 {
     // The settings screen stays open beside the start screen until its back button closes it.
     if (!m_printSettings) {
-        m_printSettings = new PrintSettingsScreen(m_install.folders.appFolder, m_services.random, m_messages,
+        m_printSettings = new PrintSettingsScreen(m_install.folders, m_services.clock, m_services.random, m_messages,
                                                   m_printPlatform, m_startScreen.get());
         m_printSettings->setWindowFlag(Qt::Window);
         m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
