@@ -4,7 +4,6 @@
 #include "installation.h"
 #include "runlogbytes.h"
 #include "schoolbackup.h"
-#include "schoolrestore.h"
 #include "startup.h"
 #include "tempinstall.h"
 #include "testfiles.h"
@@ -16,7 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -192,6 +195,42 @@ TEST_F(Restore, ForceReplacesAGrownLogAndTheKeptCopyHoldsIt)
     ASSERT_EQ(undo.status, 0) << undo.err.toStdString();
     EXPECT_EQ(read(at(kLog)), grown);
 }
+
+// A recording program that opened the run log before the restore and waited for its lock: it
+// appends through the file it holds open, which must still be the log.
+struct WaitingCase
+{
+    const char *name;
+    bool grown; // the log holds a run the backup lacks (and --force is given); else it lost one
+
+    friend void PrintTo(const WaitingCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class WaitingAppender : public Restore, public testing::WithParamInterface<WaitingCase>
+{
+};
+
+TEST_P(WaitingAppender, AppendsAfterTheRestoredRuns)
+{
+    const QByteArray backedUp = read(at(kLog));
+    write(at(kLog), GetParam().grown ? backedUp + runLogRecordBytes(QDate(2024, 6, 11), 3, 4, 70) : backedUp.first(44));
+    const int waiting = ::open(QFile::encodeName(at(kLog)).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(waiting, 0);
+
+    const AdminRun r = restore(GetParam().grown ? QStringList{QStringLiteral("--force")} : QStringList{});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    // Once the lock is free, the program appends after the last whole record it finds.
+    struct stat st{};
+    ASSERT_EQ(::fstat(waiting, &st), 0);
+    const QByteArray run = runLogRecordBytes(QDate(2024, 6, 12), 9, 2, 45);
+    EXPECT_EQ(::pwrite(waiting, run.constData(), static_cast<size_t>(run.size()), st.st_size / 44 * 44), run.size());
+    ::close(waiting);
+    EXPECT_EQ(read(at(kLog)), backedUp + run) << "the waiting program's run reached the log";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WaitingAppender,
+                         testing::Values(WaitingCase{"ALogThatLostARun", false}, WaitingCase{"AGrownLogWithForce", true}),
+                         testname::ByName());
 
 // Backups that are not what backup made: each is refused and nothing changes anywhere.
 struct CraftedCase
