@@ -394,6 +394,11 @@ TEST_F(Rotation, KeepNeedsAPositiveNumber)
         EXPECT_TRUE(r.err.contains(QStringLiteral("--keep"))) << r.err.toStdString();
         EXPECT_EQ(entries(dest), before) << "no backup made";
     }
+    const AdminRun checking =
+        admin({QStringLiteral("backup"), QStringLiteral("--check"), backup, QStringLiteral("--keep"), QStringLiteral("1")});
+    EXPECT_EQ(checking.status, 2);
+    EXPECT_TRUE(checking.err.contains(QStringLiteral("--keep goes with making a backup"))) << checking.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(backup));
 }
 
 } // namespace

@@ -172,6 +172,8 @@ int runBackup(const CommandCall &call, const QDateTime &now)
     if (call.isSet(QStringLiteral("check"))) {
         if (!call.arguments().isEmpty())
             return call.wrongCall(Text::tr("--check takes the backup folder alone"));
+        if (call.isSet(QStringLiteral("keep")))
+            return call.wrongCall(Text::tr("--keep goes with making a backup, not with --check"));
         const QString backupFolder = call.value(QStringLiteral("check"));
         const schoolbackup::Checked checked = schoolbackup::check(backupFolder);
         for (const QString &p : checked.problems)

@@ -1683,6 +1683,10 @@ Before anything is replaced, what is about to be replaced is backed up as by bac
         <source>put a backup back into an installation</source>
         <translation>バックアップをインストールに戻す</translation>
     </message>
+    <message>
+        <source>--keep goes with making a backup, not with --check</source>
+        <translation>--keep はバックアップを作るときに付けるもので、--check とは一緒に使えません</translation>
+    </message>
 </context>
 <context>
     <name>SchoolRegistry</name>
