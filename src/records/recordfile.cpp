@@ -158,6 +158,16 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
     return true;
 }
 
+bool RecordFile::truncate(std::int64_t length)
+{
+    LARGE_INTEGER to{};
+    to.QuadPart = length;
+    if (SetFilePointerEx(asHandle(m_handle), to, nullptr, FILE_BEGIN) && SetEndOfFile(asHandle(m_handle)))
+        return true;
+    noteError();
+    return false;
+}
+
 bool RecordFile::flush()
 {
     if (FlushFileBuffers(asHandle(m_handle)))
@@ -306,6 +316,18 @@ bool RecordFile::writeAt(std::int64_t offset, QByteArrayView bytes)
         done += put;
     }
     return true;
+}
+
+bool RecordFile::truncate(std::int64_t length)
+{
+    int done = -1;
+    do {
+        done = ::ftruncate(static_cast<int>(m_handle), static_cast<off_t>(length));
+    } while (done != 0 && errno == EINTR);
+    if (done == 0)
+        return true;
+    noteError();
+    return false;
 }
 
 bool RecordFile::flush()

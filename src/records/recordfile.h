@@ -53,6 +53,9 @@ public:
     // reads as an empty record; false only when the system reports an error.
     bool readAt(std::int64_t offset, char *into, std::int64_t count);
     bool writeAt(std::int64_t offset, QByteArrayView bytes);
+    // Cuts the file to `length` bytes (or extends it with zeros): for a restore that puts a log
+    // back in place under its lock, so that appenders waiting for the lock append after it.
+    bool truncate(std::int64_t length);
     // Hands what was written to the storage, so that the next holder of the lock, on this
     // machine or another, reads it.
     bool flush();

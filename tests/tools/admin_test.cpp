@@ -17,7 +17,8 @@ const QStringList kCommands{
     QStringLiteral("stats"),          QStringLiteral("export"),        QStringLiteral("new-school"),
     QStringLiteral("backup"),         QStringLiteral("roster import"), QStringLiteral("roster export"),
     QStringLiteral("roster classes"), QStringLiteral("check-school"),  QStringLiteral("pending"),
-    QStringLiteral("register-school"), QStringLiteral("worksheet"),    QStringLiteral("report")};
+    QStringLiteral("register-school"), QStringLiteral("worksheet"),    QStringLiteral("report"),
+    QStringLiteral("restore")};
 
 struct CallCase
 {

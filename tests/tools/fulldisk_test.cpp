@@ -2,7 +2,10 @@
 // (the file-size limit of the writing process, as a full disk would), and the file the writer
 // was to replace is left byte for byte as it was, nothing half-written is left beside it, the
 // exit status is not 0 and the message names the file and the system's reason.
+#include "installation.h"
 #include "questionfile.h"
+#include "schoolbackup.h"
+#include "startup.h"
 #include "systemerror.h"
 #include "toollanguage.h"
 #include "runlogbytes.h"
@@ -122,13 +125,29 @@ const WriterCase kWriters[] = {
      [](const TempInstall &i) {
          qint64 largest = 0;
          for (const QString &f : {QStringLiteral("drill2/タイム回数データ.txt"), QStringLiteral("files/新音ファイル.txt"),
-                                  QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("drill2/成績累積データ.dat")})
+                                  QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("drill2/成績累積データ.dat"),
+                                  QStringLiteral("drill2/Morvidかな0vv.ccc")})
              largest = std::max(largest, QFileInfo(i.root() + u'/' + f).size());
          return static_cast<rlim_t>(largest + 1);
      },
      [](const TempInstall &i) {
          i.writeText(QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("3,2013,0,0,\"山田　花子\",0,\"\",\"\"\r\n"));
          writeRunLog(i, 2);
+         i.writeBytes(QStringLiteral("drill2/Morvidかな0vv.ccc"), QByteArray("questions\r\n"));
+     }},
+    // The copy of what the restore would replace does not fit: nothing is restored.
+    {"Restore",
+     [](const QString &r) {
+         return QStringList{"restore", r + "/backups/tavrel-2024-06-10_153000", r + "/drill2"};
+     },
+     QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("成績累積データ.dat"), fixed(1024),
+     [](const TempInstall &i) {
+         Installation state;
+         runStartup(state, i.programFolder());
+         ASSERT_TRUE(schoolbackup::make(state.folders, i.root() + QStringLiteral("/backups"),
+                                        QDateTime(QDate(2024, 6, 10), QTime(15, 30)), [] {})
+                         .made);
+         i.writeText(QStringLiteral("files/生徒用名簿.txt"), QStringLiteral("3,2013,0,0,\"別の名前\",0,\"\",\"\"\r\n"));
      }},
     {"NameChange",
      [](const QString &r) { return QStringList{r + "/files/生徒用名簿.txt", "1", QStringLiteral("新しい名前")}; },

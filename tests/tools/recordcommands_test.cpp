@@ -4,6 +4,7 @@
 #include "runlogbytes.h"
 #include "qtprinters.h"
 #include "tempinstall.h"
+#include "testfiles.h"
 #include "testnames.h"
 
 #include <QDir>
@@ -35,21 +36,73 @@ protected:
 
 TEST_F(RecordCommands, StatsPrintsEveryPupilAndLevelWithRunsAsOfTheGivenDate)
 {
+    // Pupil 7 is not in the roster: an empty name, not an error.
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("3,2013,0,0,\"山田　花子          \",0,\"\",\"\"\r\n"
+                                     "1,2012,0,0,\"=SUM(A1)\",0,\"\",\"\"\r\n"));
     const AdminRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
                          QStringLiteral("2024-06-10")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.toStdString(),
-              "pupil\tlevel\tbestTime\tattemptsAll\tpointsAll\tattemptsRecent\tpointsRecent\tattemptsRecent2"
-              "\tpointsRecent2\tattemptsToday\tpointsToday\n"
-              "1\t4\t104\t1\t7\t0\t0\t0\t0\t0\t0\n"
-              "3\t2\t51\t1\t16\t1\t16\t1\t16\t1\t16\n"
-              "7\t2\t6000\t0\t0\t0\t0\t0\t0\t0\t0\n");
+              QStringLiteral("number\tname\tlevel\tlevel name\tbest time\truns\tpoints\truns (window 1)\tpoints (window 1)"
+                             "\truns (window 2)\tpoints (window 2)\truns today\tpoints today\n"
+                             "1\t=SUM(A1)\t4\t政治２\t104\t1\t7\t0\t0\t0\t0\t0\t0\n"
+                             "3\t山田　花子\t2\t政治１\t51\t1\t16\t1\t16\t1\t16\t1\t16\n"
+                             "7\t\t2\t政治１\t6000\t0\t0\t0\t0\t0\t0\t0\t0\n")
+                  .toStdString());
 
     // A week later the first window has moved past pupil 3's run.
     const AdminRun later = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
                              QStringLiteral("2024-06-17")});
     ASSERT_EQ(later.status, 0);
-    EXPECT_TRUE(later.out.contains(QStringLiteral("\n3\t2\t51\t1\t16\t0\t0\t1\t16\t0\t0\n"))) << later.out.toStdString();
+    EXPECT_TRUE(later.out.contains(QStringLiteral("\n3\t山田　花子\t2\t政治１\t51\t1\t16\t0\t0\t1\t16\t0\t0\n")))
+        << later.out.toStdString();
+}
+
+TEST_F(RecordCommands, StatsSpeakTheLanguageOfTheLocale)
+{
+    const AdminRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
+                              QStringLiteral("2024-06-10")},
+                             AdminLanguage::Japanese);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("番号\t名前\tレベル\tレベル名\tベストタイム\t回数\tポイント\t回数（期間1）"
+                                                "\tポイント（期間1）\t回数（期間2）\tポイント（期間2）\t今日の回数\t今日のポイント\n")))
+        << r.out.toStdString();
+}
+
+TEST_F(RecordCommands, StatsAsCsvAreWrittenForASpreadsheet)
+{
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("3,2013,0,0,\"山田　花子          \",0,\"\",\"\"\r\n"
+                                     "1,2012,0,0,\"=SUM(A1)\",0,\"\",\"\"\r\n"));
+    const QString csv = install.root() + QStringLiteral("/stats.csv");
+    const AdminRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
+                              QStringLiteral("2024-06-10"), QStringLiteral("--csv"), csv},
+                             AdminLanguage::Japanese);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_EQ(testfiles::read(csv).toStdString(),
+              QStringLiteral("\uFEFF番号,名前,レベル,レベル名,ベストタイム,回数,ポイント,回数（期間1）,ポイント（期間1）,"
+                             "回数（期間2）,ポイント（期間2）,今日の回数,今日のポイント\r\n"
+                             "1,\"'=SUM(A1)\",4,\"政治２\",104,1,7,0,0,0,0,0,0\r\n"
+                             "3,\"山田　花子\",2,\"政治１\",51,1,16,1,16,1,16,1,16\r\n"
+                             "7,,2,\"政治１\",6000,0,0,0,0,0,0,0,0\r\n")
+                  .toUtf8()
+                  .toStdString());
+
+    const AdminRun nowhere = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--csv"),
+                                    install.root() + QStringLiteral("/no/such/folder/stats.csv")});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_TRUE(nowhere.err.contains(QStringLiteral("cannot write"))) << nowhere.err.toStdString();
+}
+
+TEST_F(RecordCommands, StatsLeaveTheBestTimeEmptyAfterTimeOutsOnly)
+{
+    install.writeBytes(QStringLiteral("drill2/成績累積データ.dat"), runLogRecordBytes(QDate(2024, 6, 10), 2, 2, 99999));
+    const AdminRun r = admin({QStringLiteral("stats"), install.programFolder(), QStringLiteral("--date"),
+                              QStringLiteral("2024-06-10")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith(QStringLiteral("\n2\t\t2\t政治１\t\t0\t0\t0\t0\t0\t0\t0\t0\n"))) << r.out.toStdString();
 }
 
 TEST_F(RecordCommands, ExportWritesTheRowsAsSpreadsheetReadyCsv)

@@ -54,14 +54,21 @@ CommandUsage declareStats(QCommandLineParser &parser)
     parser.setApplicationDescription(
         Text::tr("Prints the run-log figures of the installation whose program folder is INSTALL, one tab-separated "
                  "line per pupil and level with at least one run, in pupil then level order, as the program's "
-                 "screens compute them."));
+                 "screens compute them: the pupil's number and name (from the roster; empty for a number the "
+                 "roster does not hold), the level and its caption, the best time (empty without one), and the "
+                 "runs and points of all time, of the level's two rolling windows of days (window 1 and 2, their "
+                 "lengths set per level in タイム回数データ.txt) and of today. With --csv the same table is "
+                 "written to a CSV file (UTF-8 with a byte-order mark, as export and roster export write it) for a "
+                 "spreadsheet instead."));
     addProgramFolderArgument(parser, QStringLiteral("INSTALL"));
     parser.addOption(QCommandLineOption(
         QStringLiteral("date"),
         Text::tr("\"today\" and \"now\" are this date at 23:59:59 (default: the computer's clock)"),
         QStringLiteral("YYYY-MM-DD")));
-    return {QStringLiteral("INSTALL"), 1, 1, Text::tr("printed"),
-            Text::tr("the installation or its run log cannot be read")};
+    parser.addOption(QCommandLineOption(QStringLiteral("csv"), Text::tr("write the table to the CSV file OUT.csv instead"),
+                                        QStringLiteral("OUT.csv")));
+    return {QStringLiteral("INSTALL"), 1, 1, Text::tr("printed (or written)"),
+            Text::tr("the installation or its run log cannot be read, or the file cannot be written")};
 }
 
 CommandUsage declareExport(QCommandLineParser &parser)
@@ -98,19 +105,47 @@ int runStats(const CommandCall &call)
     for (const RunRow &row : stats->rows())
         hasRun[static_cast<std::size_t>(row.pupil) * kLevelSlots + static_cast<std::size_t>(row.level)] = true;
 
-    QTextStream &out = call.out;
-    out << "pupil\tlevel\tbestTime\tattemptsAll\tpointsAll\tattemptsRecent\tpointsRecent\tattemptsRecent2"
-           "\tpointsRecent2\tattemptsToday\tpointsToday\n";
+    const std::vector<QString> names = rosternames::read(rosternames::rosterPath(state->folders));
+    const bool csv = call.isSet(QStringLiteral("csv"));
+    const QStringList header{Text::tr("number"),           Text::tr("name"),           Text::tr("level"),
+                             Text::tr("level name"),       Text::tr("best time"),      Text::tr("runs"),
+                             Text::tr("points"),           Text::tr("runs (window 1)"), Text::tr("points (window 1)"),
+                             Text::tr("runs (window 2)"),   Text::tr("points (window 2)"), Text::tr("runs today"),
+                             Text::tr("points today")};
+    // A name or caption in a CSV cell is quoted and kept from being taken for a formula.
+    const auto text = [csv](const QString &t) { return csv ? spreadsheetcsv::cell(t) : t; };
+    const QChar separator = csv ? u',' : u'\t';
+    const QString lineEnd = csv ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    QString table = header.join(separator) + lineEnd;
     for (int pupil = 1; pupil <= kMaxPupil; ++pupil) {
         for (int level = 1; level < kLevelSlots; ++level) {
             if (!hasRun[static_cast<std::size_t>(pupil) * kLevelSlots + static_cast<std::size_t>(level)])
                 continue;
             const LevelStats &s = stats->at(pupil, level);
-            out << pupil << '\t' << level << '\t' << s.bestTime << '\t' << s.attemptsAll << '\t' << s.pointsAll
-                << '\t' << s.attemptsRecent << '\t' << s.pointsRecent << '\t' << s.attemptsRecent2 << '\t'
-                << s.pointsRecent2 << '\t' << s.attemptsToday << '\t' << s.pointsToday << '\n';
+            const QList<QString> cells{QString::number(pupil),
+                                       text(names[static_cast<std::size_t>(pupil)]),
+                                       QString::number(level),
+                                       text(catalogue::levelCaption(level)),
+                                       s.bestTime == RunStats::kNoTime ? QString() : QString::number(s.bestTime),
+                                       QString::number(s.attemptsAll),
+                                       QString::number(s.pointsAll),
+                                       QString::number(s.attemptsRecent),
+                                       QString::number(s.pointsRecent),
+                                       QString::number(s.attemptsRecent2),
+                                       QString::number(s.pointsRecent2),
+                                       QString::number(s.attemptsToday),
+                                       QString::number(s.pointsToday)};
+            table += cells.join(separator) + lineEnd;
         }
     }
+    if (!csv) {
+        call.out << table;
+        return exitstatus::kDone;
+    }
+    const QString file = call.value(QStringLiteral("csv"));
+    const savefile::Outcome written = savefile::replace(file, QByteArray("\xEF\xBB\xBF") + table.toUtf8());
+    if (!written.saved)
+        return call.failed(Text::tr("cannot write %1: %2").arg(file, written.error));
     return exitstatus::kDone;
 }
 

@@ -1,6 +1,7 @@
 #include "schoolbackup.h"
 
 #include "installation.h"
+#include "questionbank.h"
 #include "recordfile.h"
 #include "savefile.h"
 #include "sharedaccess.h"
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <algorithm>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,12 +109,6 @@ QString kindOf(mode_t mode)
     return Text::tr("not a regular file");
 }
 
-struct Source
-{
-    QString path;
-    bool locked = false; // a run log, appended under a whole-file lock
-};
-
 enum class ReadOutcome { Read, Absent, Failed };
 
 // Why the installation's file at path is not copied although it is there: it is a link, a pipe
@@ -191,9 +187,9 @@ ReadOutcome readPlain(const QString &path, QByteArray &bytes, QString &why)
     return ReadOutcome::Read;
 }
 
-QString freeFolderName(const QString &dest, const QDateTime &now, int from)
+QString freeFolderName(const QString &dest, const QString &prefix, const QDateTime &now, int from)
 {
-    const QString base = QStringLiteral("tavrel-") + now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+    const QString base = prefix + now.toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
     QString name = from > 1 ? base + u'-' + QString::number(from) : base;
     for (int n = std::max(from, 1) + 1; QFileInfo::exists(dest + u'/' + name) || QFileInfo(dest + u'/' + name).isSymLink(); ++n)
         name = base + u'-' + QString::number(n);
@@ -414,7 +410,7 @@ std::optional<QStringList> insideParts(const QString &relative)
 // Checks one listed file: it is reached from the backup folder through real folders only, is a
 // regular file of the listed size, and reads (no further than that size) to the listed checksum.
 // Empty when intact, otherwise what is wrong.
-QString verify(int backup, const Entry &entry)
+QString verify(int backup, const Entry &entry, QByteArray *content)
 {
     const std::optional<QStringList> parts = insideParts(entry.relative);
     if (!parts)
@@ -458,6 +454,8 @@ QString verify(int backup, const Entry &entry)
         if (chunk.isEmpty())
             break;
         hash.addData(chunk);
+        if (content)
+            content->append(chunk);
         total += chunk.size();
     }
     if (total != entry.size)
@@ -476,22 +474,34 @@ mode_t currentUmask()
 
 } // namespace
 
+std::vector<Item> items(const Folders &folders)
+{
+    const QString root = QDir::cleanPath(folders.appFolder + QStringLiteral(".."));
+    std::vector<Item> list = {
+        {folders.dataFolder + QStringLiteral("成績累積データ.dat"), {}, Guard::RunLog},
+        {folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"), {}, Guard::RunLog},
+        {folders.filesFolder + QStringLiteral("生徒用名簿.txt"), {}, Guard::Roster},
+        {folders.filesFolder + QStringLiteral("生徒用名簿temp.txt"), {}, Guard::Roster},
+        {folders.filesFolder + QStringLiteral("生徒用名簿クラス.txt"), {}, Guard::Roster},
+        {folders.appFolder + QStringLiteral("設定.txt"), {}, Guard::None},
+        {folders.filesFolder + QStringLiteral("共通データ.txt"), {}, Guard::None},
+        {folders.dataFolder + QStringLiteral("タイム回数データ.txt"), {}, Guard::None},
+        {folders.soundFolder + QStringLiteral("新音ファイル.txt"), {}, Guard::None},
+        {QuestionBank::storedFileName(folders.appFolder + QStringLiteral("Morvidかな0.csv")), {}, Guard::None},
+    };
+    for (Item &item : list) {
+        item.path = QDir::cleanPath(item.path);
+        item.relative = QDir(root).relativeFilePath(item.path);
+    }
+    return list;
+}
+
 Made make(const Folders &folders, const QString &dest, const QDateTime &now,
-          const std::function<void()> &waitASecond)
+          const std::function<void()> &waitASecond, const QString &namePrefix)
 {
     Made made;
     const QString root = QDir::cleanPath(folders.appFolder + QStringLiteral(".."));
-    const std::vector<Source> sources = {
-        {folders.dataFolder + QStringLiteral("成績累積データ.dat"), true},
-        {folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"), true},
-        {folders.filesFolder + QStringLiteral("生徒用名簿.txt"), false},
-        {folders.filesFolder + QStringLiteral("生徒用名簿temp.txt"), false},
-        {folders.filesFolder + QStringLiteral("生徒用名簿クラス.txt"), false},
-        {folders.appFolder + QStringLiteral("設定.txt"), false},
-        {folders.filesFolder + QStringLiteral("共通データ.txt"), false},
-        {folders.dataFolder + QStringLiteral("タイム回数データ.txt"), false},
-        {folders.soundFolder + QStringLiteral("新音ファイル.txt"), false},
-    };
+    const std::vector<Item> sources = items(folders);
 
     const bool destExisted = QFileInfo::exists(dest);
     if (!QDir().mkpath(dest)) {
@@ -505,7 +515,7 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
 
     QString why;
     const QString partial =
-        workfolder::make(destination, u'.' + freeFolderName(destination, now, 1) + QStringLiteral(".partial-"), &why);
+        workfolder::make(destination, u'.' + freeFolderName(destination, namePrefix, now, 1) + QStringLiteral(".partial-"), &why);
     if (partial.isEmpty()) {
         made.problems << Text::tr("cannot make a working folder in %1: %2").arg(shown(destination), why)
                       << Text::tr("no backup was made");
@@ -531,10 +541,10 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
                                       "\"sha256sum -c %3\".\n"
                                       "# Each file: its size in bytes, then its SHA-256 checksum as sha256sum writes it.\n")
                            .arg(rootShown, now.toString(Qt::ISODate), kManifest);
-    for (const Source &source : sources) {
-        const QString relative = QDir(root).relativeFilePath(QDir::cleanPath(source.path));
+    for (const Item &source : sources) {
+        const QString &relative = source.relative;
         QByteArray bytes;
-        const ReadOutcome read = source.locked ? readLocked(source.path, waitASecond, bytes, why)
+        const ReadOutcome read = source.guard == Guard::RunLog ? readLocked(source.path, waitASecond, bytes, why)
                                                : readPlain(source.path, bytes, why);
         if (read == ReadOutcome::Absent) {
             made.absent << relative;
@@ -579,7 +589,7 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
         sharedaccess::shareNewPath(path);
     owner.remove();
     for (int from = 1; from <= kRenameAttempts; ++from) {
-        const QString finished = destination + u'/' + freeFolderName(destination, now, from);
+        const QString finished = destination + u'/' + freeFolderName(destination, namePrefix, now, from);
         bool taken = false;
         if (workfolder::renameNew(partial, finished, &taken, &why)) {
             made.made = true;
@@ -592,7 +602,9 @@ Made make(const Folders &folders, const QString &dest, const QDateTime &now,
     return fail(Text::tr("cannot name %1").arg(shown(partial)));
 }
 
-Checked check(const QString &backupFolder)
+namespace {
+
+Checked verifyAll(const QString &backupFolder, bool keepContent)
 {
     Checked checked;
     const Descriptor folder(::open(QFile::encodeName(backupFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -611,15 +623,85 @@ Checked check(const QString &backupFolder)
     }
     const std::vector<Entry> entries = parseManifest(QString::fromUtf8(bytes), checked.problems);
     for (const Entry &entry : entries) {
-        const QString problem = verify(folder.get(), entry);
-        if (problem.isEmpty())
-            ++checked.verified;
-        else
+        QByteArray content;
+        const QString problem = verify(folder.get(), entry, keepContent ? &content : nullptr);
+        if (!problem.isEmpty()) {
             checked.problems << problem;
+            continue;
+        }
+        ++checked.verified;
+        if (keepContent)
+            checked.files.push_back({entry.relative, content});
     }
     if (checked.verified == 0 && checked.problems.isEmpty())
         checked.problems << Text::tr("%1 lists no files").arg(kManifest);
     return checked;
+}
+
+// The moment and the number of a backup's name ("tavrel-2024-06-10_153000-2": that second, the
+// second backup of it), when the name is one make() gives with kNamePrefix.
+std::optional<std::pair<QString, int>> backupOrder(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^tavrel-(\\d{4}-\\d{2}-\\d{2}_\\d{6})(?:-(\\d{1,4}))?$"));
+    const QRegularExpressionMatch m = pattern.match(name);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return std::pair<QString, int>{m.captured(1), m.hasCaptured(2) ? m.captured(2).toInt() : 1};
+}
+
+} // namespace
+
+Checked check(const QString &backupFolder)
+{
+    return verifyAll(backupFolder, false);
+}
+
+Checked load(const QString &backupFolder)
+{
+    return verifyAll(backupFolder, true);
+}
+
+bool isRotatedName(const QString &name)
+{
+    return backupOrder(name).has_value();
+}
+
+Rotated rotate(const QString &dest, const QString &justMade, int keep)
+{
+    Rotated rotated;
+    const QString destination = QDir(dest).absolutePath();
+    const QString made = QDir(justMade).absolutePath();
+    struct Found
+    {
+        std::pair<QString, int> order;
+        QString folder;
+    };
+    std::vector<Found> intact;
+    const QStringList names = QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+    for (const QString &name : names) {
+        const std::optional<std::pair<QString, int>> order = backupOrder(name);
+        const QString folder = destination + u'/' + name;
+        struct stat st{};
+        if (!order || folder == made || ::lstat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+            continue;
+        if (!check(folder).problems.isEmpty()) {
+            rotated.damaged << folder;
+            continue;
+        }
+        intact.push_back({*order, folder});
+    }
+    // Newest first; the backup just made is always the first one kept.
+    std::sort(intact.begin(), intact.end(), [](const Found &a, const Found &b) { return a.order > b.order; });
+    for (std::size_t i = 0; i < intact.size(); ++i) {
+        if (static_cast<int>(i) + 1 < keep)
+            continue;
+        QString why;
+        if (workfolder::removeTree(intact[i].folder, &why))
+            rotated.removed << intact[i].folder;
+        else
+            rotated.problems << Text::tr("cannot remove the old backup %1: %2").arg(shown(intact[i].folder), why);
+    }
+    return rotated;
 }
 
 } // namespace schoolbackup

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 struct Folders;
 
@@ -27,6 +28,30 @@ inline const QString kOwnerFile = QStringLiteral(".tavrel-backup-owner");
 // first moment) counts as left behind once it is this old.
 inline constexpr int kUnfinishedAfterSeconds = 3600;
 
+// What a backup names its folders with: "tavrel-YYYY-MM-DD_HHMMSS", and the copy a restore
+// keeps of what it replaces ("tavrel-before-restore-…"), which rotation never removes.
+inline const QString kNamePrefix = QStringLiteral("tavrel-");
+inline const QString kBeforeRestorePrefix = QStringLiteral("tavrel-before-restore-");
+
+// How a file of the installation is guarded while it is read or replaced.
+enum class Guard {
+    RunLog, // appended in place under the run log's whole-file lock (RecordFile)
+    Roster, // rewritten under the roster's lock (RosterLock)
+    None,   // settings and the question file: written by teachers only
+};
+
+struct Item
+{
+    QString path;     // in the installation
+    QString relative; // to the installation (the program folder's parent): the path in a backup
+    Guard guard = Guard::None;
+};
+
+// The files a backup holds, in copy order: the run log, the home run log, the roster, its backup
+// and its class map, 設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt and the
+// stored question file (Morvidかな0vv.ccc).
+std::vector<Item> items(const Folders &folders);
+
 struct Made
 {
     bool made = false;
@@ -38,7 +63,7 @@ struct Made
 };
 
 // Makes a backup of the installation with these folders in a new folder under dest named
-// "tavrel-YYYY-MM-DD_HHMMSS" after `now`. The run logs are read under the shared whole-file lock
+// namePrefix + "YYYY-MM-DD_HHMMSS" after `now` (with "-2", "-3", … when taken). The run logs are read under the shared whole-file lock
 // that keeps a recording program from appending meanwhile, so a copy never holds half a record;
 // while another program holds the lock, waitASecond is called and the lock tried again, for at
 // most kLockWaitSeconds. A file of the installation that is a link, a pipe or a device is not
@@ -54,12 +79,19 @@ struct Made
 // leaves nothing under dest. Working folders that killed backups of this account left under
 // dest (their owner file unlocked) are removed first. The installation is only read.
 Made make(const Folders &folders, const QString &dest, const QDateTime &now,
-          const std::function<void()> &waitASecond);
+          const std::function<void()> &waitASecond, const QString &namePrefix = kNamePrefix);
+
+struct Content
+{
+    QString relative;
+    QByteArray bytes;
+};
 
 struct Checked
 {
     int verified = 0;
     QStringList problems; // a missing manifest, a missing file, a size or checksum that differs
+    std::vector<Content> files; // load() only: each verified file's bytes, as they were verified
 };
 
 // Verifies a backup folder against its manifest (as make() writes it, or as earlier versions
@@ -68,5 +100,26 @@ struct Checked
 // a listed path that leaves the folder, passes through a link or names a link, a pipe or a
 // device is reported and not opened.
 Checked check(const QString &backupFolder);
+
+// check(), keeping the bytes of each file as they were read and verified: what a restore
+// writes is exactly what matched the manifest, whatever happens to the backup meanwhile.
+Checked load(const QString &backupFolder);
+
+// Whether a folder name is one make() gives with kNamePrefix.
+bool isRotatedName(const QString &name);
+
+struct Rotated
+{
+    QStringList removed;  // old backups removed
+    QStringList damaged;  // backups by their name that fail check(): left alone
+    QStringList problems; // removals that failed
+};
+
+// Keeps the `keep` (at least 1) newest intact backups in dest, justMade among them whatever its
+// name says, and removes the older intact ones: only real folders (never a link) named as
+// make() names them (kNamePrefix) whose content passes check(). A backup that fails the check is
+// left for a person to look at and does not count; kept copies of restores are never removed.
+// Removal never follows a link.
+Rotated rotate(const QString &dest, const QString &justMade, int keep);
 
 } // namespace schoolbackup

@@ -2,6 +2,7 @@
 
 #include "newschool.h"
 #include "schoolbackup.h"
+#include "schoolrestore.h"
 #include "schoolregistry.h"
 #include "toolinstallation.h"
 
@@ -62,7 +63,8 @@ CommandUsage declareBackup(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         Text::tr("Copies the run log, the home run log, the roster (and its backup and its classes) and the settings "
-                 "files (設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt) of the installation whose "
+                 "files (設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt) and the question file "
+                 "(Morvidかな0vv.ccc) of the installation whose "
                  "program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping their "
                  "places relative to the installation. The run logs are read under the lock that recording programs "
                  "respect, so a copy never holds half a run. Every copy is read back and checked; manifest.txt lists "
@@ -71,14 +73,47 @@ CommandUsage declareBackup(QCommandLineParser &parser)
                  "failed backup leaves nothing, and working folders of backups that were stopped are removed. The "
                  "installation is only read; a file of it that is a link, a pipe or a device is not followed and "
                  "fails the backup.\n\n"
+                 "With --keep N (1 or more), once the backup is made, the oldest backups in DEST beyond the N newest "
+                 "are removed: only folders named as this command names them that pass the check (a damaged one is "
+                 "left alone and named), never through a link, never the backup just made. Copies that restore "
+                 "keeps of what it replaced are never removed.\n\n"
                  "With --check, verifies every file of the backup folder BACKUP_FOLDER against its manifest.txt; it "
                  "reads only regular files inside the backup folder, never through a link."));
     addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addPositionalArgument(QStringLiteral("DEST"), Text::tr("the folder the backup is made in"));
     parser.addOption(QCommandLineOption(QStringLiteral("check"), Text::tr("check the backup BACKUP_FOLDER instead"),
                                         QStringLiteral("BACKUP_FOLDER")));
+    parser.addOption(QCommandLineOption(QStringLiteral("keep"),
+                                        Text::tr("keep only the N newest intact backups in DEST, removing older ones"),
+                                        QStringLiteral("N")));
     return {QStringLiteral("PROGRAM_FOLDER DEST"), 0, 2, Text::tr("done (or the backup is intact)"),
             Text::tr("failed (or a file differs)")};
+}
+
+CommandUsage declareRestore(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        Text::tr("Puts the backup BACKUP_FOLDER (made by backup) back into the installation whose program folder is "
+                 "PROGRAM_FOLDER, file by file, and says what it restored. The backup is verified against its "
+                 "manifest.txt first; a backup that is damaged, or lists a file that a backup of this installation "
+                 "does not hold, is refused. A run log (or home run log) of the installation that holds runs the "
+                 "backup lacks (it is longer than the backup's, or does not start as the backup's does) is not "
+                 "replaced, and nothing is restored, unless --force is given.\n\n"
+                 "Before anything is replaced, what is about to be replaced is backed up as by backup, into a folder "
+                 "tavrel-before-restore-YYYY-MM-DD_HHMMSS beside BACKUP_FOLDER, which backup --keep never removes: "
+                 "restoring that folder undoes the restore. While it replaces files, restore holds the roster's lock "
+                 "and the lock of each run log it replaces, so that no pupil's run or name change is lost meanwhile. "
+                 "Settings, the roster and the question file are replaced whole or not at all, keeping their group "
+                 "and permissions; a run log is rewritten in place under its lock, as the program appends to it "
+                 "(only the missing runs are appended when the backup's log extends the installation's). Files the "
+                 "backup does not hold are left as they are."));
+    parser.addPositionalArgument(QStringLiteral("BACKUP_FOLDER"), Text::tr("the backup to restore"));
+    addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("force"),
+        Text::tr("replace run logs that hold runs the backup lacks (those runs stay in the copy kept before)")));
+    return {QStringLiteral("BACKUP_FOLDER PROGRAM_FOLDER"), 2, 2, Text::tr("restored (or already as in the backup)"),
+            Text::tr("refused (nothing changed) or failed")};
 }
 
 int runNewSchool(const CommandCall &call, const QString &contentFolder, const QString &programPath)
@@ -137,6 +172,8 @@ int runBackup(const CommandCall &call, const QDateTime &now)
     if (call.isSet(QStringLiteral("check"))) {
         if (!call.arguments().isEmpty())
             return call.wrongCall(Text::tr("--check takes the backup folder alone"));
+        if (call.isSet(QStringLiteral("keep")))
+            return call.wrongCall(Text::tr("--keep goes with making a backup, not with --check"));
         const QString backupFolder = call.value(QStringLiteral("check"));
         const schoolbackup::Checked checked = schoolbackup::check(backupFolder);
         for (const QString &p : checked.problems)
@@ -148,6 +185,15 @@ int runBackup(const CommandCall &call, const QDateTime &now)
     }
     if (call.arguments().size() != 2)
         return call.wrongCall(Text::tr("give the program folder and the destination folder"));
+    std::optional<int> keep;
+    if (call.isSet(QStringLiteral("keep"))) {
+        bool number = false;
+        const QString text = call.value(QStringLiteral("keep"));
+        const int n = text.toInt(&number);
+        if (!number || n < 1)
+            return call.wrongCall(Text::tr("--keep takes a number of backups, 1 or more, not \"%1\"").arg(text));
+        keep = n;
+    }
     const std::optional<Installation> state = startInstallation(call, call.argument(0));
     if (!state)
         return exitstatus::kFailed;
@@ -165,6 +211,44 @@ int runBackup(const CommandCall &call, const QDateTime &now)
     for (const QString &f : made.absent)
         call.out << Text::tr("not in the installation (yet): %1").arg(f) << '\n';
     call.out << Text::tr("backup in %1").arg(QDir::toNativeSeparators(made.folder)) << '\n';
+    if (!keep)
+        return exitstatus::kDone;
+    const schoolbackup::Rotated rotated = schoolbackup::rotate(call.argument(1), made.folder, *keep);
+    for (const QString &f : rotated.removed)
+        call.out << Text::tr("removed the old backup %1").arg(QDir::toNativeSeparators(f)) << '\n';
+    for (const QString &f : rotated.damaged)
+        call.out << Text::tr("left alone, as it fails the check: %1").arg(QDir::toNativeSeparators(f)) << '\n';
+    for (const QString &p : rotated.problems)
+        call.failed(p);
+    return rotated.problems.isEmpty() ? exitstatus::kDone : exitstatus::kFailed;
+}
+
+int runRestore(const CommandCall &call, const QDateTime &now)
+{
+    const QString backupFolder = QDir(call.argument(0)).absolutePath();
+    const std::optional<Installation> state = startInstallation(call, call.argument(1));
+    if (!state)
+        return exitstatus::kFailed;
+    schoolrestore::Options options;
+    options.replaceNewerRuns = call.isSet(QStringLiteral("force"));
+    options.keepIn = QFileInfo(backupFolder).absolutePath();
+    options.now = now;
+    options.waitASecond = [] { QThread::sleep(1); };
+    const schoolrestore::Restored restored = schoolrestore::restore(state->folders, backupFolder, options);
+    if (!restored.kept.isEmpty())
+        call.out << Text::tr("kept the files as they were in %1").arg(QDir::toNativeSeparators(restored.kept)) << '\n';
+    for (const QString &f : restored.written)
+        call.out << Text::tr("restored %1").arg(f) << '\n';
+    for (const QString &p : restored.problems)
+        call.failed(p);
+    if (!restored.restored)
+        return exitstatus::kFailed;
+    for (const QString &f : restored.unchanged)
+        call.out << Text::tr("already as in the backup: %1").arg(f) << '\n';
+    for (const QString &f : restored.notInBackup)
+        call.out << Text::tr("not in the backup, left as it is: %1").arg(f) << '\n';
+    call.out << Text::tr("restored %1 files from %2").arg(restored.written.size()).arg(QDir::toNativeSeparators(backupFolder))
+             << '\n';
     return exitstatus::kDone;
 }
 
@@ -194,5 +278,7 @@ QList<AdminCommand> schoolCommands(const QString &contentFolder, const QString &
          [contentFolder, programPath](const CommandCall &call) { return runNewSchool(call, contentFolder, programPath); }},
         {QStringLiteral("backup"), Text::tr("copy an installation's records and settings, or --check a copy"),
          declareBackup, [now](const CommandCall &call) { return runBackup(call, now()); }},
+        {QStringLiteral("restore"), Text::tr("put a backup back into an installation"), declareRestore,
+         [now](const CommandCall &call) { return runRestore(call, now()); }},
     };
 }

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-// Commands that set up a school's installation and keep its data: new-school, backup.
+// Commands that set up a school's installation and keep its data: new-school, backup, restore.
 // contentFolder is the program folder whose content new-school copies when no --from is given,
 // programPath the executable its launcher starts; now gives backups their date.
 QList<AdminCommand> schoolCommands(const QString &contentFolder, const QString &programPath,

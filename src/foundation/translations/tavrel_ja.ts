@@ -787,20 +787,8 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
 <context>
     <name>RecordCommands</name>
     <message>
-        <source>Prints the run-log figures of the installation whose program folder is INSTALL, one tab-separated line per pupil and level with at least one run, in pupil then level order, as the program&apos;s screens compute them.</source>
-        <translation>プログラムフォルダが INSTALL のインストールの成績記録から、プログラムの画面と同じ計算で数字を表示します。1 回以上走った生徒とレベルごとに 1 行、タブ区切りで、生徒順、その中はレベル順です。</translation>
-    </message>
-    <message>
         <source>&quot;today&quot; and &quot;now&quot; are this date at 23:59:59 (default: the computer&apos;s clock)</source>
         <translation>「今日」と「今」をこの日の 23:59:59 とする（指定しないときはコンピューターの時計）</translation>
-    </message>
-    <message>
-        <source>printed</source>
-        <translation>表示した</translation>
-    </message>
-    <message>
-        <source>the installation or its run log cannot be read</source>
-        <translation>インストールか成績記録を読めない</translation>
     </message>
     <message>
         <source>Writes the run log of the installation whose program folder is INSTALL as CSV (UTF-8 with a byte-order mark): date, time of day, pupil number, pupil name from the roster, level, level caption, result time (empty after a time-out), score and points.</source>
@@ -833,6 +821,70 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>the run log of an installation as a CSV file</source>
         <translation>インストールの成績記録を CSV ファイルにする</translation>
+    </message>
+    <message>
+        <source>Prints the run-log figures of the installation whose program folder is INSTALL, one tab-separated line per pupil and level with at least one run, in pupil then level order, as the program&apos;s screens compute them: the pupil&apos;s number and name (from the roster; empty for a number the roster does not hold), the level and its caption, the best time (empty without one), and the runs and points of all time, of the level&apos;s two rolling windows of days (window 1 and 2, their lengths set per level in タイム回数データ.txt) and of today. With --csv the same table is written to a CSV file (UTF-8 with a byte-order mark, as export and roster export write it) for a spreadsheet instead.</source>
+        <translation>プログラムフォルダが INSTALL のインストールの成績記録から、プログラムの画面と同じ計算で数字を表示します。1 回以上走った生徒とレベルごとに 1 行、タブ区切りで、生徒順、その中はレベル順です: 生徒の番号と名前（名簿から。名簿にない番号では空）、レベルとその名前、ベストタイム（ないときは空）、それにすべての期間、レベルの二つの日数の期間（期間1 と期間2。長さはレベルごとにタイム回数データ.txt で決まります）、今日のそれぞれの回数とポイントです。--csv を付けると、同じ表を表示する代わりに表計算ソフト用の CSV ファイル（export や roster export と同じく BOM 付き UTF-8）に書き込みます。</translation>
+    </message>
+    <message>
+        <source>write the table to the CSV file OUT.csv instead</source>
+        <translation>表を表示する代わりに CSV ファイル OUT.csv に書き込む</translation>
+    </message>
+    <message>
+        <source>printed (or written)</source>
+        <translation>表示した（または書き込んだ）</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>level name</source>
+        <translation>レベル名</translation>
+    </message>
+    <message>
+        <source>best time</source>
+        <translation>ベストタイム</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>ポイント</translation>
+    </message>
+    <message>
+        <source>runs (window 1)</source>
+        <translation>回数（期間1）</translation>
+    </message>
+    <message>
+        <source>points (window 1)</source>
+        <translation>ポイント（期間1）</translation>
+    </message>
+    <message>
+        <source>runs (window 2)</source>
+        <translation>回数（期間2）</translation>
+    </message>
+    <message>
+        <source>points (window 2)</source>
+        <translation>ポイント（期間2）</translation>
+    </message>
+    <message>
+        <source>runs today</source>
+        <translation>今日の回数</translation>
+    </message>
+    <message>
+        <source>points today</source>
+        <translation>今日のポイント</translation>
     </message>
 </context>
 <context>
@@ -1438,6 +1490,10 @@ FILE は Excel ブック（.xlsx。最初のシート、または --sheet で指
         <source>%1: missing</source>
         <translation>%1: ありません</translation>
     </message>
+    <message>
+        <source>cannot remove the old backup %1: %2</source>
+        <translation>古いバックアップ %1 を取り除けません: %2</translation>
+    </message>
 </context>
 <context>
     <name>SchoolCheck</name>
@@ -1553,14 +1609,6 @@ FILE は Excel ブック（.xlsx。最初のシート、または --sheet で指
         <translation>拒否したか失敗した（何も残りません）</translation>
     </message>
     <message>
-        <source>Copies the run log, the home run log, the roster (and its backup and its classes) and the settings files (設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt) of the installation whose program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping their places relative to the installation. The run logs are read under the lock that recording programs respect, so a copy never holds half a run. Every copy is read back and checked; manifest.txt lists each file&apos;s size and SHA-256 checksum (&quot;sha256sum -c manifest.txt&quot; inside the backup verifies it too). The backup is built in a hidden working folder that only takes its name when complete; a failed backup leaves nothing, and working folders of backups that were stopped are removed. The installation is only read; a file of it that is a link, a pipe or a device is not followed and fails the backup.
-
-With --check, verifies every file of the backup folder BACKUP_FOLDER against its manifest.txt; it reads only regular files inside the backup folder, never through a link.</source>
-        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールの成績記録、家庭用の成績記録、名簿（その控えとクラスも）と設定ファイル（設定.txt、共通データ.txt、タイム回数データ.txt、新音ファイル.txt）を、新しいフォルダ DEST/tavrel-YYYY-MM-DD_HHMMSS に、インストールの中での置き場所を保って写します。成績記録は記録するプログラムが守る鍵をかけて読むので、写しに途中までの記録が入ることはありません。写しはすべて読み戻して確かめ、manifest.txt に各ファイルの大きさと SHA-256 のチェックサムを書きます（バックアップの中で「sha256sum -c manifest.txt」でも確かめられます）。バックアップは隠れた作業フォルダで作り、できあがってから名前を付けます。失敗したバックアップは何も残さず、途中で止まったバックアップの作業フォルダは取り除きます。インストールは読むだけです。インストールのファイルがリンク、パイプ、デバイスのときはたどらず、バックアップは失敗します。
-
---check を付けると、バックアップフォルダ BACKUP_FOLDER のすべてのファイルを manifest.txt と照らし合わせます。読むのはバックアップフォルダの中の普通のファイルだけで、リンクはたどりません。</translation>
-    </message>
-    <message>
         <source>the folder the backup is made in</source>
         <translation>バックアップを作るフォルダ</translation>
     </message>
@@ -1672,6 +1720,86 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
         <source>and from the applications menu: %1</source>
         <translation>アプリケーションメニューからも: %1</translation>
     </message>
+    <message>
+        <source>Copies the run log, the home run log, the roster (and its backup and its classes) and the settings files (設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt) and the question file (Morvidかな0vv.ccc) of the installation whose program folder is PROGRAM_FOLDER into a new folder DEST/tavrel-YYYY-MM-DD_HHMMSS, keeping their places relative to the installation. The run logs are read under the lock that recording programs respect, so a copy never holds half a run. Every copy is read back and checked; manifest.txt lists each file&apos;s size and SHA-256 checksum (&quot;sha256sum -c manifest.txt&quot; inside the backup verifies it too). The backup is built in a hidden working folder that only takes its name when complete; a failed backup leaves nothing, and working folders of backups that were stopped are removed. The installation is only read; a file of it that is a link, a pipe or a device is not followed and fails the backup.
+
+With --keep N (1 or more), once the backup is made, the oldest backups in DEST beyond the N newest are removed: only folders named as this command names them that pass the check (a damaged one is left alone and named), never through a link, never the backup just made. Copies that restore keeps of what it replaced are never removed.
+
+With --check, verifies every file of the backup folder BACKUP_FOLDER against its manifest.txt; it reads only regular files inside the backup folder, never through a link.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールの成績記録、家庭用の成績記録、名簿（その控えとクラスも）、設定ファイル（設定.txt、共通データ.txt、タイム回数データ.txt、新音ファイル.txt）と問題ファイル（Morvidかな0vv.ccc）を、新しいフォルダ DEST/tavrel-YYYY-MM-DD_HHMMSS に、インストールの中での置き場所を保って写します。成績記録は記録するプログラムが守る鍵をかけて読むので、写しに途中までの記録が入ることはありません。写しはすべて読み戻して確かめ、manifest.txt に各ファイルの大きさと SHA-256 のチェックサムを書きます（バックアップの中で「sha256sum -c manifest.txt」でも確かめられます）。バックアップは隠れた作業フォルダで作り、できあがってから名前を付けます。失敗したバックアップは何も残さず、途中で止まったバックアップの作業フォルダは取り除きます。インストールは読むだけです。インストールのファイルがリンク、パイプ、デバイスのときはたどらず、バックアップは失敗します。
+
+--keep N（1 以上）を付けると、バックアップができたあと、DEST の中の新しい N 個より古いバックアップを取り除きます。取り除くのはこのコマンドが付ける名前のフォルダで確かめて傷のないものだけです（傷のあるものはそのままにして名前を示します）。リンクはたどらず、いま作ったバックアップは取り除きません。restore が置き換える前に残した写しも取り除きません。
+
+--check を付けると、バックアップフォルダ BACKUP_FOLDER のすべてのファイルを manifest.txt と照らし合わせます。読むのはバックアップフォルダの中の普通のファイルだけで、リンクはたどりません。</translation>
+    </message>
+    <message>
+        <source>keep only the N newest intact backups in DEST, removing older ones</source>
+        <translation>DEST の中の傷のないバックアップを新しい N 個だけ残し、古いものを取り除く</translation>
+    </message>
+    <message>
+        <source>Puts the backup BACKUP_FOLDER (made by backup) back into the installation whose program folder is PROGRAM_FOLDER, file by file, and says what it restored. The backup is verified against its manifest.txt first; a backup that is damaged, or lists a file that a backup of this installation does not hold, is refused. A run log (or home run log) of the installation that holds runs the backup lacks (it is longer than the backup&apos;s, or does not start as the backup&apos;s does) is not replaced, and nothing is restored, unless --force is given.
+
+Before anything is replaced, what is about to be replaced is backed up as by backup, into a folder tavrel-before-restore-YYYY-MM-DD_HHMMSS beside BACKUP_FOLDER, which backup --keep never removes: restoring that folder undoes the restore. While it replaces files, restore holds the roster&apos;s lock and the lock of each run log it replaces, so that no pupil&apos;s run or name change is lost meanwhile. Settings, the roster and the question file are replaced whole or not at all, keeping their group and permissions; a run log is rewritten in place under its lock, as the program appends to it (only the missing runs are appended when the backup&apos;s log extends the installation&apos;s). Files the backup does not hold are left as they are.</source>
+        <translation>バックアップ BACKUP_FOLDER（backup で作ったもの）を、プログラムフォルダが PROGRAM_FOLDER のインストールにファイルごとに戻し、戻したものを示します。まずバックアップを manifest.txt と照らし合わせます。傷のあるバックアップや、このインストールのバックアップにはないファイルを挙げたバックアップは断ります。インストールの成績記録（または家庭用の成績記録）に、バックアップにない記録がある（バックアップのものより長い、またはバックアップのものと始まりが違う）ときは、--force を付けない限りそれを置き換えず、何も戻しません。
+
+何かを置き換える前に、置き換えるものを backup と同じようにバックアップします。その写しは BACKUP_FOLDER の隣のフォルダ tavrel-before-restore-YYYY-MM-DD_HHMMSS に入り、backup --keep で取り除かれることはありません。そのフォルダを戻せば、戻す前の状態に戻ります。ファイルを置き換えている間は、名簿の鍵と置き換える成績記録それぞれの鍵をかけておくので、その間の生徒の記録や名前の変更が失われることはありません。設定、名簿と問題ファイルは、グループと許可を保って、全部置き換えるか何も変えないかのどちらかです。成績記録はプログラムが追加するのと同じように、鍵をかけてその場で書き直します（バックアップの記録がインストールのものの続きなら、足りない記録だけを追加します）。バックアップにないファイルはそのままです。</translation>
+    </message>
+    <message>
+        <source>the backup to restore</source>
+        <translation>戻すバックアップ</translation>
+    </message>
+    <message>
+        <source>replace run logs that hold runs the backup lacks (those runs stay in the copy kept before)</source>
+        <translation>バックアップにない記録がある成績記録も置き換える（その記録は先に残す写しに入ります）</translation>
+    </message>
+    <message>
+        <source>restored (or already as in the backup)</source>
+        <translation>戻した（またはすでにバックアップのとおり）</translation>
+    </message>
+    <message>
+        <source>refused (nothing changed) or failed</source>
+        <translation>断った（何も変えていない）か失敗した</translation>
+    </message>
+    <message>
+        <source>--keep takes a number of backups, 1 or more, not &quot;%1&quot;</source>
+        <translation>--keep には「%1」ではなく、1 以上のバックアップの数を指定してください</translation>
+    </message>
+    <message>
+        <source>removed the old backup %1</source>
+        <translation>古いバックアップ %1 を取り除きました</translation>
+    </message>
+    <message>
+        <source>left alone, as it fails the check: %1</source>
+        <translation>確かめると傷があるので、そのままにしました: %1</translation>
+    </message>
+    <message>
+        <source>kept the files as they were in %1</source>
+        <translation>戻す前のファイルを %1 に残しました</translation>
+    </message>
+    <message>
+        <source>restored %1</source>
+        <translation>%1 を戻しました</translation>
+    </message>
+    <message>
+        <source>already as in the backup: %1</source>
+        <translation>すでにバックアップのとおりです: %1</translation>
+    </message>
+    <message>
+        <source>not in the backup, left as it is: %1</source>
+        <translation>バックアップにないので、そのままです: %1</translation>
+    </message>
+    <message>
+        <source>restored %1 files from %2</source>
+        <translation>%2 から %1 個のファイルを戻しました</translation>
+    </message>
+    <message>
+        <source>put a backup back into an installation</source>
+        <translation>バックアップをインストールに戻す</translation>
+    </message>
+    <message>
+        <source>--keep goes with making a backup, not with --check</source>
+        <translation>--keep はバックアップを作るときに付けるもので、--check とは一緒に使えません</translation>
+    </message>
 </context>
 <context>
     <name>SchoolRegistry</name>
@@ -1694,6 +1822,93 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     <message>
         <source>cannot read %1: %2</source>
         <translation>%1 を読めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchoolRestore</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file (a link, a folder, a pipe or a device); it is not replaced</source>
+        <translation>%1 は普通のファイルではありません（リンク、フォルダ、パイプ、デバイス）。置き換えません</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 に鍵をかけられません: %2</translation>
+    </message>
+    <message>
+        <source>%1 stayed locked by another program for %2 seconds</source>
+        <translation>%1 は %2 秒の間、ほかのプログラムが鍵をかけたままでした</translation>
+    </message>
+    <message>
+        <source>nothing was restored</source>
+        <translation>何も戻していません</translation>
+    </message>
+    <message>
+        <source>the backup %1 is not intact:</source>
+        <translation>バックアップ %1 には傷があります:</translation>
+    </message>
+    <message>
+        <source>a damaged backup is never restored</source>
+        <translation>傷のあるバックアップは戻しません</translation>
+    </message>
+    <message>
+        <source>the backup lists %1, which is not a file of this installation that a backup holds (a backup of an installation with another folder mode?)</source>
+        <translation>バックアップに %1 が挙がっていますが、これはこのインストールのバックアップに入るファイルではありません（フォルダモードの違うインストールのバックアップでは？）</translation>
+    </message>
+    <message>
+        <source>%1 holds runs the backup lacks: %2 bytes in the installation, %3 in the backup</source>
+        <translation>%1 にはバックアップにない記録があります: インストールでは %2 バイト、バックアップでは %3 バイトです</translation>
+    </message>
+    <message>
+        <source>%1 holds runs the backup lacks: it does not start as the backup&apos;s does</source>
+        <translation>%1 にはバックアップにない記録があります: 始まりがバックアップのものと違います</translation>
+    </message>
+    <message>
+        <source>restoring would lose those runs; give --force to replace them all the same (they are kept in a backup of their own first)</source>
+        <translation>戻すとその記録が失われます。それでも置き換えるときは --force を付けてください（その記録は先にそれだけのバックアップに残します）</translation>
+    </message>
+    <message>
+        <source>the installation was left as it is</source>
+        <translation>インストールはそのままです</translation>
+    </message>
+    <message>
+        <source>no copy of what a restore would replace could be kept in %1</source>
+        <translation>戻すときに置き換えるものの写しを %1 に残せませんでした</translation>
+    </message>
+    <message>
+        <source>the copy %1 does not check</source>
+        <translation>写し %1 を確かめると傷があります</translation>
+    </message>
+    <message>
+        <source>the roster stayed locked by another program (%1)</source>
+        <translation>名簿はほかのプログラムが鍵をかけたままでした（%1）</translation>
+    </message>
+    <message>
+        <source>cannot lock the roster (%1): %2</source>
+        <translation>名簿に鍵をかけられません（%1）: %2</translation>
+    </message>
+    <message>
+        <source>%1 received runs the backup lacks while the restore began; run the restore again</source>
+        <translation>戻し始めている間に %1 にバックアップにない記録が加わりました。もう一度戻してください</translation>
+    </message>
+    <message>
+        <source>%1 changed while the copy of it was made; run the restore again</source>
+        <translation>写しを作っている間に %1 が変わりました。もう一度戻してください</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>the restore stopped at %1, which is as it was; every file as it was before the restore is kept in %2</source>
+        <translation>%1 で戻すのが止まりました。%1 は元のままです。戻す前のファイルはすべて %2 に残っています</translation>
     </message>
 </context>
 <context>
