@@ -51,18 +51,22 @@ for platform in offscreen xcb; do
     }
 done
 
-# Per benchmark and platform: median and range of the repeats' mean times.
+# Per benchmark and platform: median and range of the repeats' mean times (the third column).
 summary() {
-    grep -v '_mean"\|_median"\|_stddev"\|_cv"' "$1" | awk -F, '
-        /^"BM_/ { gsub(/"/, "", $1); sub(/\/.*/, "", $1); t[$1] = t[$1] " " $3 }
-        END { for (k in t) print k, t[k] }' | while read -r name times; do
-        set -- $(echo "$times" | tr ' ' '\n' | sort -n | tr '\n' ' ')
-        n=$#
-        lo=$1
-        eval "hi=\${$n}"
-        mid=$(echo "$times" | tr ' ' '\n' | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
-        printf '%s %.1f %.1f %.1f\n' "$name" "$mid" "$lo" "$hi"
-    done | sort
+    awk -F, '
+        /^"BM_/ && !/_(mean|median|stddev|cv)"/ {
+            name = $1; gsub(/"/, "", name); sub(/\/.*/, "", name)
+            n[name]++; v[name, n[name]] = $3 + 0
+        }
+        END {
+            for (k in n) {
+                m = n[k]
+                for (i = 2; i <= m; i++)
+                    for (j = i; j > 1 && v[k, j - 1] > v[k, j]; j--) { t = v[k, j]; v[k, j] = v[k, j - 1]; v[k, j - 1] = t }
+                mid = (m % 2) ? v[k, (m + 1) / 2] : (v[k, m / 2] + v[k, m / 2 + 1]) / 2
+                printf "%s %.1f %.1f %.1f\n", k, mid, v[k, 1], v[k, m]
+            }
+        }' "$1" | sort
 }
 summary "$out/offscreen.csv" >"$out/offscreen.txt"
 summary "$out/xcb.csv" >"$out/xcb.txt"
