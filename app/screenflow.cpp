@@ -12,6 +12,8 @@
 #include "printsettingsscreen.h"
 #include "pupilhistory.h"
 #include "questionbank.h"
+#include "questionidentity.h"
+#include "weakfigures.h"
 #include "randomsource.h"
 #include "rosterdirectory.h"
 #include "screenshow.h"
@@ -110,6 +112,31 @@ bool ScreenFlow::readEveryRun(const std::function<void(const RunRow &)> &visit)
     return ReadEveryRun(m_install, visit, m_callbacks);
 }
 
+std::optional<std::vector<WeakListEntry>> ScreenFlow::pupilWeakFigures(int pupil, int top)
+{
+    const std::optional<WeakFigures> figures =
+        ReadWeakFigures(m_install.folders, WeakFilter::pupil(pupil), m_services.clock, m_callbacks);
+    if (!figures)
+        return std::nullopt;
+    const std::vector<WeakFigure> most = figures->missedMost(top);
+    std::optional<QuestionBank> bank;
+    if (!most.empty()) {
+        // A question file that cannot be read names the figures by group and line.
+        try {
+            bank = QuestionBank::load(m_install.folders.appFolder + QStringLiteral("Morvidかな0.csv"));
+        } catch (const DataFileError &) {
+        }
+    }
+    std::vector<WeakListEntry> entries;
+    for (const WeakFigure &f : most) {
+        std::optional<Question> q;
+        if (bank)
+            q = questionidentity::find(*bank, f.key.group, f.key.line, f.key.nameHash);
+        entries.push_back({q ? q->name : weaklist::unknownName(f.key), f});
+    }
+    return entries;
+}
+
 // The start screen and the name change.
 
 void ScreenFlow::showStartScreen()
@@ -182,7 +209,7 @@ void ScreenFlow::showPrintSelection()
 {
     // The settings screen stays open beside the start screen until its back button closes it.
     if (!m_printSettings) {
-        m_printSettings = new PrintSettingsScreen(m_install.folders.appFolder, m_services.random, m_messages,
+        m_printSettings = new PrintSettingsScreen(m_install.folders, m_services.clock, m_services.random, m_messages,
                                                   m_printPlatform, m_startScreen.get());
         m_printSettings->setWindowFlag(Qt::Window);
         m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
@@ -304,7 +331,7 @@ void ScreenFlow::recordRun(const RunOutcome &outcome)
     m_flags = {};
     m_outcome = outcome;
     const auto recorded = RecordRun(m_install, m_stats, m_session.pupilNo, outcome.level, outcome.seconds,
-                                    m_services.clock, m_pending, m_callbacks);
+                                    m_services.clock, m_pending, m_callbacks, outcome.answers);
     if (!recorded)
         return;
     m_flags = recorded->flags;

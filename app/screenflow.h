@@ -97,6 +97,7 @@ public:
     // LevelHost
     bool readNewestRuns(std::int64_t count, std::vector<RunRow> &runs) override;
     bool readEveryRun(const std::function<void(const RunRow &)> &visit) override;
+    std::optional<std::vector<WeakListEntry>> pupilWeakFigures(int pupil, int top) override;
     const PupilDirectory &pupils() override;
     void keep(const LevelVisit &visit) override;
     void startLevel(int level, bool closeLevels) override;

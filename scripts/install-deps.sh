@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream
+  debhelper fakeroot lintian help2man locales man-db systemd librsvg2-bin
   clang-14 libclang-rt-14-dev
 )
 

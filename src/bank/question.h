@@ -13,4 +13,5 @@ struct Question
     QString nameSub;        // smaller second line under the name
     QString explain;        // what the figure did
     QString explainSub;     // smaller second line under the explanation
+    int line = 0;           // its line in the question file (1-based); 0 when it comes from elsewhere
 };

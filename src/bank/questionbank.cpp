@@ -108,6 +108,7 @@ QList<Question> QuestionBank::selectGroup(int groupNo) const
         q.nameSub = cell(row, 5);
         q.explain = cell(row, 6);
         q.explainSub = cell(row, 7);
+        q.line = row;
         questions.append(std::move(q));
     }
     return questions;

@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "clock.h"
 #include "drillhost.h"
+#include "questionidentity.h"
 #include "questionrules.h"
 #include "randomsource.h"
 #include "screenpainter.h"
@@ -35,6 +36,13 @@ void DrillRun::activate(QList<Question> questions, const RunHistory &history)
     m_view = DrillView{};
     m_questions = std::move(questions);
     m_clearCounter = QList<int>(m_questions.size(), 0);
+    m_answers.assign(static_cast<std::size_t>(m_questions.size()), QuestionAnswers{});
+    for (qsizetype i = 0; i < m_questions.size(); ++i) {
+        QuestionAnswers &a = m_answers[static_cast<std::size_t>(i)];
+        a.group = m_questions[i].group;
+        a.line = m_questions[i].line;
+        a.nameHash = questionidentity::nameHash(m_questions[i].name);
+    }
     m_current = 0;
     m_practice = catalogue::isPracticeCaption(m_install.levelName[m_session.runLevel]);
 
@@ -119,6 +127,7 @@ void DrillRun::makeQuestion()
     do {
         m_current = m_random.choose(n) - 1;
     } while (m_clearCounter[m_current] == 1);
+    ++answersOf(m_current).asked;
     m_view.coverVisible = true;
     m_kind = m_random.choose(2) == 1 ? QuestionKind::PickName : QuestionKind::PickExplanation;
 
@@ -256,6 +265,7 @@ void DrillRun::afterJudging(bool right)
     }
     // The wrong choice shows greyed out while its sound plays.
     m_painter.paintNow();
+    ++answersOf(m_current).wrongChoices;
     m_sounds.WrongAnswerSound();
     counter = std::max(counter - 2, -2);
     m_view.progress = progressText(counter);
@@ -270,6 +280,7 @@ void DrillRun::chooseYear(int index)
     const QString &text = m_view.yearTexts.at(index);
     if (text.trimmed().toInt() != question(m_current).year) {
         m_runStart -= kPenaltySeconds;
+        ++answersOf(m_current).wrongYears;
         m_sounds.WrongYearSound();
         return;
     }
@@ -349,6 +360,11 @@ RunOutcome DrillRun::outcome() const
     result.level = m_session.runLevel;
     result.timedOut = m_timedOut;
     result.seconds = m_timedOut ? RunOutcome::kTimedOutSeconds : m_rawTime;
+    if (!m_practice) {
+        result.answers = m_answers;
+        for (std::size_t i = 0; i < result.answers.size(); ++i)
+            result.answers[i].cleared = m_clearCounter.at(static_cast<qsizetype>(i)) == 1;
+    }
     return result;
 }
 

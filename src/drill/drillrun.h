@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <vector>
+
 struct Installation;
 struct PupilSession;
 class Clock;
@@ -111,8 +113,11 @@ public:
     int barSeconds() const { return m_barSeconds; }
     bool timedOut() const { return m_timedOut; }
     bool ended() const { return m_ended; }
-    // The run as it ended (or would end now): level, time, and whether it hit its limit.
+    // The run as it ended (or would end now): level, time, whether it hit its limit, and how each
+    // question went (a test only; a practice hands over no answers).
     RunOutcome outcome() const;
+    // How the question went so far: times asked, wrong choices, wrong years.
+    const QuestionAnswers &answers(int question) const { return m_answers.at(static_cast<std::size_t>(question)); }
 
 private:
     void initialSettings(const RunHistory &history);
@@ -136,6 +141,7 @@ private:
     static void hideCountdown(CountdownRow &row, int reference, int rawTime);
     int rawTimeNow() const;
     QString progressText(int counter) const;
+    QuestionAnswers &answersOf(int question) { return m_answers.at(static_cast<std::size_t>(question)); }
 
     const Installation &m_install;
     const PupilSession &m_session;
@@ -147,6 +153,7 @@ private:
 
     QList<Question> m_questions;
     QList<int> m_clearCounter; // by question
+    std::vector<QuestionAnswers> m_answers; // by question
     int m_current = 0;
     QuestionKind m_kind = QuestionKind::PickName;
     int m_answerChoice = 0;

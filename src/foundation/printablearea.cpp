@@ -11,4 +11,10 @@ QPageLayout a4Portrait()
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, border, QPageLayout::Millimeter);
 }
 
+QPageLayout a4Landscape()
+{
+    const QMarginsF border(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, border, QPageLayout::Millimeter);
+}
+
 } // namespace printablearea

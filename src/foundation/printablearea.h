@@ -11,5 +11,7 @@ namespace printablearea {
 inline constexpr double kMarginMillimetres = 5.0;
 
 QPageLayout a4Portrait();
+// The same border on A4 turned on its side, for wide tables (the class overview).
+QPageLayout a4Landscape();
 
 } // namespace printablearea

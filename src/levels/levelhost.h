@@ -1,9 +1,11 @@
 #pragma once
 
 #include "runlogrecord.h"
+#include "weaklist.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class PupilDirectory;
@@ -31,6 +33,10 @@ public:
     // Every run of the log, oldest first, read afresh and handed to `visit` (see ReadEveryRun);
     // false when that failed (the failure has been reported).
     virtual bool readEveryRun(const std::function<void(const RunRow &)> &visit) = 0;
+    // The `top` figures the pupil missed most, from the answer log read afresh, named from the
+    // question file (see ReadWeakFigures); nothing when the log could not be read. No answers yet
+    // give an empty list.
+    virtual std::optional<std::vector<WeakListEntry>> pupilWeakFigures(int pupil, int top) = 0;
     // The listed pupils of the start screen, their names, grades and birth years.
     virtual const PupilDirectory &pupils() = 0;
     // Level selection changed what it keeps between visits.

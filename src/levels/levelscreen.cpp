@@ -86,6 +86,7 @@ LevelScreen::LevelScreen(const Installation &install, const PupilSession &sessio
                                          [this](const std::function<void(const RunRow &)> &visit) {
                                              return m_host.readEveryRun(visit);
                                          },
+                                         [this](int pupil, int top) { return m_host.pupilWeakFigures(pupil, top); },
                                          m_printDialogs, m_layout->canvas());
     m_layout->place(m_reportPanel, QRect(QPoint(120, 1860), PupilReportPanel::kDesignTwips));
 

@@ -40,11 +40,12 @@ void selectRows(QListWidget *list, const std::vector<int> &rows)
 
 } // namespace
 
-PupilReportPanel::PupilReportPanel(Sources sources, RunReader readRuns, PrintDialogs &dialogs, QWidget *parent,
-                                   ReportPrinter::PrinterLookup defaultPrinter)
+PupilReportPanel::PupilReportPanel(Sources sources, RunReader readRuns, WeakReader readWeak, PrintDialogs &dialogs,
+                                   QWidget *parent, ReportPrinter::PrinterLookup defaultPrinter)
     : QWidget(parent)
     , m_sources(std::move(sources))
     , m_readRuns(std::move(readRuns))
+    , m_readWeak(std::move(readWeak))
     , m_printer(dialogs, std::move(defaultPrinter))
 {
     m_layout = new TwipLayout(this, kDesignTwips);
@@ -68,8 +69,19 @@ PupilReportPanel::PupilReportPanel(Sources sources, RunReader readRuns, PrintDia
     // A long name goes onto a second line rather than past the list's edge.
     m_pupilList->setWordWrap(true);
     m_pupilList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_layout->place(m_pupilList, QRect(12060, 480, 2940, 7800), pGothic(9.75));
+    m_layout->place(m_pupilList, QRect(12060, 480, 2940, 4920), pGothic(9.75));
     m_pupilList->hide();
+
+    // Below the pupils: what the report's pupil misses most, for the teacher.
+    m_weakHeading = new QLabel(weaklist::heading(), area);
+    m_weakHeading->setAlignment(Qt::AlignCenter);
+    m_layout->place(m_weakHeading, QRect(12060, 5520, 2940, 330), pGothic(9.75, true));
+    m_weakText = new QLabel(area);
+    m_weakText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_weakText->setWordWrap(true);
+    m_weakText->setAutoFillBackground(true);
+    m_weakText->setMargin(4);
+    m_layout->place(m_weakText, QRect(12060, 5880, 2940, 2400), pGothic(9));
 
     m_drawButton = new QPushButton(QStringLiteral("表示"), area);
     m_layout->place(m_drawButton, QRect(10740, 8520, 1320, 660), pGothic(11.25, true));
@@ -106,6 +118,7 @@ void PupilReportPanel::open()
     }
     m_pages.clear();
     m_canvas->clear();
+    m_weakPupil = 0;
     render();
 }
 
@@ -183,7 +196,26 @@ void PupilReportPanel::layOut(const ReportRequest &request)
         m_canvas->clear();
     else
         m_canvas->showPage(m_pages.back());
+    updateWeakFigures();
     render();
+}
+
+void PupilReportPanel::updateWeakFigures()
+{
+    const PupilReportView &view = m_report.view();
+    if (!view.printVisible || !m_readWeak)
+        return;
+    m_weakPupil = view.reportPupil;
+    const std::optional<std::vector<WeakListEntry>> entries = m_readWeak(m_weakPupil, kWeakFigures);
+    if (!entries) {
+        m_weakText->setText(QStringLiteral("解答の記録を読めませんでした。"));
+        return;
+    }
+    if (entries->empty()) {
+        m_weakText->setText(QStringLiteral("まちがえた問題の記録はまだありません。"));
+        return;
+    }
+    m_weakText->setText(weaklist::panelLines(*entries).join(u'\n'));
 }
 
 void PupilReportPanel::render()
@@ -199,6 +231,8 @@ void PupilReportPanel::render()
     m_pupilList->setVisible(view.pupilListVisible);
     m_othersButton->setVisible(view.othersButtonVisible);
     m_printButton->setVisible(view.printVisible);
+    m_weakHeading->setVisible(view.printVisible);
+    m_weakText->setVisible(view.printVisible && m_weakPupil != 0);
     setVisible(view.panelVisible);
     if (view.panelVisible)
         raise();

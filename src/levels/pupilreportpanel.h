@@ -4,6 +4,7 @@
 #include "pupilreport.h"
 #include "reportlayout.h"
 #include "reportprinter.h"
+#include "weaklist.h"
 
 #include <QWidget>
 
@@ -32,7 +33,14 @@ public:
     // read (the failure has been reported).
     using RunReader = std::function<bool(const std::function<void(const RunRow &)> &visit)>;
 
-    PupilReportPanel(Sources sources, RunReader readRuns, PrintDialogs &dialogs, QWidget *parent = nullptr,
+    // The figures a pupil missed most (at most `top`); nothing when the answer log could not be
+    // read.
+    using WeakReader = std::function<std::optional<std::vector<WeakListEntry>>(int pupil, int top)>;
+    // How many figures the "苦手な人物" block lists.
+    static constexpr int kWeakFigures = 5;
+
+    PupilReportPanel(Sources sources, RunReader readRuns, WeakReader readWeak, PrintDialogs &dialogs,
+                     QWidget *parent = nullptr,
                      ReportPrinter::PrinterLookup defaultPrinter = &QPrinterInfo::defaultPrinter);
 
     // Entering the personal-times view: fills the lists; the panel stays hidden.
@@ -52,6 +60,9 @@ public:
     QPushButton *printButton() const { return m_printButton; }
     QPushButton *othersButton() const { return m_othersButton; }
     QPushButton *closeButton() const { return m_closeButton; }
+    // The "苦手な人物" block: shown to teachers (as printing is), for the pupil of the report.
+    QLabel *weakHeading() const { return m_weakHeading; }
+    QLabel *weakText() const { return m_weakText; }
     const std::vector<ReportPage> &pages() const { return m_pages; }
 
 private:
@@ -61,9 +72,13 @@ private:
     std::optional<std::vector<ReportPage>> pagesFor(const ListSources &sources, const ReportRequest &request) const;
     void levelsClicked();
     void pupilsClicked();
+    // Reads the weak figures of the report's pupil afresh for the block.
+    void updateWeakFigures();
 
     Sources m_sources;
     RunReader m_readRuns;
+    WeakReader m_readWeak;
+    int m_weakPupil = 0; // whose figures the block holds
     ReportPrinter m_printer;
     PupilReport m_report;
     std::vector<ReportPage> m_pages;
@@ -75,4 +90,6 @@ private:
     QPushButton *m_drawButton = nullptr;
     QPushButton *m_printButton = nullptr;
     QPushButton *m_closeButton = nullptr;
+    QLabel *m_weakHeading = nullptr;
+    QLabel *m_weakText = nullptr;
 };

@@ -1,13 +1,25 @@
 #pragma once
 
+#include "installation.h"
 #include "printhandover.h"
+#include "recordcallbacks.h"
+#include "weaksheet.h"
 #include "worksheettable.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <vector>
+
+class Clock;
+class QuestionBank;
 class RandomSource;
+
+// Where a worksheet's questions come from: the chosen levels, or the figures a pupil or a class
+// misses most ("苦手な問題").
+enum class SheetSource { Groups, Weak };
 
 // Everything the print settings screen shows.
 struct PrintSettingsView
@@ -16,10 +28,19 @@ struct PrintSettingsView
     QList<int> selectedGroups;    // ascending
     HideMode mode = HideMode::ShowAll;
     bool shuffle = true;
-    int selectedCount = 0;        // questions of the chosen groups
-    bool printable = false;       // the question file was read: 印刷へ may open the preview
-    QString problem;              // why the question file could not be read; empty when it was
+    int selectedCount = 0;        // questions of the chosen groups, or of the weak sheet
+    bool printable = false;       // the table holds what was asked for: 印刷へ may open the preview
+    QString problem;              // why the question file or the answer log could not be read
     bool problemIsNew = false;    // the problem differs from the one the last build reported
+
+    SheetSource source = SheetSource::Groups;
+    bool weakOffered = false;     // the installation's records are known: 苦手な問題 can be chosen
+    QStringList weakEntries;      // the picker: the classes, then the pupils
+    int weakEntry = -1;           // the chosen entry; -1 while there is none
+    // With 苦手な問題: why there is nothing to print (no answer records yet, nothing missed), said
+    // once with the ordinary sheet offered; empty when the sheet holds figures.
+    QString weakNotice;
+    bool weakNoticeIsNew = false;
 };
 
 // The print settings screen's logic: every change rebuilds the worksheet table from the question
@@ -29,22 +50,34 @@ class PrintSettings
 {
 public:
     // appFolder ends with a separator; random is the program's one source and must outlive this.
+    // Without the installation's folders there is no 苦手な問題.
     PrintSettings(QString appFolder, RandomSource &random);
+    // With the folders of the roster, the class map and the answer log, and the clock that says
+    // what "today" is; clock and random must outlive this.
+    PrintSettings(const Folders &folders, const Clock &clock, RandomSource &random, RecordCallbacks callbacks);
 
     void load();                            // the list, group 1 chosen, the first build
     void selectGroups(QList<int> groups);   // a click in the list
     void chooseMode(HideMode mode);
     void setShuffle(bool shuffle);
     void shuffleAgain();                    // 再並べ替え: build again with the same settings
+    void chooseSource(SheetSource source);  // the levels' questions or 苦手な問題
+    void chooseWeakEntry(int entry);        // a pupil or a class of the picker
 
     const PrintSettingsView &view() const { return m_view; }
     const PrintHandover &handover() const { return m_handover; }
 
 private:
     void build();
+    QList<int> weakRows(const QuestionBank &bank, QString *problem, QString *notice) const;
 
     QString m_appFolder;
+    std::optional<Folders> m_folders;
+    const Clock *m_clock = nullptr;
+    RecordCallbacks m_callbacks;
     RandomSource &m_random;
+    std::vector<weaksheet::Target> m_targets;
+    bool m_announce = false; // the next build's notice is said even when it is the last one again
     PrintSettingsView m_view;
     PrintHandover m_handover;
 };

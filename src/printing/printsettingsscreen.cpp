@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,8 +27,21 @@ const QString kPanelStyle = QStringLiteral("background: rgb(255,128,0);");
 
 PrintSettingsScreen::PrintSettingsScreen(const QString &appFolder, RandomSource &random, MessagePresenter &messages,
                                          PrintPlatform &platform, QWidget *parent)
+    : PrintSettingsScreen(PrintSettings(appFolder, random), messages, platform, parent)
+{
+}
+
+PrintSettingsScreen::PrintSettingsScreen(const Folders &folders, const Clock &clock, RandomSource &random,
+                                         MessagePresenter &messages, PrintPlatform &platform, QWidget *parent)
+    : PrintSettingsScreen(PrintSettings(folders, clock, random, {letEventsRunForOneSecond, {}}), messages, platform,
+                          parent)
+{
+}
+
+PrintSettingsScreen::PrintSettingsScreen(PrintSettings settings, MessagePresenter &messages, PrintPlatform &platform,
+                                         QWidget *parent)
     : QWidget(parent)
-    , m_settings(appFolder, random)
+    , m_settings(std::move(settings))
     , m_messages(messages)
     , m_platform(platform)
 {
@@ -101,9 +115,53 @@ PrintSettingsScreen::PrintSettingsScreen(const QString &appFolder, RandomSource 
     m_layout->place(m_back, QRect(13095, 270, 1950, 690), gothic(9));
     connect(m_back, &QPushButton::clicked, this, &PrintSettingsScreen::goBack);
 
+    // Below: where the questions come from, the levels of the list or 苦手な問題 of a pupil or a
+    // class chosen in the picker.
+    constexpr int sourceTop = 9600;
+    auto *sourcePanel = new QWidget(canvas);
+    sourcePanel->setStyleSheet(kPanelStyle);
+    m_layout->place(sourcePanel, QRect(listLeft, sourceTop, 12120 - listLeft, 1530));
+    auto *sourceGroup = new QButtonGroup(this);
+    const std::pair<SheetSource, QString> sources[] = {{SheetSource::Groups, QStringLiteral("レベルの問題")},
+                                                       {SheetSource::Weak, QStringLiteral("苦手な問題")}};
+    int sourceRow = sourceTop + 150;
+    for (const auto &[source, caption] : sources) {
+        auto *option = new QRadioButton(caption, canvas);
+        option->setStyleSheet(kPanelStyle);
+        m_layout->place(option, QRect(listLeft + 315, sourceRow, 2700, 540), gothic(14.25));
+        sourceGroup->addButton(option);
+        m_sources[source] = option;
+        connect(option, &QRadioButton::clicked, this, [this, s = source] {
+            m_settings.chooseSource(s);
+            render();
+        });
+        sourceRow += 660;
+    }
+    // The picker is wide enough for a class or a roster number and a name of 20 characters.
+    constexpr int pickerLeft = 6100;
+    constexpr int pickerWidth = 12120 - 120 - pickerLeft;
+    auto *pickerCaption = new QLabel(QStringLiteral("生徒またはクラス"), canvas);
+    pickerCaption->setStyleSheet(kPanelStyle);
+    m_layout->place(pickerCaption, QRect(pickerLeft, sourceTop + 150, pickerWidth, 420), gothic(10.5));
+    m_weakPicker = new QComboBox(canvas);
+    m_weakPicker->setMaxVisibleItems(20);
+    m_layout->place(m_weakPicker, QRect(pickerLeft, sourceTop + 660, pickerWidth, 600), gothic(10.5));
+
     m_settings.load();
     m_groups->addItems(m_settings.view().groupEntries);
+    m_weakPicker->addItems(m_settings.view().weakEntries);
     connect(m_groups, &QListWidget::itemSelectionChanged, this, &PrintSettingsScreen::groupsClicked);
+    connect(m_weakPicker, &QComboBox::activated, this, [this](int entry) {
+        m_settings.chooseWeakEntry(entry);
+        render();
+    });
+    if (!m_settings.view().weakOffered) {
+        sourcePanel->hide();
+        pickerCaption->hide();
+        m_weakPicker->hide();
+        for (const auto &[source, option] : m_sources)
+            option->hide();
+    }
     render();
 }
 
@@ -129,10 +187,25 @@ void PrintSettingsScreen::render()
             m_groups->setCurrentRow(view.selectedGroups.constFirst() - 1, QItemSelectionModel::NoUpdate);
     }
     m_modes.at(view.mode)->setChecked(true);
+    m_sources.at(view.source)->setChecked(true);
+    m_sources.at(SheetSource::Weak)->setEnabled(!view.weakEntries.isEmpty());
+    m_weakPicker->setEnabled(!view.weakEntries.isEmpty());
+    if (view.weakEntry >= 0 && m_weakPicker->currentIndex() != view.weakEntry) {
+        const QSignalBlocker blocker(m_weakPicker);
+        m_weakPicker->setCurrentIndex(view.weakEntry);
+    }
     m_shuffle->setChecked(view.shuffle);
     m_toPrint->setEnabled(view.printable);
     if (view.problemIsNew)
         m_messages.show(MessagePresenter::Icon::Warning, windowTitle(), view.problem, this);
+    if (view.weakNoticeIsNew && view.source == SheetSource::Weak) {
+        // Nothing to print for this pupil or class yet: the ordinary sheet of the levels instead?
+        if (m_messages.ask(windowTitle(), view.weakNotice + QStringLiteral("\nレベルの問題の用紙にしますか？"),
+                           MessagePresenter::Answer::Yes, this)) {
+            m_settings.chooseSource(SheetSource::Groups);
+            render();
+        }
+    }
 }
 
 void PrintSettingsScreen::openPreview()

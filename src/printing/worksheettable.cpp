@@ -42,11 +42,23 @@ void finish(PrintHandover &table)
 
 Worksheet build(const QuestionBank &bank, const WorksheetChoice &choice, RandomSource &random)
 {
-    PrintHandover table;
-    int chosen = 0;
+    QList<int> rows;
     for (int row = 1; row <= bank.rowCount(); ++row) {
         const std::optional<int> group = questionline::groupOf(bank.cell(row, questionline::kGroupColumn));
         if (!group || *group < 1 || *group > kGroupEntries || !choice.groups.contains(*group))
+            continue;
+        rows.append(row);
+    }
+    return buildOfRows(bank, rows, choice, random);
+}
+
+Worksheet buildOfRows(const QuestionBank &bank, const QList<int> &rows, const WorksheetChoice &choice,
+                      RandomSource &random)
+{
+    PrintHandover table;
+    int chosen = 0;
+    for (const int row : rows) {
+        if (row < 1 || row > bank.rowCount())
             continue;
         ++chosen;
         table.setCell(chosen, kYear, bank.cell(row, 3));

@@ -34,6 +34,11 @@ inline constexpr int kGroupEntries = 10;
 // mode a row with one of year and name empty hides the other.
 Worksheet build(const QuestionBank &bank, const WorksheetChoice &choice, RandomSource &random);
 
+// The same from the given rows of the bank (1 to rowCount(), in the order given; others are
+// passed over) instead of the chosen groups: choice.groups is not read.
+Worksheet buildOfRows(const QuestionBank &bank, const QList<int> &rows, const WorksheetChoice &choice,
+                      RandomSource &random);
+
 // The same table with no question chosen: the header and rows ① to ⑳ only.
 PrintHandover empty();
 

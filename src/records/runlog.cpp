@@ -1,5 +1,6 @@
 #include "runlog.h"
 
+#include "answerlog.h"
 #include "installation.h"
 #include "clock.h"
 #include "folderscheme.h"
@@ -46,7 +47,7 @@ const Log &homeRunLog()
 
 const Log *findLog(const QString &name)
 {
-    for (const Log *log : {&runLog(), &homeRunLog()}) {
+    for (const Log *log : {&runLog(), &homeRunLog(), &answerlog::answerLog()}) {
         if (log->name == name)
             return log;
     }
@@ -104,15 +105,17 @@ std::int64_t endOfRecords(std::int64_t length, qsizetype recordSize)
 
 namespace {
 
-// Writes one whole record after the last whole record of the file under an exclusive lock.
-// Returns the failure, if any, after the file has been closed (and so unlocked).
-std::optional<FileError> appendRecord(const QString &path, const QByteArray &record, const RecordCallbacks &callbacks)
+// Writes whole records (`records` holds one or more of `recordSize` bytes) after the last whole
+// record of the file under one exclusive lock. Returns the failure, if any, after the file has
+// been closed (and so unlocked).
+std::optional<FileError> appendRecords(const QString &path, const QByteArray &records, qsizetype recordSize,
+                                       const RecordCallbacks &callbacks)
 {
     RecordFile file;
     if (const auto e = runlog::lockForAppend(file, path, callbacks))
         return e;
     const std::optional<std::int64_t> length = file.size();
-    if (!length || !file.writeAt(runlog::endOfRecords(*length, record.size()), record) || !file.flush()
+    if (!length || !file.writeAt(runlog::endOfRecords(*length, recordSize), records) || !file.flush()
         || !file.unlock()) {
         const FileError e = file.error();
         file.close();
@@ -129,12 +132,13 @@ RecordFile::Outcome OpenRunLog(const Folders &folders, RecordFile &file)
 }
 
 std::vector<UnrecordedRecord> AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime,
-                                              const Clock &clock, const RecordCallbacks &callbacks)
+                                              const Clock &clock, const RecordCallbacks &callbacks,
+                                              const std::vector<QuestionAnswers> &answers)
 {
     std::vector<UnrecordedRecord> unrecorded;
     const auto append = [&](const runlog::Log &log, const QByteArray &record) {
         const QString path = runlog::pathOf(state.folders, log);
-        if (const auto e = appendRecord(path, record, callbacks)) {
+        if (const auto e = appendRecords(path, record, log.recordSize, callbacks)) {
             // Staff recognise this label from the other copies of the program on the network.
             const QString failure = QStringLiteral("成績ランダムファイル記録 %1: %2（エラー番号 %3）")
                                         .arg(QDir::toNativeSeparators(path), e->description)
@@ -151,13 +155,32 @@ std::vector<UnrecordedRecord> AppendRunRecord(const Installation &state, int pup
                                             pupilNo, levelNo, runTime, state.siteCode);
     append(runlog::runLog(), run.encode());
 
-    if (!runlog::goesToHomeRunLog(state, pupil))
+    if (runlog::goesToHomeRunLog(state, pupil)) {
+        const QDateTime homeMoment = clock.now();
+        const HomeRunRecord home = HomeRunRecord::forRun(folderscheme::lastComponent(state.folders.dataFolder),
+                                                         oadate::fromDate(homeMoment.date()),
+                                                         oadate::timeOfDay(homeMoment.time()), pupilNo, levelNo,
+                                                         runTime, state.siteCode);
+        append(runlog::homeRunLog(), home.encode());
+    }
+
+    if (answers.empty())
         return unrecorded;
-    const QDateTime homeMoment = clock.now();
-    const HomeRunRecord home = HomeRunRecord::forRun(folderscheme::lastComponent(state.folders.dataFolder),
-                                                     oadate::fromDate(homeMoment.date()),
-                                                     oadate::timeOfDay(homeMoment.time()), pupilNo, levelNo,
-                                                     runTime, state.siteCode);
-    append(runlog::homeRunLog(), home.encode());
+    // Every question of the run under one lock, with the date and time of the run record, so
+    // that the two can be matched.
+    QByteArray records;
+    records.reserve(static_cast<qsizetype>(answers.size()) * AnswerRecord::kSize);
+    for (const QuestionAnswers &a : answers)
+        records += AnswerRecord::forRun(run.runDate, run.runClock, pupilNo, levelNo, a, state.siteCode).encode();
+    const runlog::Log &log = answerlog::answerLog();
+    const QString path = runlog::pathOf(state.folders, log);
+    if (const auto e = appendRecords(path, records, log.recordSize, callbacks)) {
+        const QString failure = QStringLiteral("解答記録 %1: %2（エラー番号 %3）")
+                                    .arg(QDir::toNativeSeparators(path), e->description)
+                                    .arg(e->number);
+        // Kept record by record, as every pending record is one record of its log.
+        for (qsizetype at = 0; at < records.size(); at += AnswerRecord::kSize)
+            unrecorded.push_back({&log, records.mid(at, AnswerRecord::kSize), failure, e->description});
+    }
     return unrecorded;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recordfile.h"
+#include "runoutcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -70,10 +71,15 @@ struct UnrecordedRecord
 // The date and time of day of each record come from clock.now() at the moment that record is
 // built.
 //
+// Then, when `answers` holds the run's questions, one AnswerRecord per question goes to the answer
+// log "解答累積データ.dat" in the data folder, all under one lock, with the date and time of day
+// of the run record; with no answers the answer log is not touched.
+//
 // pupil is 1 to 5000 and level 1 to 35 (RecordRun checks). A log that cannot take its record
 // (no permission, a share that went away, a full disk, a lock that does not clear) does not stop
 // the other: what failed is returned, each record as it was to be appended, in order, for the
 // caller to keep. A write cut short (a full disk) may leave a partial record at the end; readers
 // pass over it and the next append overwrites it.
 std::vector<UnrecordedRecord> AppendRunRecord(const Installation &state, int pupil, int level, std::int32_t runTime,
-                                              const Clock &clock, const RecordCallbacks &callbacks);
+                                              const Clock &clock, const RecordCallbacks &callbacks,
+                                              const std::vector<QuestionAnswers> &answers = {});

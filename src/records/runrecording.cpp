@@ -12,7 +12,7 @@
 
 std::optional<RecordedRun> RecordRun(const Installation &state, RunStats &stats, int pupil, int level,
                                      std::int32_t runTime, const Clock &clock, const PendingRuns &pending,
-                                     const RecordCallbacks &callbacks)
+                                     const RecordCallbacks &callbacks, const std::vector<QuestionAnswers> &answers)
 {
     if (pupil < 1 || pupil > kMaxPupil || level < 1 || level >= kLevelSlots) {
         // Staff recognise this text and number from the other copies of the program on the network,
@@ -32,7 +32,7 @@ std::optional<RecordedRun> RecordRun(const Installation &state, RunStats &stats,
     // Runs kept from earlier go first, so that the log keeps the order in which runs were made.
     pending.appendWaiting(callbacks);
     const std::vector<UnrecordedRecord> unrecorded =
-        AppendRunRecord(state, pupil, level, runTime, clock, callbacks);
+        AppendRunRecord(state, pupil, level, runTime, clock, callbacks, answers);
 
     if (flags.newBest)
         stats.setBestTime(pupil, level, runTime);
@@ -45,6 +45,8 @@ std::optional<RecordedRun> RecordRun(const Installation &state, RunStats &stats,
     QStringList failures;
     for (const UnrecordedRecord &r : unrecorded)
         failures << r.failure;
+    // The answer log's records of one run fail together: one line for them.
+    failures.removeDuplicates();
     const QString kept = pending.keep(unrecorded, clock.now(), callbacks);
     recorded.kept = kept.isEmpty();
     if (recorded.kept) {

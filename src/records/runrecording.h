@@ -1,9 +1,12 @@
 #pragma once
 
+#include "runoutcome.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct Installation;
 struct RecordCallbacks;
@@ -35,8 +38,9 @@ struct RecordedRun
 };
 
 // Records a finished test run: compares it with the figures of the last ComputeStats, appends
-// first the runs kept from earlier (PendingRuns::appendWaiting), then this run to the run log and,
-// for pupils outside 4900 to 5000, to the home run log (AppendRunRecord), and lowers stats'
+// first the runs kept from earlier (PendingRuns::appendWaiting), then this run to the run log,
+// for pupils outside 4900 to 5000 to the home run log, and its questions' answers to the answer
+// log (AppendRunRecord), and lowers stats'
 // bestTime and levelBestTime when beaten. runTime is in whole seconds, 99999 after a time-out.
 // Called once per run, by the end of the run only.
 //
@@ -46,4 +50,5 @@ struct RecordedRun
 // the result is nothing.
 std::optional<RecordedRun> RecordRun(const Installation &state, RunStats &stats, int pupil, int level,
                                      std::int32_t runTime, const Clock &clock, const PendingRuns &pending,
-                                     const RecordCallbacks &callbacks);
+                                     const RecordCallbacks &callbacks,
+                                     const std::vector<QuestionAnswers> &answers = {});

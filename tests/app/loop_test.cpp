@@ -8,6 +8,7 @@
 #include "questionfile.h"
 #include "screenflow.h"
 #include "levelscreen.h"
+#include "pupilreportpanel.h"
 #include "loopinstall.h"
 #include "tempinstall.h"
 #include "installation.h"
@@ -105,6 +106,56 @@ TEST_F(Loop, StartScreenLevelScreenDrillResultAndBack)
     flow.levelScreen()->backToStart();
     EXPECT_TRUE(start.isVisible());
     EXPECT_EQ(start.choiceLabel()->text(), QStringLiteral("名前を選びなさい"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(Loop, ATeachersReportShowsTheFiguresMissedInTheRunJustRecorded)
+{
+    layOut(install);
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"\r\n"
+                                     "3,1980,0,0,\"鈴木先生            \",0,\"                    \",\"                    \"\r\n"));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ScreenFlow &flow = *program->flow();
+    int teacher = 0;
+    for (int row = 1; row < flow.startScreen()->list()->count(); ++row) {
+        if (flow.startScreen()->list()->item(row)->text().contains(QStringLiteral("鈴木先生")))
+            teacher = row;
+    }
+    ASSERT_GT(teacher, 0);
+    flow.startScreen()->confirmRow(teacher);
+    ASSERT_NE(flow.levelScreen(), nullptr);
+
+    // Two wrong choices on the first question, then every answer right.
+    flow.levelScreen()->startLevel(2);
+    DrillScreen *drill = flow.drillScreen();
+    ASSERT_NE(drill, nullptr);
+    drill->run().coverTimerFired();
+    const QString missed = drill->run().question(drill->run().currentQuestion()).name;
+    int wrong = 0;
+    for (int c = 0; c < DrillView::kChoices && wrong < 2; ++c) {
+        if (c != drill->run().answerChoice() && drill->run().view().choices.at(static_cast<std::size_t>(c)).enabled) {
+            drill->run().chooseChoice(c);
+            ++wrong;
+        }
+    }
+    ResultScreen *result = loopinstall::answerToTheEnd(flow, drill);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(QFileInfo(install.programFolder() + QStringLiteral("解答累積データ.dat")).size(), 6 * 48);
+    EXPECT_EQ(QFileInfo(install.programFolder() + QStringLiteral("成績累積データ.dat")).size(), 44);
+    result->showButtons();
+    result->menuButton()->click();
+    ASSERT_NE(flow.levelScreen(), nullptr);
+
+    flow.levelScreen()->showPersonalTimes();
+    flow.levelScreen()->showGraph();
+    PupilReportPanel *panel = flow.levelScreen()->reportPanel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(panel->weakHeading()->isVisible());
+    EXPECT_EQ(panel->weakHeading()->text(), QStringLiteral("苦手な人物"));
+    ASSERT_TRUE(panel->weakText()->isVisible());
+    EXPECT_TRUE(panel->weakText()->text().startsWith(QStringLiteral("1 ") + missed)) << panel->weakText()->text().toStdString();
+    EXPECT_TRUE(panel->weakText()->text().contains(QStringLiteral("選択×2　年代×0")));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

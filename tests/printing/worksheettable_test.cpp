@@ -119,6 +119,23 @@ TEST(Worksheet, MergesSeveralGroupsInFileOrder)
     EXPECT_EQ(sheet.table.cell(3, 3), QStringLiteral("丁"));
 }
 
+TEST(Worksheet, OfGivenRowsTakesThemInTheOrderGivenWhateverTheirGroup)
+{
+    const QStringList rows = {QStringLiteral("1,3,700,甲,こう,一,"), QStringLiteral("2,1,800,乙,おつ,二,"),
+                              QStringLiteral("3,2,900,丙,へい,三,"), QStringLiteral("4,3,1000,丁,てい,四,")};
+    SeededRandom random(1);
+    // Rows outside the bank (0, 5) are passed over; the choice's groups are not read.
+    const Worksheet sheet =
+        worksheettable::buildOfRows(bankOf(rows), {4, 0, 2, 5, 3}, {{1}, HideMode::HideYear, false}, random);
+    EXPECT_EQ(sheet.selectedCount, 3);
+    expectHeader(sheet.table);
+    const QStringList got = sheetRows(sheet.table);
+    EXPECT_EQ(got.at(1), QStringLiteral("①||丁|四|1000"));
+    EXPECT_EQ(got.at(2), QStringLiteral("②||乙|二|800"));
+    EXPECT_EQ(got.at(3), QStringLiteral("③||丙|三|900"));
+    expectOnlyNumbersFrom(sheet.table, 4);
+}
+
 TEST(Worksheet, ShuffleSwapsWholeRowsDrawnFromTheRandomSource)
 {
     // 2 × 2 swaps: rows 1 and 2, then row 2 with itself three times.

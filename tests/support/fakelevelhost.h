@@ -10,6 +10,7 @@
 #include <QDateTime>
 
 #include <utility>
+#include <map>
 #include <vector>
 
 // Stands in for the program around the level screen: the figures and the run lists come from
@@ -41,6 +42,16 @@ public:
             visit(RunRecord::decodeRow(log.constData() + at));
         return true;
     }
+    std::optional<std::vector<WeakListEntry>> pupilWeakFigures(int pupil, int top) override
+    {
+        weakAskedFor.push_back(pupil);
+        if (weakFails)
+            return std::nullopt;
+        std::vector<WeakListEntry> entries = weak[pupil];
+        if (entries.size() > static_cast<std::size_t>(top))
+            entries.resize(static_cast<std::size_t>(top));
+        return entries;
+    }
     const PupilDirectory &pupils() override { return directory; }
     void keep(const LevelVisit &visit) override { kept.push_back(visit); }
     void startLevel(int level, bool closeLevels) override { started.emplace_back(level, closeLevels); }
@@ -54,6 +65,9 @@ public:
     int statsRebuilt = 0;
     int logReads = 0;
     bool readFails = false; // the newest runs cannot be read (as if the failure had been reported)
+    std::map<int, std::vector<WeakListEntry>> weak; // by pupil
+    bool weakFails = false;
+    std::vector<int> weakAskedFor;
     std::vector<LevelVisit> kept;
     std::vector<std::pair<int, bool>> started; // level, whether the level screen goes
     int backs = 0;

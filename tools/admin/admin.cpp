@@ -6,6 +6,7 @@
 #include "commandlinehelp.h"
 #include "recordcommands.h"
 #include "reportcommand.h"
+#include "weakcommand.h"
 #include "rostercommands.h"
 #include "schoolcommands.h"
 #include "sharingcommands.h"
@@ -31,6 +32,7 @@ QList<AdminCommand> allCommands()
     commands += sharingCommands(installedProgramPath());
     commands += worksheetCommands();
     commands += reportCommands();
+    commands += weakCommands();
     return commands;
 }
 

@@ -1,9 +1,17 @@
 #include "worksheetcommand.h"
 
+#include "classmap.h"
+#include "clock.h"
 #include "datafileerror.h"
+#include "installation.h"
 #include "questionbank.h"
 #include "randomsource.h"
+#include "recordcallbacks.h"
+#include "rosterfile.h"
 #include "sheetoutput.h"
+#include "toolinstallation.h"
+#include "weakfigures.h"
+#include "weaksheet.h"
 #include "worksheettable.h"
 
 #include <QCoreApplication>
@@ -41,8 +49,15 @@ CommandUsage declareWorksheet(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(QStringLiteral("seed"),
                                         Text::tr("shuffle with a fixed seed, so the same call gives the same sheet"),
                                         QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(QStringLiteral("weak"),
+                                        Text::tr("instead of the groups, the 20 figures this pupil (roster number) "
+                                                 "missed most in the answer log, missed most first unless shuffled"),
+                                        QStringLiteral("PUPIL")));
+    parser.addOption(QCommandLineOption(QStringLiteral("weak-class"),
+                                        Text::tr("the same for the pupils of a class of the class map"),
+                                        QStringLiteral("LABEL")));
     return {QStringLiteral("PROGRAM_FOLDER OUT.pdf"), 2, 2, Text::tr("written"),
-            Text::tr("the question file or OUT.pdf failed")};
+            Text::tr("the question file, the answer log or OUT.pdf failed, or there is nothing to print")};
 }
 
 std::optional<HideMode> modeNamed(const QString &name)
@@ -86,6 +101,20 @@ int runWorksheet(const CommandCall &call)
             return call.wrongCall(Text::tr("--seed needs a whole number"));
     }
 
+    const bool weakPupil = call.isSet(QStringLiteral("weak"));
+    const bool weakClass = call.isSet(QStringLiteral("weak-class"));
+    if (weakPupil && weakClass)
+        return call.wrongCall(Text::tr("give --weak or --weak-class, not both"));
+    if ((weakPupil || weakClass) && call.isSet(QStringLiteral("groups")))
+        return call.wrongCall(Text::tr("--groups does not go with --weak or --weak-class"));
+    std::optional<int> weakNo;
+    if (weakPupil) {
+        bool ok = false;
+        weakNo = call.value(QStringLiteral("weak")).trimmed().toInt(&ok);
+        if (!ok || *weakNo < 1 || *weakNo > kMaxPupil)
+            return call.wrongCall(Text::tr("--weak needs a roster number from 1 to %1").arg(kMaxPupil));
+    }
+
     const QString programFolder = QDir(call.argument(0)).absolutePath() + u'/';
     const QString outPath = call.argument(1);
     QuestionBank bank;
@@ -97,7 +126,46 @@ int runWorksheet(const CommandCall &call)
     SeededRandom random;
     if (seed)
         random = SeededRandom(*seed);
-    const Worksheet sheet = worksheettable::build(bank, choice, random);
+
+    Worksheet sheet;
+    if (weakPupil || weakClass) {
+        const std::optional<Installation> state = startInstallation(call, call.argument(0));
+        if (!state)
+            return exitstatus::kFailed;
+        WeakFilter filter;
+        QString who;
+        if (weakPupil) {
+            filter = WeakFilter::pupil(*weakNo);
+            who = Text::tr("pupil %1").arg(*weakNo);
+        } else {
+            const ClassMap classes = ClassMap::read(ClassMap::path(state->folders));
+            const QString label = ClassMap::normalLabel(call.value(QStringLiteral("weak-class")));
+            const ClassMap::Class *c = classes.find(label);
+            if (!c)
+                return call.failed(Text::tr("there is no class \"%1\" in %2").arg(label, classes.filePath()));
+            filter = WeakFilter::pupilRange(c->first, c->last);
+            who = Text::tr("class %1").arg(label);
+        }
+        QString problem;
+        const RecordCallbacks callbacks{letEventsRunForOneSecond, {}};
+        const std::optional<WeakFigures> figures =
+            ReadWeakFigures(state->folders, filter, SystemClock(), callbacks, &problem);
+        if (!figures)
+            return call.failed(problem);
+        const QList<int> rows = weaksheet::topRows(bank, *figures);
+        if (rows.isEmpty()) {
+            if (figures->rowsCounted() == 0)
+                return call.failed(Text::tr("there are no answer records of %1 yet; without --weak and "
+                                            "--weak-class the ordinary worksheet of the groups is written")
+                                       .arg(who));
+            return call.failed(Text::tr("%1 missed no question of the question file; without --weak and "
+                                        "--weak-class the ordinary worksheet of the groups is written")
+                                   .arg(who));
+        }
+        sheet = worksheettable::buildOfRows(bank, rows, choice, random);
+    } else {
+        sheet = worksheettable::build(bank, choice, random);
+    }
     if (const QString error = sheetoutput::writePdf(sheet.table, outPath); !error.isEmpty())
         return call.failed(error);
     call.out << Text::tr("wrote %1: %2 of %3 questions")

@@ -65,6 +65,13 @@
     </message>
 </context>
 <context>
+    <name>AnswerLog</name>
+    <message>
+        <source>Cannot read the answer log %1: %2 (error %3)</source>
+        <translation>解答の記録 %1 を読めません: %2（エラー番号 %3）</translation>
+    </message>
+</context>
+<context>
     <name>BankCommands</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -372,6 +379,60 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>The numbers %1 to %2 meet those of the class &quot;%3&quot; (%4 to %5).</source>
         <translation>番号 %1 から %2 が、クラス「%3」の番号（%4 から %5）と重なっています。</translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverview</name>
+    <message>
+        <source>Class</source>
+        <translation>組</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>氏名</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>ベスト</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>中央値</translation>
+    </message>
+    <message>
+        <source>no temporary folder for the workbook (%1)</source>
+        <translation>ブックを作る一時フォルダがありません（%1）</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be made</source>
+        <translation>ブックを作れません</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be made (%1)</source>
+        <translation>ブックを作れません（%1）</translation>
+    </message>
+    <message>
+        <source>the workbook cannot be read back (%1)</source>
+        <translation>作ったブックを読めません（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverviewPdf</name>
+    <message>
+        <source>: the overview could not be drawn</source>
+        <translation>: 一覧表を描けませんでした</translation>
     </message>
 </context>
 <context>
@@ -854,6 +915,58 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>a pupil&apos;s printed report as a PDF file</source>
         <translation>生徒の個人成績表を PDF ファイルにする</translation>
+    </message>
+    <message>
+        <source>Writes the overview of a class of the installation whose program folder is INSTALL: one row per pupil listed on the start screen (of the class LABEL of the class map, or every listed pupil), and for each test level the best time, the number of runs that count and whether the level is cleared, as the program computes them; the class&apos;s median per level last (of the best times of the pupils who have one, and of the run counts of all). OUT.pdf is A4 landscape with the header on every page; OUT.xlsx an Excel workbook; OUT.csv CSV (UTF-8 with a byte-order mark). The file appears whole or not at all.</source>
+        <translation>プログラムフォルダが INSTALL のインストールについて、クラスの一覧表を書きます。開始画面に出る生徒（クラス表のクラス LABEL の生徒、指定がなければ出る生徒全員）ごとに1行、テストのレベルごとにベストタイム、数に入る回数、レベルをクリアしたかを、プログラムと同じ計算で示し、最後にレベルごとのクラスの中央値（ベストタイムはタイムのある生徒の、回数は全員の）を置きます。OUT.pdf は A4 横で各ページに見出し付き、OUT.xlsx は Excel ブック、OUT.csv は CSV （UTF-8、BOM 付き）です。ファイルは全部書けたときだけ現れます。</translation>
+    </message>
+    <message>
+        <source>the file to write; its ending chooses the kind</source>
+        <translation>書くファイル。拡張子で種類を選びます</translation>
+    </message>
+    <message>
+        <source>only the pupils of this class (roster classes lists them)</source>
+        <translation>このクラスの生徒だけ （roster classes で一覧できます）</translation>
+    </message>
+    <message>
+        <source>&quot;today&quot; and &quot;now&quot; are this date at 23:59:59 (default: the computer&apos;s clock)</source>
+        <translation>「今日」と「今」をこの日の 23:59:59 とする（指定しないときはコンピューターの時計）</translation>
+    </message>
+    <message>
+        <source>something is missing or wrong (named), or the file cannot be written</source>
+        <translation>何かが足りないか誤っている （名前を示します）、またはファイルを書けない</translation>
+    </message>
+    <message>
+        <source>%1 does not end in .pdf, .xlsx or .csv</source>
+        <translation>%1 の末尾が .pdf、.xlsx、.csv のどれでもありません</translation>
+    </message>
+    <message>
+        <source>there is no class &quot;%1&quot;: %2 holds no classes</source>
+        <translation>クラス「%1」はありません: %2 にクラスがありません</translation>
+    </message>
+    <message>
+        <source>there is no class &quot;%1&quot; in %2; the classes are %3</source>
+        <translation>%2 にクラス「%1」はありません。クラスは %3 です</translation>
+    </message>
+    <message>
+        <source>%1 class overview: %2</source>
+        <translation>%1 クラス一覧: %2</translation>
+    </message>
+    <message>
+        <source>all pupils</source>
+        <translation>全員</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>wrote %1: %2 pupils, %3 test levels</source>
+        <translation>%1 を書きました: 生徒 %2 人、テストのレベル %3</translation>
+    </message>
+    <message>
+        <source>a class&apos;s best times, runs and cleared levels as a PDF, Excel or CSV file</source>
+        <translation>クラスのベストタイム・回数・クリアを PDF、Excel、CSV ファイルに</translation>
     </message>
 </context>
 <context>
@@ -2004,6 +2117,191 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     </message>
 </context>
 <context>
+    <name>WeakCommand</name>
+    <message>
+        <source>Lists the figures missed most in the answer log of the installation whose program folder is INSTALL: wrong choices and wrong years on each question, how often it was asked, and how many of the pupils who had it missed it. Without OUT the list is printed; OUT ending in .csv is written as CSV (UTF-8 with a byte-order mark), OUT ending in .pdf as an A4 page. Every pupil counts unless --pupil or --class is given.</source>
+        <translation>プログラムフォルダーが INSTALL のインストールの解答の記録から、まちがいの多い人物を一覧にします。問題ごとに、選択のまちがいと年代のまちがいの数、出題された回数、その問題が出た生徒のうち何人がまちがえたかを示します。OUT がなければ一覧を表示し、OUT が .csv で終わるときは CSV（バイトオーダーマーク付きの UTF-8）、.pdf で終わるときは A4 のページとして書き出します。--pupil か --class がなければ、すべての生徒の解答を数えます。</translation>
+    </message>
+    <message>
+        <source>the .csv or .pdf file to write (optional)</source>
+        <translation>書き出す .csv か .pdf のファイル（なくてもよい）</translation>
+    </message>
+    <message>
+        <source>only this pupil&apos;s answers (roster number)</source>
+        <translation>この生徒の解答だけ（名簿の番号）</translation>
+    </message>
+    <message>
+        <source>only the answers of this class&apos;s pupils</source>
+        <translation>このクラスの生徒の解答だけ</translation>
+    </message>
+    <message>
+        <source>every pupil&apos;s answers (the default)</source>
+        <translation>すべての生徒の解答（指定しないとき）</translation>
+    </message>
+    <message>
+        <source>only these levels, comma-separated (default: every level)</source>
+        <translation>これらのレベルだけ（コンマ区切り。指定しないときはすべてのレベル）</translation>
+    </message>
+    <message>
+        <source>only the last D days up to today (default: every day)</source>
+        <translation>今日までの D 日間だけ（指定しないときはすべての日）</translation>
+    </message>
+    <message>
+        <source>how many figures to list (default 20; 0 lists every one)</source>
+        <translation>一覧にする人物の数（指定しないときは 20。0 ならすべて）</translation>
+    </message>
+    <message>
+        <source>&quot;today&quot; is this date (default: the computer&apos;s clock)</source>
+        <translation>「今日」をこの日付にする（指定しないときはコンピューターの時計）</translation>
+    </message>
+    <message>
+        <source>listed or written</source>
+        <translation>一覧を表示した、または書き出した</translation>
+    </message>
+    <message>
+        <source>something is missing or wrong (named), or the file cannot be written</source>
+        <translation>足りないものかまちがいがある（その名前を示します）、またはファイルを書き込めない</translation>
+    </message>
+    <message>
+        <source>give at most one of --pupil, --class and --all</source>
+        <translation>--pupil、--class、--all のうち指定できるのは一つだけです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ends neither in .csv nor in .pdf</source>
+        <translation>「%1」は .csv でも .pdf でも終わっていません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of figures</source>
+        <translation>「%1」は人物の数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of days</source>
+        <translation>「%1」は日数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
+        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of level numbers such as 1,2,3</source>
+        <translation>「%1」は 1,2,3 のようなレベルの番号の並びではありません</translation>
+    </message>
+    <message>
+        <source>there is no level %1; the levels are 1 to %2</source>
+        <translation>レベル %1 はありません。レベルは 1 から %2 です</translation>
+    </message>
+    <message>
+        <source>levels %1</source>
+        <translation>レベル %1</translation>
+    </message>
+    <message>
+        <source>every level</source>
+        <translation>すべてのレベル</translation>
+    </message>
+    <message>
+        <source>the last %1 days to %2</source>
+        <translation>%2 までの %1 日間</translation>
+    </message>
+    <message>
+        <source>every day to %1</source>
+        <translation>%1 までのすべての日</translation>
+    </message>
+    <message>
+        <source>every pupil</source>
+        <translation>全員</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a roster number</source>
+        <translation>「%1」は名簿の番号ではありません</translation>
+    </message>
+    <message>
+        <source>pupil %1</source>
+        <translation>生徒 %1</translation>
+    </message>
+    <message>
+        <source>there is no class &quot;%1&quot; in %2</source>
+        <translation>%2 にクラス「%1」はありません</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <translation>クラス %1</translation>
+    </message>
+    <message>
+        <source>figures are named by their group and line in the question file</source>
+        <translation>人物は問題ファイルのグループと行で示します</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>%1 answers of %2 pupils counted</source>
+        <translation>%2 人の解答 %1 件を数えました</translation>
+    </message>
+    <message>
+        <source>No answer was missed in the records counted.</source>
+        <translation>数えた記録には、まちがえた解答がありません。</translation>
+    </message>
+    <message>
+        <source>the figures pupils miss most, from the answer log</source>
+        <translation>解答の記録から、生徒がよくまちがえる人物</translation>
+    </message>
+</context>
+<context>
+    <name>WeakList</name>
+    <message>
+        <source>(not in the question file: group %1, line %2)</source>
+        <translation>（問題ファイルにありません: グループ %1、%2 行目）</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Wrong choices</source>
+        <translation>選択の誤り</translation>
+    </message>
+    <message>
+        <source>Wrong years</source>
+        <translation>年代の誤り</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>誤り計</translation>
+    </message>
+    <message>
+        <source>Times asked</source>
+        <translation>出題回数</translation>
+    </message>
+    <message>
+        <source>Pupils missed</source>
+        <translation>誤った人数</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>割合</translation>
+    </message>
+</context>
+<context>
+    <name>WeakPdf</name>
+    <message>
+        <source>No answer was missed in the records counted.</source>
+        <translation>数えた記録には、まちがえた解答がありません。</translation>
+    </message>
+    <message>
+        <source>: the list could not be drawn</source>
+        <translation>: 一覧を描けませんでした</translation>
+    </message>
+</context>
+<context>
     <name>WorksheetCommand</name>
     <message>
         <source>Writes the one-page A4 question worksheet the program&apos;s print preview shows for these settings, from the question file Morvidかな0vv.ccc in PROGRAM_FOLDER. OUT.pdf appears whole or not at all; a missing or broken question file is reported with its name and line, and nothing is written.</source>
@@ -2034,10 +2332,6 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
         <translation>書き込んだ</translation>
     </message>
     <message>
-        <source>the question file or OUT.pdf failed</source>
-        <translation>問題ファイルか OUT.pdf で失敗した</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a group from 1 to 10</source>
         <translation>「%1」は 1 から 10 までのグループではありません</translation>
     </message>
@@ -2056,6 +2350,50 @@ The content is copied from the installation whose program folder is PROGRAM_FOLD
     <message>
         <source>write a question worksheet as an A4 PDF</source>
         <translation>問題用紙を A4 の PDF にする</translation>
+    </message>
+    <message>
+        <source>instead of the groups, the 20 figures this pupil (roster number) missed most in the answer log, missed most first unless shuffled</source>
+        <translation>グループの代わりに、この生徒 （名簿番号） が解答の記録でいちばん多くまちがえた20人の人物 （並べかえなければ多い順）</translation>
+    </message>
+    <message>
+        <source>the same for the pupils of a class of the class map</source>
+        <translation>同じことをクラス表のクラスの生徒について</translation>
+    </message>
+    <message>
+        <source>the question file, the answer log or OUT.pdf failed, or there is nothing to print</source>
+        <translation>問題ファイル、解答の記録か OUT.pdf で失敗した、または印刷するものがない</translation>
+    </message>
+    <message>
+        <source>give --weak or --weak-class, not both</source>
+        <translation>--weak か --weak-class のどちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>--groups does not go with --weak or --weak-class</source>
+        <translation>--groups は --weak や --weak-class といっしょに使えません</translation>
+    </message>
+    <message>
+        <source>--weak needs a roster number from 1 to %1</source>
+        <translation>--weak には 1 から %1 までの名簿番号が必要です</translation>
+    </message>
+    <message>
+        <source>pupil %1</source>
+        <translation>生徒 %1</translation>
+    </message>
+    <message>
+        <source>there is no class &quot;%1&quot; in %2</source>
+        <translation>%2 にクラス「%1」はありません</translation>
+    </message>
+    <message>
+        <source>class %1</source>
+        <translation>クラス %1</translation>
+    </message>
+    <message>
+        <source>there are no answer records of %1 yet; without --weak and --weak-class the ordinary worksheet of the groups is written</source>
+        <translation>%1 の解答の記録はまだありません。--weak と --weak-class を付けなければ、グループのふつうの問題用紙を書きます</translation>
+    </message>
+    <message>
+        <source>%1 missed no question of the question file; without --weak and --weak-class the ordinary worksheet of the groups is written</source>
+        <translation>%1 が問題ファイルの問題をまちがえた記録はありません。--weak と --weak-class を付けなければ、グループのふつうの問題用紙を書きます</translation>
     </message>
 </context>
 <context>
