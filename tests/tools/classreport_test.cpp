@@ -92,7 +92,10 @@ protected:
         const QStringList text = r.out.split(u'\n', Qt::SkipEmptyParts);
         for (qsizetype i = 1; i < text.size(); ++i) {
             const QStringList f = text[i].split(u'\t');
-            lines[{f[0].toInt(), f[1].toInt()}] = StatsLine{f[2].toInt(), f[3].toInt(), f[6].toLongLong(), f[5].toInt()};
+            // number, name, level, caption, best time (empty without one), runs, points, then the
+            // runs and points of window 1
+            const int best = f[4].isEmpty() ? 99999 : f[4].toInt();
+            lines[{f[0].toInt(), f[2].toInt()}] = StatsLine{best, f[5].toInt(), f[8].toLongLong(), f[7].toInt()};
         }
         return lines;
     }
