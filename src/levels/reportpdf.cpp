@@ -1,10 +1,9 @@
 #include "reportpdf.h"
 
+#include "pdfoutput.h"
 #include "printablearea.h"
 #include "reportpainter.h"
-#include "savefile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -21,30 +20,8 @@ class Text
 
 bool writeReportPdf(const QString &path, const std::vector<ReportPage> &pages, const QString &title, QString *error)
 {
-    // Drawn in memory, then written through the one safe replacement: a full disk or a failed
-    // drawing leaves an existing file as it was.
-    QByteArray pdf;
-    bool drawn = false;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(title);
-        writer.setResolution(600);
-        writer.setPageLayout(printablearea::a4Portrait());
-        drawn = ReportPainter(ReportPainter::Surface::Paper).drawDocument(writer, pages);
-    }
-    if (!drawn) {
-        if (error)
-            *error = path + Text::tr(": the report could not be drawn");
-        return false;
-    }
-    const savefile::Outcome written = savefile::replace(path, pdf);
-    if (!written.saved) {
-        if (error)
-            *error = path + QStringLiteral(": ") + written.error;
-        return false;
-    }
-    return true;
+    return pdfoutput::write(
+        path, title, printablearea::a4Portrait(),
+        [&](QPdfWriter &writer) { return ReportPainter(ReportPainter::Surface::Paper).drawDocument(writer, pages); },
+        Text::tr(": the report could not be drawn"), error);
 }

@@ -1,10 +1,9 @@
 #include "weakpdf.h"
 
+#include "pdfoutput.h"
 #include "printablearea.h"
 #include "printfaces.h"
-#include "savefile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -86,30 +85,9 @@ bool draw(QPagedPaintDevice &device, const WeakList &list)
 
 bool write(const QString &path, const WeakList &list, const QString &title, QString *error)
 {
-    QByteArray pdf;
-    bool drawn = false;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(title);
-        writer.setResolution(600);
-        writer.setPageLayout(printablearea::a4Portrait());
-        drawn = draw(writer, list);
-    }
-    if (!drawn) {
-        if (error)
-            *error = path + Text::tr(": the list could not be drawn");
-        return false;
-    }
-    const savefile::Outcome written = savefile::replace(path, pdf);
-    if (!written.saved) {
-        if (error)
-            *error = path + QStringLiteral(": ") + written.error;
-        return false;
-    }
-    return true;
+    return pdfoutput::write(
+        path, title, printablearea::a4Portrait(), [&](QPdfWriter &writer) { return draw(writer, list); },
+        Text::tr(": the list could not be drawn"), error);
 }
 
 } // namespace weakpdf

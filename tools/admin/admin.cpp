@@ -139,6 +139,26 @@ int CommandCall::failed(const QString &problem) const
     return exitstatus::kFailed;
 }
 
+std::optional<QDateTime> nowOfDateOption(const CommandCall &call)
+{
+    if (!call.isSet(QStringLiteral("date")))
+        return SystemClock().now();
+    const QString dateText = call.value(QStringLiteral("date"));
+    const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid()) {
+        call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
+        return std::nullopt;
+    }
+    return QDateTime(date, QTime(23, 59, 59));
+}
+
+std::optional<int> wholeNumber(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 int runAdmin(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const QList<AdminCommand> commands = allCommands();

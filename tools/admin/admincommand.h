@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 // The exit status of every command of the teachers' tool.
 namespace exitstatus {
@@ -54,6 +56,13 @@ private:
     QString m_name;
     const QCommandLineParser &m_parser;
 };
+
+// "Now" for a command with the option --date YYYY-MM-DD: that day at 23:59:59, or the computer's
+// clock without the option. Empty, with the reason on the call's err, when the date is no date.
+std::optional<QDateTime> nowOfDateOption(const CommandCall &call);
+
+// A whole number given on the command line (blanks around it allowed), or empty.
+std::optional<int> wholeNumber(const QString &text);
 
 // The positional argument most commands take first: the program folder of an installation.
 void addProgramFolderArgument(QCommandLineParser &parser, const QString &name);

@@ -1,10 +1,9 @@
 #include "classoverviewpdf.h"
 
+#include "pdfoutput.h"
 #include "printablearea.h"
 #include "printfaces.h"
-#include "savefile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -92,18 +91,11 @@ bool write(const QString &path, const classoverview::Overview &overview, const Q
            QString *error)
 {
     using namespace classoverview;
-    QByteArray pdf;
-    bool drawn = false;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(title);
-        writer.setResolution(600);
-        writer.setPageLayout(printablearea::a4Landscape());
+    const auto draw = [&](QPdfWriter &writer) {
         QPainter painter;
-        if (painter.begin(&writer)) {
+        if (!painter.begin(&writer))
+            return false;
+        {
             const double pixelsPerMm = writer.resolution() / 25.4;
             const double pageWidth = writer.width() / pixelsPerMm;
             const double pageHeight = writer.height() / pixelsPerMm;
@@ -192,21 +184,11 @@ bool write(const QString &path, const classoverview::Overview &overview, const Q
                 page.text(0, pageHeight - kFootHeight, pageWidth, kFootHeight, kBodyPoints,
                           QStringLiteral("%1 / %2").arg(p + 1).arg(pages), Qt::AlignHCenter);
             }
-            drawn = painter.end();
         }
-    }
-    if (!drawn) {
-        if (error)
-            *error = path + Text::tr(": the overview could not be drawn");
-        return false;
-    }
-    const savefile::Outcome written = savefile::replace(path, pdf);
-    if (!written.saved) {
-        if (error)
-            *error = path + QStringLiteral(": ") + written.error;
-        return false;
-    }
-    return true;
+        return painter.end();
+    };
+    return pdfoutput::write(path, title, printablearea::a4Landscape(), draw,
+                            Text::tr(": the overview could not be drawn"), error);
 }
 
 } // namespace classoverviewpdf

@@ -85,14 +85,10 @@ CommandUsage declareExport(QCommandLineParser &parser)
 
 int runStats(const CommandCall &call)
 {
-    QDateTime now = SystemClock().now();
-    if (call.isSet(QStringLiteral("date"))) {
-        const QString dateText = call.value(QStringLiteral("date"));
-        const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
-            return call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
-        now = QDateTime(date, QTime(23, 59, 59));
-    }
+    const std::optional<QDateTime> chosenNow = nowOfDateOption(call);
+    if (!chosenNow)
+        return exitstatus::kFailed;
+    const QDateTime now = *chosenNow;
 
     const std::optional<Installation> state = startInstallation(call, call.argument(0));
     if (!state)

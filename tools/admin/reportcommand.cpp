@@ -51,13 +51,6 @@ CommandUsage declareReport(QCommandLineParser &parser)
             Text::tr("something is missing or wrong (named), or the PDF cannot be written")};
 }
 
-std::optional<int> wholeNumber(const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 int runReport(const CommandCall &call)
 {
     if (!call.isSet(QStringLiteral("pupil")))
@@ -76,14 +69,10 @@ int runReport(const CommandCall &call)
         levels.push_back(*level);
     }
 
-    QDateTime now = SystemClock().now();
-    if (call.isSet(QStringLiteral("date"))) {
-        const QString dateText = call.value(QStringLiteral("date"));
-        const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
-            return call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
-        now = QDateTime(date, QTime(23, 59, 59));
-    }
+    const std::optional<QDateTime> chosenNow = nowOfDateOption(call);
+    if (!chosenNow)
+        return exitstatus::kFailed;
+    const QDateTime now = *chosenNow;
 
     std::optional<Installation> started = startInstallation(call, call.argument(0));
     if (!started)
@@ -168,14 +157,10 @@ int runClassReport(const CommandCall &call)
     else
         return call.wrongCall(Text::tr("%1 does not end in .pdf, .xlsx or .csv").arg(outPath));
 
-    QDateTime now = SystemClock().now();
-    if (call.isSet(QStringLiteral("date"))) {
-        const QString dateText = call.value(QStringLiteral("date"));
-        const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
-            return call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
-        now = QDateTime(date, QTime(23, 59, 59));
-    }
+    const std::optional<QDateTime> chosenNow = nowOfDateOption(call);
+    if (!chosenNow)
+        return exitstatus::kFailed;
+    const QDateTime now = *chosenNow;
 
     std::optional<Installation> started = startInstallation(call, call.argument(0));
     if (!started)

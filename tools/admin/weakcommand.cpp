@@ -63,13 +63,6 @@ CommandUsage declareWeak(QCommandLineParser &parser)
             Text::tr("something is missing or wrong (named), or the file cannot be written")};
 }
 
-std::optional<int> wholeNumber(const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
 QString csvOf(const WeakList &list)
 {
     QStringList header;
@@ -111,14 +104,10 @@ int runWeak(const CommandCall &call)
             return call.failed(Text::tr("\"%1\" is not a number of days").arg(call.value(QStringLiteral("days"))));
         filter.days = *d;
     }
-    QDateTime now = SystemClock().now();
-    if (call.isSet(QStringLiteral("date"))) {
-        const QString dateText = call.value(QStringLiteral("date"));
-        const QDate date = QDate::fromString(dateText, QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
-            return call.failed(Text::tr("\"%1\" is not a date of the form YYYY-MM-DD").arg(dateText));
-        now = QDateTime(date, QTime(23, 59, 59));
-    }
+    const std::optional<QDateTime> chosenNow = nowOfDateOption(call);
+    if (!chosenNow)
+        return exitstatus::kFailed;
+    const QDateTime now = *chosenNow;
 
     std::optional<Installation> started = startInstallation(call, call.argument(0));
     if (!started)

@@ -63,6 +63,10 @@
         <source>the installation&apos;s program folder</source>
         <translation>インストールのプログラムフォルダ</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
+        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
+    </message>
 </context>
 <context>
     <name>AnswerLog</name>
@@ -807,10 +811,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
         <translation>インストールか成績記録を読めない、またはファイルを書き込めない</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
-        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>%1 を書き込めません: %2</translation>
     </message>
@@ -939,10 +939,6 @@ Fields hold no commas. A line shorter than %2 characters is padded with &quot;%3
     <message>
         <source>&quot;%1&quot; is not a list of level numbers such as 1,2,3</source>
         <translation>「%1」は 1,2,3 のようなレベルの番号の並びではありません</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
-        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
     </message>
     <message>
         <source>there is no level %1; the levels are 1 to %2</source>
@@ -2392,10 +2388,6 @@ Before anything is replaced, what is about to be replaced is backed up as by bac
     <message>
         <source>&quot;%1&quot; is not a number of days</source>
         <translation>「%1」は日数ではありません</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD</source>
-        <translation>「%1」は YYYY-MM-DD の形の日付ではありません</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of level numbers such as 1,2,3</source>
