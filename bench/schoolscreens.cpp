@@ -39,5 +39,7 @@ int paintAfter(const std::function<void()> &input, const std::function<bool(cons
         if (counter.paints == before || limit.elapsed() > 10000)
             break;
     }
+    // On a real display, until the server has drawn what was sent to it.
+    QGuiApplication::sync();
     return counter.counted;
 }

@@ -6,8 +6,9 @@
 
 class QWidget;
 
-// Runs `input`, then lets events run until a round passes with nothing painted: the time from an
-// input to the screen that shows its result. Returns the number of paints of widgets for which
+// Runs `input`, then lets events run until a round passes with nothing painted, and on a real
+// display waits for the server to have handled what was sent: the time from an input to the
+// screen that shows its result. Returns the number of paints of widgets for which
 // `counts` holds (all widgets when it is empty).
 int paintAfter(const std::function<void()> &input, const std::function<bool(const QWidget *)> &counts = {});
 

@@ -72,9 +72,9 @@ bool reportOutOfRange(const Installation &state, const RunStats::OutOfRange &bad
     return false;
 }
 
-// Rebuilds the figures from the run log: opens it, takes the shared lock, and hands its length
-// and a reader to `rebuild` (RunStats' loadRecords or countRecords), which reads it piece by
-// piece. Failures are reported through callbacks.fatal once the file is closed.
+// Rebuilds the figures from the run log: opens it, takes the shared lock, and hands its length,
+// a reader and the file's identity (when the system gives it) to `rebuild` (RunStats'
+// loadRecords or refreshRecords), which reads it piece by piece. Failures are reported through callbacks.fatal once the file is closed.
 template <typename Rebuild>
 bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbacks, const Rebuild &rebuild)
 {
@@ -91,7 +91,7 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
                 break;
             if (opened == RecordFile::Outcome::NotFound && QFileInfo(state.folders.dataFolder).isDir()) {
                 // No run recorded yet: an empty log.
-                rebuild(0, [](char *, std::int64_t, std::int64_t) { return true; });
+                rebuild(0, [](char *, std::int64_t, std::int64_t) { return true; }, std::nullopt);
                 return true;
             }
             if (opened == RecordFile::Outcome::NotFound) {
@@ -133,12 +133,15 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
             if (!length) {
                 failure = file.error();
             } else {
-                outOfRange = rebuild(*length, [&](char *into, std::int64_t offset, std::int64_t count) {
-                    if (file.readAt(offset, into, count))
-                        return true;
-                    failure = file.error();
-                    return false;
-                });
+                outOfRange = rebuild(
+                    *length,
+                    [&](char *into, std::int64_t offset, std::int64_t count) {
+                        if (file.readAt(offset, into, count))
+                            return true;
+                        failure = file.error();
+                        return false;
+                    },
+                    file.identity());
             }
         }
     }
@@ -155,16 +158,19 @@ bool rebuildFromRunLog(const Installation &state, const RecordCallbacks &callbac
 
 bool LoadRunLog(const Installation &state, RunStats &stats, const RecordCallbacks &callbacks)
 {
-    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
-        return stats.loadRecords(bytes, read);
-    });
+    return rebuildFromRunLog(state, callbacks,
+                             [&](std::int64_t bytes, const RunStats::ChunkReader &read, const std::optional<FileIdentity> &) {
+                                 return stats.loadRecords(bytes, read);
+                             });
 }
 
 bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks)
 {
-    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read) {
-        return stats.countRecords(bytes, read, state.timingTable, now);
-    });
+    return rebuildFromRunLog(state, callbacks,
+                             [&](std::int64_t bytes, const RunStats::ChunkReader &read,
+                                 const std::optional<FileIdentity> &identity) {
+                                 return stats.refreshRecords(identity, bytes, read, state.timingTable, now);
+                             });
 }
 
 namespace {
@@ -182,8 +188,9 @@ bool ReadNewestRuns(const Installation &state, std::int64_t count, std::vector<R
 {
     runs.clear();
     std::vector<char> tail;
-    const bool ok = rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read)
-                                                           -> std::optional<RunStats::OutOfRange> {
+    const bool ok = rebuildFromRunLog(state, callbacks,
+                                      [&](std::int64_t bytes, const RunStats::ChunkReader &read,
+                                          const std::optional<FileIdentity> &) -> std::optional<RunStats::OutOfRange> {
         const std::int64_t records = bytes / RunRecord::kSize;
         const std::int64_t first = std::max<std::int64_t>(records - std::max<std::int64_t>(count, 0), 0);
         const std::int64_t tailBytes = (records - first) * RunRecord::kSize;
@@ -207,8 +214,9 @@ bool ReadEveryRun(const Installation &state, const std::function<void(const RunR
                   const RecordCallbacks &callbacks)
 {
     constexpr std::int64_t kRecordsPerPiece = 4096;
-    return rebuildFromRunLog(state, callbacks, [&](std::int64_t bytes, const RunStats::ChunkReader &read)
-                                                   -> std::optional<RunStats::OutOfRange> {
+    return rebuildFromRunLog(state, callbacks,
+                             [&](std::int64_t bytes, const RunStats::ChunkReader &read,
+                                 const std::optional<FileIdentity> &) -> std::optional<RunStats::OutOfRange> {
         const std::int64_t records = bytes / RunRecord::kSize;
         std::vector<char> piece(static_cast<std::size_t>(std::min(records, kRecordsPerPiece) * RunRecord::kSize));
         for (std::int64_t first = 0; first < records; first += kRecordsPerPiece) {

@@ -25,7 +25,10 @@ class RunStats;
 // Rows, bestTime and levelBestTime; the counts stay as they are.
 bool LoadRunLog(const Installation &state, RunStats &stats, const RecordCallbacks &callbacks);
 
-// Everything: rows, best times, and the counts as of `now` against state's timing table.
+// Everything: rows, best times, and the counts as of `now` against state's timing table. The
+// figures of the last call on the same `stats` are brought up to date by reading only the records
+// appended since, by this machine or another (RunStats::refreshRecords); the result is that of a
+// rebuild from the whole log.
 bool ComputeStats(const Installation &state, RunStats &stats, const QDateTime &now, const RecordCallbacks &callbacks);
 
 // The newest `count` records of the run log (count ≥ 0), oldest first, read afresh: the runs

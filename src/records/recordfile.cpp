@@ -111,6 +111,16 @@ bool RecordFile::unlock()
     return false;
 }
 
+std::optional<FileIdentity> RecordFile::identity()
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileInformationByHandle(asHandle(m_handle), &info))
+        return FileIdentity{info.dwVolumeSerialNumber,
+                            (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+    noteError();
+    return std::nullopt;
+}
+
 std::optional<std::int64_t> RecordFile::size()
 {
     LARGE_INTEGER s{};
@@ -265,6 +275,15 @@ bool RecordFile::unlock()
         return true;
     noteError();
     return false;
+}
+
+std::optional<FileIdentity> RecordFile::identity()
+{
+    struct stat st{};
+    if (::fstat(static_cast<int>(m_handle), &st) == 0)
+        return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    noteError();
+    return std::nullopt;
 }
 
 std::optional<std::int64_t> RecordFile::size()

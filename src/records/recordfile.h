@@ -13,6 +13,18 @@ struct FileError
     int number = 0;
 };
 
+// Which file an open RecordFile is: the device and the file's number on it (on Windows the
+// volume's serial number and the file index). A file put in place of another under the same
+// name (a restored copy, a new log) has another identity while both exist; a number freed by a
+// deleted file may be given again to a later one.
+struct FileIdentity
+{
+    std::uint64_t device = 0;
+    std::uint64_t number = 0;
+
+    bool operator==(const FileIdentity &) const = default;
+};
+
 // A record file opened for random access, with a whole-file lock that other processes and other
 // machines sharing the folder respect: fcntl record locks on POSIX systems, LockFileEx on
 // Windows. No operation ever blocks; a lock held elsewhere is reported as Busy so the caller can
@@ -48,6 +60,7 @@ public:
     Outcome lock(LockKind kind);
     bool unlock();
     std::optional<std::int64_t> size();
+    std::optional<FileIdentity> identity();
     // Reads `count` bytes starting `offset` bytes into the file. Bytes past the end of the file
     // (a file that shrank since its size was taken) read as zeros, as a record beyond the end
     // reads as an empty record; false only when the system reports an error.

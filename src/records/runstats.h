@@ -1,6 +1,7 @@
 #pragma once
 
 #include "installation.h"
+#include "recordfile.h"
 #include "runlogrecord.h"
 #include "runrows.h"
 
@@ -34,8 +35,9 @@ struct LevelStats
 
 // Everything the screens derive from the run log: per pupil (1 to 5000) and level (1 to 35) the
 // best time and the attempt and point counts, and the newest rows of the log for the run lists.
-// One object lives as long as the program; LoadRunLog and ComputeStats rebuild it from the file,
-// and RecordRun lowers the best times in place for the run it has just recorded.
+// One object lives as long as the program; ComputeStats brings it up to date with the file (from
+// the start, or from the records it has not read yet), LoadRunLog rebuilds its rows and best
+// times, and RecordRun lowers the best times in place for the run it has just recorded.
 //
 // The figures are held in blocks of 64 pupils at one level, made when a run of one of those
 // pupils at that level is first met: a school that uses a few hundred pupil numbers holds a few
@@ -92,6 +94,24 @@ public:
     std::optional<OutOfRange> countRecords(std::int64_t logBytes, const ChunkReader &read,
                                            const std::array<LevelTiming, kLevelSlots> &timing, const QDateTime &now);
 
+    // Everything, as countRecords gives it, from the run log `file` (its identity, when known), by
+    // reading only what was appended since the last call: the figures are kept with the file's
+    // identity and the number of whole records they hold, and a later call that finds the same
+    // file, at least as long, with its first record and the last record read unchanged, the same
+    // timing and a moment no earlier, reads from there on. A partial record at the end is read
+    // once it is whole. Anything else (another file, a shorter one, a record read before that
+    // has changed, a timing table changed, a clock set back, a rebuild through another call)
+    // reads the log again from the start. The windows and today are counted afresh at every
+    // call from the rows that can still fall inside them, so the date may change between calls.
+    std::optional<OutOfRange> refreshRecords(const std::optional<FileIdentity> &file, std::int64_t logBytes,
+                                             const ChunkReader &read,
+                                             const std::array<LevelTiming, kLevelSlots> &timing,
+                                             const QDateTime &now);
+
+    // The record (0-based) the last rebuild or refresh began to read at: 0 when it read the whole
+    // log, the number of records already held when it read only what was appended.
+    std::int64_t lastReadFrom() const { return m_lastReadFrom; }
+
     // The same from a log already in memory.
     std::optional<OutOfRange> loadRecords(QByteArrayView log);
     std::optional<OutOfRange> countRecords(QByteArrayView log, const std::array<LevelTiming, kLevelSlots> &timing,
@@ -119,9 +139,53 @@ private:
     };
     static constexpr std::int32_t kKnownPointsLimit = 8192;
 
-    template <bool Count>
-    std::optional<OutOfRange> scan(std::int64_t logBytes, const ChunkReader &read,
+    // Load: best times and rows. Count: everything. Follow: best times, rows and the all-time
+    // counts, the rows that can still count in a window or today kept in m_recent.
+    enum class Mode { Load, Count, Follow };
+    // Reads the records from number `first` (0-based) to the end of a log of logBytes bytes, on
+    // top of the figures of the records before it.
+    template <Mode M>
+    std::optional<OutOfRange> scan(std::int64_t first, std::int64_t logBytes, const ChunkReader &read,
                                    const std::array<LevelBasis, kLevelSlots> *basis, double today);
+    std::array<LevelBasis, kLevelSlots> makeBasis(const std::array<LevelTiming, kLevelSlots> &timing,
+                                                  double nowDays);
+
+    // A valid row that may still count in a window or today: dated today or later, or inside a
+    // window. Once it is neither it never is again while the clock goes forward.
+    struct RecentRow
+    {
+        double date = 0.0;
+        std::int32_t points = 0;
+        std::int16_t pupil = 0;
+        std::int8_t level = 0;
+        std::int8_t attempt = 0;
+    };
+    static bool mayCount(double date, const LevelBasis &b, double today)
+    {
+        return date >= today || date > b.window1Start || date > b.window2Start;
+    }
+    // The windows and today counted afresh from m_recent, which loses the rows no longer inside.
+    void countRecent(const std::array<LevelBasis, kLevelSlots> &basis, double today);
+    static bool sameTiming(const std::array<LevelTiming, kLevelSlots> &a, const std::array<LevelTiming, kLevelSlots> &b);
+
+    // The log the figures were last brought up to date with.
+    struct Followed
+    {
+        FileIdentity file;
+        std::int64_t records = 0; // whole records read
+        std::array<char, RunRecord::kSize> firstRecord{};
+        std::array<char, RunRecord::kSize> lastRecord{};
+        std::array<LevelTiming, kLevelSlots> timing{};
+        double nowDays = 0.0;
+    };
+    // A best time lowered in place since the figures were brought up to date, with the value the
+    // log gave: the next refresh puts that back before it reads on, as a rebuild would.
+    struct LoweredBest
+    {
+        std::int16_t pupil = 0;
+        std::int16_t level = 0;
+        std::int32_t logBest = 0;
+    };
 
     static constexpr int kBlockPupils = 64;
     static constexpr int kBlocksPerLevel = (kPupilSlots + kBlockPupils - 1) / kBlockPupils;
@@ -152,4 +216,8 @@ private:
     std::int64_t m_rowCount = 0;
     std::int64_t m_keptRows = kKeptRows;
     std::unique_ptr<char[]> m_piece; // one piece of the log being read
+    std::optional<Followed> m_followed;
+    std::int64_t m_lastReadFrom = 0;
+    std::vector<RecentRow> m_recent;
+    std::vector<LoweredBest> m_lowered;
 };
