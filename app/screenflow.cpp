@@ -8,6 +8,7 @@
 #include "aboutdialog.h"
 #include "helpwindow.h"
 #include "messagepresenter.h"
+#include "namechoice.h"
 #include "startscreen.h"
 #include "printsettingsscreen.h"
 #include "pupilhistory.h"
@@ -205,12 +206,22 @@ PrintSettingsScreen *ScreenFlow::printSettingsScreen() const
     return m_printSettings.data();
 }
 
-void ScreenFlow::showPrintSelection()
+void ScreenFlow::showPrintSelection(const NameChoice &choice)
 {
-    // The settings screen stays open beside the start screen until its back button closes it.
+    // The settings screen stays open beside the start screen until its back button closes it;
+    // opened again for a teacher's name where it was not (or the other way round), it is made
+    // anew, so that 苦手な問題 is there for teachers only.
+    const QString userName = choice.confirmable() ? m_roster.pupilName(choice.pupilNo).trimmed() : QString();
+    const bool teacher = PrintSettings::offersWeakTo(userName);
+    if (m_printSettings && m_printSettingsForTeacher != teacher) {
+        PrintSettingsScreen *old = m_printSettings;
+        m_printSettings.clear();
+        old->goBack();
+    }
     if (!m_printSettings) {
-        m_printSettings = new PrintSettingsScreen(m_install.folders, m_services.clock, m_services.random, m_messages,
-                                                  m_printPlatform, m_startScreen.get());
+        m_printSettings = new PrintSettingsScreen(m_install.folders, m_services.clock, userName, m_services.random,
+                                                  m_messages, m_printPlatform, m_startScreen.get());
+        m_printSettingsForTeacher = teacher;
         m_printSettings->setWindowFlag(Qt::Window);
         m_printSettings->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -89,7 +89,7 @@ public:
     void pupilConfirmed() override;
     void leaveProgram() override;
     void showNameChange() override;
-    void showPrintSelection() override;
+    void showPrintSelection(const NameChoice &choice) override;
     void showHelp() override;
     void showVersion(bool overStartScreen) override;
     void nameChangeDone() override;
@@ -148,5 +148,6 @@ private:
     std::unique_ptr<DrillScreen> m_drill;
     std::unique_ptr<ResultScreen> m_result;
     QPointer<PrintSettingsScreen> m_printSettings; // a child of the start screen
+    bool m_printSettingsForTeacher = false;        // whether it was opened for a teacher's name
     QPointer<HelpWindow> m_help;                   // a child of the start screen
 };

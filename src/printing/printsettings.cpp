@@ -16,13 +16,19 @@ PrintSettings::PrintSettings(QString appFolder, RandomSource &random)
 }
 
 PrintSettings::PrintSettings(const Folders &folders, const Clock &clock, RandomSource &random,
-                             RecordCallbacks callbacks)
+                             RecordCallbacks callbacks, const QString &userName)
     : m_appFolder(folders.appFolder)
     , m_folders(folders)
+    , m_teacher(offersWeakTo(userName))
     , m_clock(&clock)
     , m_callbacks(std::move(callbacks))
     , m_random(random)
 {
+}
+
+bool PrintSettings::offersWeakTo(const QString &userName)
+{
+    return userName.contains(QStringLiteral("先生"));
 }
 
 void PrintSettings::load()
@@ -31,9 +37,9 @@ void PrintSettings::load()
     for (int entry = 1; entry <= worksheettable::kGroupEntries; ++entry)
         m_view.groupEntries.append(QString::number(entry));
     m_view.selectedGroups = {1};
-    m_view.weakOffered = m_folders.has_value();
+    m_view.weakOffered = m_folders.has_value() && m_teacher;
     m_targets.clear();
-    if (m_folders) {
+    if (m_view.weakOffered) {
         m_targets = weaksheet::targets(RosterFile::read(RosterFile::path(*m_folders)),
                                        ClassMap::read(ClassMap::path(*m_folders)));
     }

@@ -34,7 +34,8 @@ struct PrintSettingsView
     bool problemIsNew = false;    // the problem differs from the one the last build reported
 
     SheetSource source = SheetSource::Groups;
-    bool weakOffered = false;     // the installation's records are known: 苦手な問題 can be chosen
+    // The installation's records are known and the user is a teacher: 苦手な問題 can be chosen.
+    bool weakOffered = false;
     QStringList weakEntries;      // the picker: the classes, then the pupils
     int weakEntry = -1;           // the chosen entry; -1 while there is none
     // With 苦手な問題: why there is nothing to print (no answer records yet, nothing missed), said
@@ -53,8 +54,14 @@ public:
     // Without the installation's folders there is no 苦手な問題.
     PrintSettings(QString appFolder, RandomSource &random);
     // With the folders of the roster, the class map and the answer log, and the clock that says
-    // what "today" is; clock and random must outlive this.
-    PrintSettings(const Folders &folders, const Clock &clock, RandomSource &random, RecordCallbacks callbacks);
+    // what "today" is; clock and random must outlive this. userName is the name chosen on the
+    // start screen: 苦手な問題 lists every pupil's weak figures, so it is offered only to a teacher,
+    // a name containing "先生" (as the pupil report's printing is).
+    PrintSettings(const Folders &folders, const Clock &clock, RandomSource &random, RecordCallbacks callbacks,
+                  const QString &userName);
+
+    // Whether the user of this name is a teacher, to whom 苦手な問題 is offered.
+    static bool offersWeakTo(const QString &userName);
 
     void load();                            // the list, group 1 chosen, the first build
     void selectGroups(QList<int> groups);   // a click in the list
@@ -73,6 +80,7 @@ private:
 
     QString m_appFolder;
     std::optional<Folders> m_folders;
+    bool m_teacher = false;
     const Clock *m_clock = nullptr;
     RecordCallbacks m_callbacks;
     RandomSource &m_random;

@@ -31,10 +31,11 @@ PrintSettingsScreen::PrintSettingsScreen(const QString &appFolder, RandomSource 
 {
 }
 
-PrintSettingsScreen::PrintSettingsScreen(const Folders &folders, const Clock &clock, RandomSource &random,
-                                         MessagePresenter &messages, PrintPlatform &platform, QWidget *parent)
-    : PrintSettingsScreen(PrintSettings(folders, clock, random, {letEventsRunForOneSecond, {}}), messages, platform,
-                          parent)
+PrintSettingsScreen::PrintSettingsScreen(const Folders &folders, const Clock &clock, const QString &userName,
+                                         RandomSource &random, MessagePresenter &messages, PrintPlatform &platform,
+                                         QWidget *parent)
+    : PrintSettingsScreen(PrintSettings(folders, clock, random, {letEventsRunForOneSecond, {}}, userName), messages,
+                          platform, parent)
 {
 }
 

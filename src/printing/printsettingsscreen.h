@@ -26,9 +26,10 @@ class PrintSettingsScreen : public QWidget
 public:
     PrintSettingsScreen(const QString &appFolder, RandomSource &random, MessagePresenter &messages,
                         PrintPlatform &platform, QWidget *parent = nullptr);
-    // With the installation's folders and clock: the screen offers 苦手な問題 as well.
-    PrintSettingsScreen(const Folders &folders, const Clock &clock, RandomSource &random, MessagePresenter &messages,
-                        PrintPlatform &platform, QWidget *parent = nullptr);
+    // With the installation's folders and clock and the name chosen on the start screen: for a
+    // teacher (PrintSettings::offersWeakTo) the screen offers 苦手な問題 as well.
+    PrintSettingsScreen(const Folders &folders, const Clock &clock, const QString &userName, RandomSource &random,
+                        MessagePresenter &messages, PrintPlatform &platform, QWidget *parent = nullptr);
 
     void openPreview(); // 印刷へ
     void goBack();      // もどる

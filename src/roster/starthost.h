@@ -21,7 +21,9 @@ public:
     virtual void pupilConfirmed() = 0;
     virtual void leaveProgram() = 0;
     virtual void showNameChange() = 0;
-    virtual void showPrintSelection() = 0;
+    // The print settings; `choice` is the name chosen on the start screen meanwhile (a teacher's
+    // name offers the sheet of a pupil's or a class's weak figures).
+    virtual void showPrintSelection(const NameChoice &choice) = 0;
     virtual void showHelp() = 0;
     // Shows the version screen modally; centred over the start screen when asked from it.
     virtual void showVersion(bool overStartScreen) = 0;

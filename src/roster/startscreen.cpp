@@ -73,7 +73,7 @@ StartScreen::StartScreen(const Installation &install, Roster &roster, StartHost 
     m_printButton = new QPushButton(QStringLiteral("印刷"), canvas);
     m_layout->place(m_printButton, QRect(11610, 180, 1545, 420), gothic(11.25, true));
     m_printButton->raise();
-    connect(m_printButton, &QPushButton::clicked, this, [this] { m_host.showPrintSelection(); });
+    connect(m_printButton, &QPushButton::clicked, this, [this] { m_host.showPrintSelection(m_selection.choice()); });
 
     // The chosen name and its confirmation.
     m_choiceLabel = new FitLabel(NameChoice::prompt(), canvas);

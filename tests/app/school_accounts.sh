@@ -60,6 +60,7 @@ school="$work/school"
 program="$school/tavrel"
 run_log="$program/成績累積データ.dat"
 home_log="$school/files/成績累積データ家庭用.dat"
+answer_log="$program/解答累積データ.dat"
 
 outsider=4103
 for uid in $pupil_a $pupil_b $outsider; do
@@ -120,6 +121,8 @@ pupil_plays() {
 "$admin" new-school "$school" --name テスト小学校 --code 01234 --group "$group"
 show_files "after new-school --group $group (as root)"
 [ "$(size_of "$run_log")" -eq 0 ] && [ "$(size_of "$home_log")" -eq 0 ] || fail "the run logs are not made empty"
+[ "$(size_of "$answer_log")" -eq 0 ] || fail "the answer log is not made empty"
+[ "$(stat -c '%a %g' "$answer_log")" = "664 $group" ] || fail "the answer log: $(stat -c '%a %g' "$answer_log")"
 
 printf '番号,氏名,生年\r\n1,山田太郎,2014\r\n2,佐藤花子,2013\r\n' >"$work/class.csv"
 "$admin" roster import "$program" "$work/class.csv"
@@ -143,6 +146,9 @@ show_files "after a run by account $pupil_b"
 [ "$(pupils_in "$run_log" 44 16 | tr '\n' ' ')" = "1 2 " ] || fail "run log: pupils $(pupils_in "$run_log" 44 16)"
 [ "$(pupils_in "$home_log" 66 38 | tr '\n' ' ')" = "1 2 " ] || fail "home run log: pupils $(pupils_in "$home_log" 66 38)"
 [ "$(size_of "$run_log")" -eq 88 ] && [ "$(size_of "$home_log")" -eq 132 ] || fail "the logs are not two whole records each"
+answers=$(size_of "$answer_log")
+[ "$answers" -gt 0 ] && [ $((answers % 48)) -eq 0 ] || fail "the answer log holds $answers bytes, not whole records"
+[ "$(pupils_in "$answer_log" 48 16 | sort -un | tr '\n' ' ')" = "1 2 " ] || fail "answer log: pupils $(pupils_in "$answer_log" 48 16 | sort -un)"
 echo "== the two runs (tavrel-admin stats)"
 "$admin" stats "$program"
 

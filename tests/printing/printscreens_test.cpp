@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -124,12 +125,64 @@ TEST(PrintFlow, TheStartScreensPrintButtonOpensThePrintSettings)
     EXPECT_TRUE(settings->isVisible());
     EXPECT_EQ(settings->windowTitle(), QStringLiteral("印刷設定"));
     EXPECT_EQ(settings->settings().view().selectedCount, 3);
+    EXPECT_FALSE(settings->settings().view().weakOffered);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     settings->backButton()->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(flow.printSettingsScreen(), nullptr);
     EXPECT_TRUE(flow.startScreen()->isVisible());
+}
+
+// 苦手な問題 is there when the name chosen on the start screen is a teacher's, and the screen is
+// made anew when the name chosen next is not.
+TEST(PrintFlow, OffersTheWeakSheetWhenATeachersNameIsChosen)
+{
+    TempInstall install;
+    install.writeValidMode1();
+    install.writeText(QStringLiteral("files/生徒用名簿.txt"),
+                      QStringLiteral("1,2014,0,0,\"山田太郎            \",0,\"                    \",\"                    \"\r\n"
+                                     "2,2014,0,0,\"山本先生            \",0,\"                    \",\"                    \"\r\n"));
+    writeQuestions(install, 6);
+    FakeMessagePresenter messages;
+    FakeServices fake;
+    Program program(install.programFolder(), fake.services(), messages);
+    ASSERT_EQ(program.start(), 0);
+    ScreenFlow &flow = *program.flow();
+    StartScreen &start = *flow.startScreen();
+    const auto rowOf = [&](const QString &name) {
+        for (int row = 0; row < start.list()->count(); ++row) {
+            if (start.list()->item(row)->text().contains(name))
+                return row;
+        }
+        return -1;
+    };
+    const int teacherRow = rowOf(QStringLiteral("山本先生"));
+    const int pupilRow = rowOf(QStringLiteral("山田太郎"));
+    ASSERT_GE(teacherRow, 0);
+    ASSERT_GE(pupilRow, 0);
+
+    start.chooseRow(teacherRow);
+    start.printButton()->click();
+    QPointer<PrintSettingsScreen> forTeacher = flow.printSettingsScreen();
+    ASSERT_NE(forTeacher, nullptr);
+    EXPECT_TRUE(forTeacher->settings().view().weakOffered);
+    EXPECT_TRUE(forTeacher->sourceButton(SheetSource::Weak)->isVisible());
+
+    // The same name again: the same screen.
+    start.printButton()->click();
+    EXPECT_EQ(flow.printSettingsScreen(), forTeacher.data());
+
+    start.chooseRow(pupilRow);
+    start.printButton()->click();
+    PrintSettingsScreen *forPupil = flow.printSettingsScreen();
+    ASSERT_NE(forPupil, nullptr);
+    EXPECT_NE(forPupil, forTeacher.data());
+    EXPECT_FALSE(forPupil->settings().view().weakOffered);
+    EXPECT_FALSE(forPupil->sourceButton(SheetSource::Weak)->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(forTeacher, nullptr);
+    EXPECT_EQ(flow.printSettingsScreen(), forPupil);
 }
 
 } // namespace

@@ -18,6 +18,9 @@
 
 namespace {
 
+// The name chosen on the start screen: 苦手な問題 is a teacher's.
+const QString kTeacher = QStringLiteral("山本先生");
+
 // The print settings of a folder-mode-1 installation with the class of weakanswers.
 class WeakSheet : public ::testing::Test
 {
@@ -51,7 +54,7 @@ protected:
 
 TEST_F(WeakSheet, PickerListsTheClassesThenThePupils)
 {
-    PrintSettings settings(folders(), clock, random, callbacks);
+    PrintSettings settings(folders(), clock, random, callbacks, kTeacher);
     settings.load();
     EXPECT_TRUE(settings.view().weakOffered);
     EXPECT_EQ(settings.view().weakEntries,
@@ -62,7 +65,7 @@ TEST_F(WeakSheet, PickerListsTheClassesThenThePupils)
 
 TEST_F(WeakSheet, HoldsExactlyThePupilsTwentyFiguresMissedMostInTheChosenMode)
 {
-    PrintSettings settings(folders(), clock, random, callbacks);
+    PrintSettings settings(folders(), clock, random, callbacks, kTeacher);
     settings.load();
     settings.setShuffle(false);
     settings.chooseWeakEntry(entryOf(settings, QStringLiteral("3 山田太郎")));
@@ -93,7 +96,7 @@ TEST_F(WeakSheet, HoldsExactlyThePupilsTwentyFiguresMissedMostInTheChosenMode)
 
 TEST_F(WeakSheet, OfAClassCountsItsPupilsOnly)
 {
-    PrintSettings settings(folders(), clock, random, callbacks);
+    PrintSettings settings(folders(), clock, random, callbacks, kTeacher);
     settings.load();
     settings.setShuffle(false);
     settings.chooseWeakEntry(entryOf(settings, QStringLiteral("6-2組")));
@@ -113,7 +116,7 @@ TEST_F(WeakSheet, OfAClassCountsItsPupilsOnly)
 
 TEST_F(WeakSheet, WithoutAnswerRecordsSaysSoAndPrintsNothing)
 {
-    PrintSettings settings(folders(), clock, random, callbacks);
+    PrintSettings settings(folders(), clock, random, callbacks, kTeacher);
     settings.load();
     settings.chooseWeakEntry(entryOf(settings, QStringLiteral("7 佐藤花子")));
     EXPECT_EQ(settings.view().weakNotice,
@@ -144,11 +147,62 @@ TEST_F(WeakSheet, WithoutTheFoldersThereIsNoWeakChoice)
     EXPECT_EQ(settings.view().source, SheetSource::Groups);
 }
 
+// Only a name containing 先生 is offered the weak figures of every pupil; anyone else gets the
+// settings of the levels' questions exactly as without the answer log.
+TEST_F(WeakSheet, IsOfferedToTeachersOnly)
+{
+    const struct
+    {
+        QString name;
+        bool offered;
+    } cases[] = {
+        {QStringLiteral("山本先生"), true},  {QStringLiteral("先生"), true},
+        {QStringLiteral("先生 田中"), true}, {QString(), false},
+        {QStringLiteral("山田太郎"), false}, {QStringLiteral("先 生"), false},
+        {QStringLiteral("先"), false},       {QStringLiteral("生徒"), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(PrintSettings::offersWeakTo(c.name), c.offered);
+        PrintSettings settings(folders(), clock, random, callbacks, c.name);
+        settings.load();
+        EXPECT_EQ(settings.view().weakOffered, c.offered);
+        EXPECT_EQ(settings.view().weakEntries.size(), c.offered ? 5 : 0);
+        settings.chooseSource(SheetSource::Weak);
+        EXPECT_EQ(settings.view().source, c.offered ? SheetSource::Weak : SheetSource::Groups);
+        settings.chooseWeakEntry(0);
+        EXPECT_EQ(settings.view().source, c.offered ? SheetSource::Weak : SheetSource::Groups);
+        if (!c.offered) {
+            EXPECT_EQ(settings.view().weakEntry, -1);
+            EXPECT_TRUE(settings.view().weakNotice.isEmpty());
+            EXPECT_TRUE(settings.view().printable);
+            PrintSettings plain(install.programFolder(), random);
+            plain.load();
+            EXPECT_EQ(settings.view().selectedCount, plain.view().selectedCount);
+            EXPECT_GT(settings.view().selectedCount, 0);
+        }
+    }
+}
+
+TEST_F(WeakSheet, ScreenWithoutATeachersNameIsTheScreenOfTheLevels)
+{
+    FakeMessagePresenter messages;
+    FakePrintPlatform platform;
+    PrintSettingsScreen screen(folders(), clock, QStringLiteral("山田太郎"), random, messages, platform);
+    screen.show();
+    EXPECT_FALSE(screen.sourceButton(SheetSource::Weak)->isVisible());
+    EXPECT_FALSE(screen.sourceButton(SheetSource::Groups)->isVisible());
+    EXPECT_FALSE(screen.weakPicker()->isVisible());
+    EXPECT_EQ(screen.weakPicker()->count(), 0);
+    EXPECT_TRUE(screen.toPrintButton()->isEnabled());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(WeakSheet, ScreenOffersTheOrdinarySheetWhenThereIsNothingToPrint)
 {
     FakeMessagePresenter messages;
     FakePrintPlatform platform;
-    PrintSettingsScreen screen(folders(), clock, random, messages, platform);
+    PrintSettingsScreen screen(folders(), clock, kTeacher, random, messages, platform);
     screen.show();
     ASSERT_TRUE(screen.sourceButton(SheetSource::Weak)->isVisible());
     ASSERT_EQ(screen.weakPicker()->count(), 5);
@@ -187,7 +241,7 @@ TEST_F(WeakSheet, TheSourceAndThePickerHoldTheirTexts)
                       QStringLiteral("4999,2014,0,0,\"ウィルヘルミーナ・ファン・デル・ベルグス\",0,\"\",\"\"\r\n"));
     FakeMessagePresenter messages;
     FakePrintPlatform platform;
-    PrintSettingsScreen screen(folders(), clock, random, messages, platform);
+    PrintSettingsScreen screen(folders(), clock, kTeacher, random, messages, platform);
     screen.resize(1024, 768);
     screen.show();
     for (QRadioButton *option : {screen.sourceButton(SheetSource::Groups), screen.sourceButton(SheetSource::Weak)}) {

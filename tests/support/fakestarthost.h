@@ -21,7 +21,7 @@ public:
     void pupilConfirmed() override { ++confirmed; }
     void leaveProgram() override { ++left; }
     void showNameChange() override {}
-    void showPrintSelection() override {}
+    void showPrintSelection(const NameChoice &) override {}
     void showHelp() override {}
     void showVersion(bool) override {}
     void nameChangeDone() override { ++done; }

@@ -1,6 +1,7 @@
 // Backups put back into an installation, and the rotation of scheduled backups: nothing a pupil
 // recorded is lost, nothing is half-written, and a damaged or crafted backup changes nothing.
 #include "adminrun.h"
+#include "answerlog.h"
 #include "installation.h"
 #include "runlogbytes.h"
 #include "schoolbackup.h"
@@ -28,9 +29,20 @@ using testfiles::write;
 
 const QString kLog = QStringLiteral("drill2/成績累積データ.dat");
 const QString kHomeLog = QStringLiteral("files/成績累積データ家庭用.dat");
+const QString kAnswers = QStringLiteral("drill2/解答累積データ.dat");
 const QString kRoster = QStringLiteral("files/生徒用名簿.txt");
 const QString kSettings = QStringLiteral("drill2/設定.txt");
 const QString kQuestions = QStringLiteral("drill2/Morvidかな0vv.ccc");
+
+// The answer record of a pupil's question on a day.
+QByteArray answerBytes(const QDate &day, std::int16_t pupil, std::int16_t line, std::int16_t wrongChoices)
+{
+    AnswerRecord record;
+    record.row = AnswerRow{static_cast<double>(QDate(1899, 12, 30).daysTo(day)), 0.625, pupil, 2, 1, line,
+                           0x1234u + static_cast<std::uint32_t>(line), wrongChoices, 0, 1, true};
+    record.siteCode = QStringLiteral("S0001");
+    return record.encode();
+}
 
 // Every file below a folder with its content: what "nothing changed" is compared with.
 QStringList contents(const QString &folder)
@@ -62,6 +74,7 @@ protected:
         install.writeBytes(kLog, runLogRecordBytes(QDate(2024, 6, 10), 3, 2, 51) + runLogRecordBytes(QDate(2024, 6, 10), 4, 2, 60));
         install.writeText(kRoster, QStringLiteral("3,2013,0,0,\"山田\",0,\"\",\"\"\r\n4,2013,0,0,\"森\",0,\"\",\"\"\r\n"));
         install.writeBytes(kQuestions, QByteArray("stored questions\r\n"));
+        install.writeBytes(kAnswers, answerBytes(QDate(2024, 6, 10), 3, 5, 2) + answerBytes(QDate(2024, 6, 10), 4, 6, 0));
         runStartup(state, install.programFolder());
         dest = backups.root() + QStringLiteral("/backups");
         const schoolbackup::Made made =
@@ -109,6 +122,7 @@ TEST_F(Restore, PutsEveryFileBackByteForByteAndKeepsWhatItReplaced)
     for (const QString &line : {QStringLiteral("restored drill2/成績累積データ.dat\n"), QStringLiteral("restored files/生徒用名簿.txt\n"),
                                 QStringLiteral("restored drill2/設定.txt\n"), QStringLiteral("restored drill2/Morvidかな0vv.ccc\n"),
                                 QStringLiteral("already as in the backup: files/共通データ.txt\n"),
+                                QStringLiteral("already as in the backup: drill2/解答累積データ.dat\n"),
                                 QStringLiteral("not in the backup, left as it is: files/生徒用名簿クラス.txt\n"),
                                 QStringLiteral("restored 4 files from ")})
         EXPECT_TRUE(r.out.contains(line)) << line.toStdString() << " in\n" << r.out.toStdString();
@@ -116,7 +130,7 @@ TEST_F(Restore, PutsEveryFileBackByteForByteAndKeepsWhatItReplaced)
     // Every file of the backup is in the installation as the backup holds it.
     const schoolbackup::Checked held = schoolbackup::load(backup);
     ASSERT_TRUE(held.problems.isEmpty());
-    ASSERT_EQ(held.files.size(), 7u);
+    ASSERT_EQ(held.files.size(), 8u);
     for (const schoolbackup::Content &file : held.files)
         EXPECT_EQ(read(at(file.relative)), file.bytes) << file.relative.toStdString();
     EXPECT_EQ(read(at(kLog)), log);
@@ -143,10 +157,32 @@ TEST_F(Restore, PutsEveryFileBackByteForByteAndKeepsWhatItReplaced)
     EXPECT_EQ(keptCopies().size(), 1);
 }
 
-TEST_F(Restore, ALogThatGrewIsRefusedAndNothingChanges)
+// The logs a pupil's run appends to, each with one more record of a later run.
+struct LogCase
+{
+    const char *name;
+    QString relative;
+    QByteArray later;     // one record of a run after the backup
+    qsizetype recordSize; // the log's record size
+
+    friend void PrintTo(const LogCase &c, std::ostream *os) { *os << c.name; }
+};
+
+const LogCase kLogCases[] = {
+    {"RunLog", kLog, runLogRecordBytes(QDate(2024, 6, 11), 3, 4, 70), 44},
+    {"AnswerLog", kAnswers, answerBytes(QDate(2024, 6, 11), 3, 7, 1), AnswerRecord::kSize},
+};
+
+class GrownLog : public Restore, public testing::WithParamInterface<LogCase>
+{
+};
+
+TEST_P(GrownLog, IsRefusedAndNothingChanges)
 {
     // A pupil ran once more after the backup.
-    write(at(kLog), read(at(kLog)) + runLogRecordBytes(QDate(2024, 6, 11), 3, 4, 70));
+    const QString log = GetParam().relative;
+    const qsizetype backedUp = read(at(log)).size();
+    write(at(log), read(at(log)) + GetParam().later);
     install.writeText(kRoster, QStringLiteral("3,2013,0,0,\"別人\",0,\"\",\"\"\r\n"));
     const QStringList before = contents(install.root());
     const QStringList backupsBefore = contents(backups.root());
@@ -154,12 +190,68 @@ TEST_F(Restore, ALogThatGrewIsRefusedAndNothingChanges)
     const AdminRun r = restore();
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("drill2/成績累積データ.dat holds runs the backup lacks: 132 bytes in the "
-                                              "installation, 88 in the backup")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("%1 holds runs the backup lacks: %2 bytes in the installation, %3 in "
+                                              "the backup")
+                                   .arg(log)
+                                   .arg(backedUp + GetParam().recordSize)
+                                   .arg(backedUp)))
         << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("--force")));
     EXPECT_EQ(contents(install.root()), before);
     EXPECT_EQ(contents(backups.root()), backupsBefore);
+}
+
+TEST_P(GrownLog, ForceReplacesItAndTheKeptCopyHoldsIt)
+{
+    const QString log = GetParam().relative;
+    const QByteArray backedUpLog = read(at(log));
+    const QByteArray grown = backedUpLog + GetParam().later;
+    write(at(log), grown);
+    const QByteArray home = read(at(kHomeLog));
+
+    const AdminRun r = restore({QStringLiteral("--force")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("restored %1\n").arg(log))) << r.out.toStdString();
+    EXPECT_EQ(read(at(log)), backedUpLog);
+    EXPECT_EQ(read(at(kHomeLog)), home);
+    ASSERT_EQ(keptCopies().size(), 1);
+    const QString kept = dest + u'/' + keptCopies().first();
+    EXPECT_TRUE(schoolbackup::check(kept).problems.isEmpty());
+    EXPECT_EQ(read(kept + u'/' + log), grown) << "the run recorded after the backup is kept";
+
+    // Restoring the kept copy undoes the restore, and needs no --force: it holds every run.
+    const AdminRun undo = admin({QStringLiteral("restore"), kept, install.programFolder()});
+    ASSERT_EQ(undo.status, 0) << undo.err.toStdString();
+    EXPECT_EQ(read(at(log)), grown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Logs, GrownLog, testing::ValuesIn(kLogCases), testname::ByName());
+
+// A backup made before the installation had an answer log: the installation's answer log,
+// whatever it holds since, is left alone; an installation without one backs up without it.
+TEST_F(Restore, ABackupWithoutTheAnswerLogLeavesTheInstallationsAlone)
+{
+    const QByteArray answers = read(at(kAnswers));
+    install.remove(kAnswers);
+    const schoolbackup::Made older =
+        schoolbackup::make(state.folders, dest, QDateTime(QDate(2024, 6, 9), QTime(18, 30)), [] {});
+    ASSERT_TRUE(older.made) << older.problems.join(u'\n').toStdString();
+    EXPECT_TRUE(older.absent.contains(kAnswers)) << older.absent.join(u' ').toStdString();
+    EXPECT_FALSE(older.copied.contains(kAnswers));
+    EXPECT_FALSE(QFileInfo::exists(older.folder + u'/' + kAnswers));
+    EXPECT_TRUE(schoolbackup::check(older.folder).problems.isEmpty());
+
+    // Runs since then, and a roster to put back.
+    write(at(kAnswers), answers + answerBytes(QDate(2024, 6, 11), 3, 7, 1));
+    const QByteArray since = read(at(kAnswers));
+    install.writeText(kRoster, QStringLiteral("3,2013,0,0,\"別人\",0,\"\",\"\"\r\n"));
+
+    const AdminRun r = admin({QStringLiteral("restore"), older.folder, install.programFolder()});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("restored files/生徒用名簿.txt\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("not in the backup, left as it is: drill2/解答累積データ.dat\n")))
+        << r.out.toStdString();
+    EXPECT_EQ(read(at(kAnswers)), since);
 }
 
 TEST_F(Restore, ALogThatDiffersFromTheBackupsIsRefusedInJapaneseToo)
@@ -173,35 +265,13 @@ TEST_F(Restore, ALogThatDiffersFromTheBackupsIsRefusedInJapaneseToo)
     EXPECT_EQ(contents(install.root()), before);
 }
 
-TEST_F(Restore, ForceReplacesAGrownLogAndTheKeptCopyHoldsIt)
-{
-    const QByteArray backedUpLog = read(at(kLog));
-    const QByteArray grown = backedUpLog + runLogRecordBytes(QDate(2024, 6, 11), 3, 4, 70);
-    write(at(kLog), grown);
-    const QByteArray home = read(at(kHomeLog));
-
-    const AdminRun r = restore({QStringLiteral("--force")});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("restored drill2/成績累積データ.dat\n"))) << r.out.toStdString();
-    EXPECT_EQ(read(at(kLog)), backedUpLog);
-    EXPECT_EQ(read(at(kHomeLog)), home);
-    ASSERT_EQ(keptCopies().size(), 1);
-    const QString kept = dest + u'/' + keptCopies().first();
-    EXPECT_TRUE(schoolbackup::check(kept).problems.isEmpty());
-    EXPECT_EQ(read(kept + u'/' + kLog), grown) << "the run recorded after the backup is kept";
-
-    // Restoring the kept copy undoes the restore, and needs no --force: it holds every run.
-    const AdminRun undo = admin({QStringLiteral("restore"), kept, install.programFolder()});
-    ASSERT_EQ(undo.status, 0) << undo.err.toStdString();
-    EXPECT_EQ(read(at(kLog)), grown);
-}
-
-// A recording program that opened the run log before the restore and waited for its lock: it
-// appends through the file it holds open, which must still be the log.
+// A recording program that opened a log before the restore and waited for its lock: it appends
+// through the file it holds open, which must still be the log.
 struct WaitingCase
 {
     const char *name;
     bool grown; // the log holds a run the backup lacks (and --force is given); else it lost one
+    LogCase log;
 
     friend void PrintTo(const WaitingCase &c, std::ostream *os) { *os << c.name; }
 };
@@ -212,9 +282,10 @@ class WaitingAppender : public Restore, public testing::WithParamInterface<Waiti
 
 TEST_P(WaitingAppender, AppendsAfterTheRestoredRuns)
 {
-    const QByteArray backedUp = read(at(kLog));
-    write(at(kLog), GetParam().grown ? backedUp + runLogRecordBytes(QDate(2024, 6, 11), 3, 4, 70) : backedUp.first(44));
-    const int waiting = ::open(QFile::encodeName(at(kLog)).constData(), O_RDWR | O_CLOEXEC);
+    const LogCase &log = GetParam().log;
+    const QByteArray backedUp = read(at(log.relative));
+    write(at(log.relative), GetParam().grown ? backedUp + log.later : backedUp.first(log.recordSize));
+    const int waiting = ::open(QFile::encodeName(at(log.relative)).constData(), O_RDWR | O_CLOEXEC);
     ASSERT_GE(waiting, 0);
 
     const AdminRun r = restore(GetParam().grown ? QStringList{QStringLiteral("--force")} : QStringList{});
@@ -222,14 +293,18 @@ TEST_P(WaitingAppender, AppendsAfterTheRestoredRuns)
     // Once the lock is free, the program appends after the last whole record it finds.
     struct stat st{};
     ASSERT_EQ(::fstat(waiting, &st), 0);
-    const QByteArray run = runLogRecordBytes(QDate(2024, 6, 12), 9, 2, 45);
-    EXPECT_EQ(::pwrite(waiting, run.constData(), static_cast<size_t>(run.size()), st.st_size / 44 * 44), run.size());
+    const QByteArray run = log.later;
+    EXPECT_EQ(::pwrite(waiting, run.constData(), static_cast<size_t>(run.size()), st.st_size / log.recordSize * log.recordSize),
+              run.size());
     ::close(waiting);
-    EXPECT_EQ(read(at(kLog)), backedUp + run) << "the waiting program's run reached the log";
+    EXPECT_EQ(read(at(log.relative)), backedUp + run) << "the waiting program's run reached the log";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, WaitingAppender,
-                         testing::Values(WaitingCase{"ALogThatLostARun", false}, WaitingCase{"AGrownLogWithForce", true}),
+                         testing::Values(WaitingCase{"ALogThatLostARun", false, kLogCases[0]},
+                                         WaitingCase{"AGrownLogWithForce", true, kLogCases[0]},
+                                         WaitingCase{"AnAnswerLogThatLostARecord", false, kLogCases[1]},
+                                         WaitingCase{"AGrownAnswerLogWithForce", true, kLogCases[1]}),
                          testname::ByName());
 
 // Backups that are not what backup made: each is refused and nothing changes anywhere.

@@ -2,6 +2,7 @@
 // nothing when it fails or is killed, handing everything to the group; check-school finding and
 // mending what a member could not use; pending listing what an account keeps; register-school.
 #include "adminrun.h"
+#include "answerlog.h"
 #include "systemerror.h"
 #include "filesizelimit.h"
 #include "installation.h"
@@ -25,6 +26,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <tuple>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -120,13 +123,14 @@ TEST_F(SchoolSetup, NewSchoolHandsEveryFileAndFolderToTheGroup)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("for the group"))) << r.out.toStdString();
 
-    for (const char *made : {"tavrel/成績累積データ.dat", "files/成績累積データ家庭用.dat", "files/生徒用名簿.txt", "files/生徒用名簿temp.txt"}) {
+    for (const char *made : {"tavrel/成績累積データ.dat", "files/成績累積データ家庭用.dat", "tavrel/解答累積データ.dat",
+                             "files/生徒用名簿.txt", "files/生徒用名簿temp.txt"}) {
         const QFileInfo file(root() + u'/' + QString::fromUtf8(made));
         EXPECT_TRUE(file.isFile()) << made;
         EXPECT_EQ(file.size(), 0) << made;
     }
     const QStringList entries = everything(root(), true);
-    ASSERT_EQ(entries.size(), 13) << entries.join(u'\n').toStdString();
+    ASSERT_EQ(entries.size(), 14) << entries.join(u'\n').toStdString();
     for (const QString &line : entries) {
         const QStringList parts = line.split(u' ');
         const QString path = parts[0];
@@ -284,6 +288,7 @@ TEST_F(SchoolSetup, CheckSchoolNamesWhatAMemberCannotUseAndFixMendsIt)
     ASSERT_EQ(::chmod(QFile::encodeName(files + QStringLiteral("ok1.wav")).constData(), 0600), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(files).constData(), 0775), 0);
     ASSERT_TRUE(QFile::remove(program() + QStringLiteral("/成績累積データ.dat")));
+    ASSERT_EQ(::chmod(QFile::encodeName(program() + QStringLiteral("/解答累積データ.dat")).constData(), 0644), 0);
     // A link planted among the files: named, never followed, its target never changed.
     struct stat target{};
     ASSERT_EQ(::stat("/etc/passwd", &target), 0);
@@ -297,6 +302,7 @@ TEST_F(SchoolSetup, CheckSchoolNamesWhatAMemberCannotUseAndFixMendsIt)
         {"files/ok1.wav", "cannot read it"},
         {"files:", "would not get the group 4242"},
         {"tavrel/成績累積データ.dat", "missing"},
+        {"tavrel/解答累積データ.dat", "cannot write it"},
         {"files/planted.txt", "is a symbolic link"},
     };
     for (const auto &[what, why] : expected) {
@@ -307,12 +313,16 @@ TEST_F(SchoolSetup, CheckSchoolNamesWhatAMemberCannotUseAndFixMendsIt)
 
     const AdminRun fixed = admin({QStringLiteral("check-school"), program(), QStringLiteral("--fix")});
     EXPECT_EQ(fixed.status, 1) << "the link stays, to be looked at by hand";
-    EXPECT_EQ(fixed.out.count(QStringLiteral(" - fixed")), 5) << fixed.out.toStdString();
+    EXPECT_EQ(fixed.out.count(QStringLiteral(" - fixed")), 6) << fixed.out.toStdString();
     EXPECT_TRUE(fixed.err.contains(QStringLiteral("planted.txt: is a symbolic link"))) << fixed.err.toStdString();
     ASSERT_TRUE(QFile::remove(files + QStringLiteral("planted.txt")));
     const AdminRun again = admin({QStringLiteral("check-school"), program()});
     EXPECT_EQ(again.status, 0) << again.err.toStdString();
     EXPECT_EQ(read(program() + QStringLiteral("/成績累積データ.dat")), QByteArray());
+    struct stat answers{};
+    ASSERT_EQ(::stat(QFile::encodeName(program() + QStringLiteral("/解答累積データ.dat")).constData(), &answers), 0);
+    EXPECT_EQ(answers.st_mode & 07777, 0664u);
+    EXPECT_EQ(answers.st_gid, 4242u);
     struct stat after{};
     ASSERT_EQ(::stat("/etc/passwd", &after), 0);
     EXPECT_EQ(after.st_gid, target.st_gid);
@@ -334,12 +344,32 @@ TEST_F(SchoolSetup, PendingListsWhatThisAccountKeeps)
     ASSERT_EQ(pending.keep({{&runlog::runLog(), record, QString(), QStringLiteral("Permission denied")}},
                            QDateTime(QDate(2026, 12, 9), QTime(12, 0, 5)), callbacks),
               QString());
+    // The answer records of that run (three questions) and of another pupil's (two), kept one
+    // record an entry: a line for each run's.
+    const auto answer = [](std::int16_t pupil, std::int16_t line, std::int16_t wrongChoices, std::int16_t wrongYears) {
+        AnswerRecord a;
+        a.row = AnswerRow{46365.0, 0.5, pupil, 4, 1, line, 77u, wrongChoices, wrongYears, 1, true};
+        a.siteCode = QStringLiteral("01234");
+        return a.encode();
+    };
+    std::vector<UnrecordedRecord> answers;
+    for (const auto &[pupil, line, choices, years] :
+         {std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t>{12, 1, 2, 0}, {12, 2, 0, 1}, {12, 3, 1, 0},
+          {13, 1, 0, 0}, {13, 4, 3, 2}})
+        answers.push_back({&answerlog::answerLog(), answer(pupil, line, choices, years), QString(), QStringLiteral("No space left on device")});
+    ASSERT_EQ(pending.keep(answers, QDateTime(QDate(2026, 12, 9), QTime(12, 0, 6)), callbacks), QString());
     const AdminRun listed = admin({QStringLiteral("pending"), program()});
     EXPECT_EQ(listed.status, 0);
-    EXPECT_TRUE(listed.out.contains(QStringLiteral("1 records waiting"))) << listed.out.toStdString();
-    EXPECT_TRUE(listed.out.contains(QStringLiteral("data/成績累積データ.dat: 2026-12-09 12:00:00 pupil 12 level 4 87 s, kept "
-                                                   "2026-12-09 12:00:05 (Permission denied)")))
-        << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("6 records waiting"))) << listed.out.toStdString();
+    const QStringList expected = {
+        QStringLiteral("  data/成績累積データ.dat: 2026-12-09 12:00:00 pupil 12 level 4 87 s, kept 2026-12-09 12:00:05 "
+                       "(Permission denied)"),
+        QStringLiteral("  data/解答累積データ.dat: 3 answer records of the run 2026-12-09 12:00:00 pupil 12 level 4, 3 "
+                       "wrong choices and 1 wrong years, kept 2026-12-09 12:00:06 (No space left on device)"),
+        QStringLiteral("  data/解答累積データ.dat: 2 answer records of the run 2026-12-09 12:00:00 pupil 13 level 4, 3 "
+                       "wrong choices and 2 wrong years, kept 2026-12-09 12:00:06 (No space left on device)"),
+    };
+    EXPECT_EQ(listed.out.split(u'\n', Qt::SkipEmptyParts).mid(1), expected) << listed.out.toStdString();
     ASSERT_TRUE(QFile::remove(pending.filePath()));
 }
 

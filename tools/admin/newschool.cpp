@@ -1,6 +1,7 @@
 #include "newschool.h"
 
 #include "installation.h"
+#include "answerlog.h"
 #include "datafileerror.h"
 #include "folderscheme.h"
 #include "rosterfile.h"
@@ -268,11 +269,13 @@ Result create(const Request &request)
                              .arg(request.siteCode, request.schoolName);
     const QString runLogName = QFileInfo(runlog::runLogPath(inside)).fileName();
     const QString homeLogName = QFileInfo(runlog::homeRunLogPath(inside)).fileName();
+    const QString answerLogName = QFileInfo(answerlog::answerLogPath(inside)).fileName();
     std::vector<Planned> plan = {
         {at(inside.appFolder, kSettings), sjis::encode(QStringLiteral("%1,0,0,0,0,0,0,0,0,0\r\n").arg(request.folderMode)), {}},
         {at(inside.dataFolder, kTimingTable), {}, content.folders.dataFolder + kTimingTable},
         {at(inside.appFolder, kQuestions), {}, questions},
         {at(inside.dataFolder, runLogName), QByteArray(), {}},
+        {at(inside.dataFolder, answerLogName), QByteArray(), {}},
         {at(inside.filesFolder, kCommonData), sjis::encode(site), {}},
         {QDir(fakeRoot).relativeFilePath(RosterFile::path(inside)), QByteArray(), {}},
         {QDir(fakeRoot).relativeFilePath(RosterFile::backupPath(inside)), QByteArray(), {}},

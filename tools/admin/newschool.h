@@ -6,16 +6,17 @@
 
 // Lays out a school's own installation from the content of an existing one (the shipped demo):
 //   ROOT/tavrel/         the program folder: 設定.txt, タイム回数データ.txt, the stored question
-//                        file, the help page and the run log
+//                        file, the help page, the run log and the
+//                        answer log (解答累積データ.dat)
 //   ROOT/files/          folder mode 1: 共通データ.txt, the roster and its backup copy, the home
 //                        run log, 新音ファイル.txt and the sounds; with folder mode 0, these are in
 //                        ROOT and the sounds in ROOT/音フォルダ
 //   ROOT/tavrel.desktop  a launcher that starts the program on the school by its registered name
 //
-// Every file the program appends to or rewrites (the two run logs, the roster and its backup) is
-// made up front, empty and valid, so that no pupil's copy ever has to create one. Everything
-// belongs to the school's group: folders group-writable with the set-group-ID bit, files
-// group-writable, on top of what the umask leaves for others.
+// Every file the program appends to or rewrites (the two run logs, the answer log, the roster
+// and its backup) is made up front, empty and valid, so that no pupil's copy ever has to create
+// one. Everything belongs to the school's group: folders group-writable with the set-group-ID
+// bit, files group-writable, on top of what the umask leaves for others.
 namespace newschool {
 
 inline const QString kProgramFolderName = QStringLiteral("tavrel");

@@ -1,5 +1,6 @@
 #include "schoolbackup.h"
 
+#include "answerlog.h"
 #include "installation.h"
 #include "questionbank.h"
 #include "recordfile.h"
@@ -480,6 +481,7 @@ std::vector<Item> items(const Folders &folders)
     std::vector<Item> list = {
         {folders.dataFolder + QStringLiteral("成績累積データ.dat"), {}, Guard::RunLog},
         {folders.filesFolder + QStringLiteral("成績累積データ家庭用.dat"), {}, Guard::RunLog},
+        {answerlog::answerLogPath(folders), {}, Guard::RunLog},
         {folders.filesFolder + QStringLiteral("生徒用名簿.txt"), {}, Guard::Roster},
         {folders.filesFolder + QStringLiteral("生徒用名簿temp.txt"), {}, Guard::Roster},
         {folders.filesFolder + QStringLiteral("生徒用名簿クラス.txt"), {}, Guard::Roster},

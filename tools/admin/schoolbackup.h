@@ -9,8 +9,8 @@
 
 struct Folders;
 
-// Copies of an installation's records and settings: the run log, the home run log, the roster
-// and its backup, 設定.txt, 共通データ.txt, タイム回数データ.txt and 新音ファイル.txt. A backup is
+// Copies of an installation's records and settings: the run log, the home run log, the answer
+// log, the roster and its backup, 設定.txt, 共通データ.txt, タイム回数データ.txt and 新音ファイル.txt. A backup is
 // a folder named for its date and time; inside, each file keeps its path relative to the
 // installation (the program folder's parent), so copying the folder back restores it, and
 // kManifest lists the size and SHA-256 checksum of every copy.
@@ -35,7 +35,7 @@ inline const QString kBeforeRestorePrefix = QStringLiteral("tavrel-before-restor
 
 // How a file of the installation is guarded while it is read or replaced.
 enum class Guard {
-    RunLog, // appended in place under the run log's whole-file lock (RecordFile)
+    RunLog, // a log appended in place under its whole-file lock (RecordFile): the run logs, the answer log
     Roster, // rewritten under the roster's lock (RosterLock)
     None,   // settings and the question file: written by teachers only
 };
@@ -47,7 +47,8 @@ struct Item
     Guard guard = Guard::None;
 };
 
-// The files a backup holds, in copy order: the run log, the home run log, the roster, its backup
+// The files a backup holds, in copy order: the run log, the home run log, the answer log
+// (解答累積データ.dat, guarded and restored as the run logs are), the roster, its backup
 // and its class map, 設定.txt, 共通データ.txt, タイム回数データ.txt, 新音ファイル.txt and the
 // stored question file (Morvidかな0vv.ccc).
 std::vector<Item> items(const Folders &folders);

@@ -1,5 +1,6 @@
 #include "schoolcheck.h"
 
+#include "answerlog.h"
 #include "installation.h"
 #include "rosterfile.h"
 #include "runlog.h"
@@ -166,6 +167,7 @@ std::vector<Item> itemsOf(const Installation &state)
     const bool rosterThere = QFileInfo::exists(RosterFile::path(f));
     add({runlog::runLogPath(f), Kind::File, true, false, true});
     add({runlog::homeRunLogPath(f), Kind::File, true, false, true});
+    add({answerlog::answerLogPath(f), Kind::File, true, false, true});
     add({RosterFile::path(f), Kind::File, true, false, false});
     add({RosterFile::backupPath(f), Kind::File, true, false, rosterThere});
     for (const QString &folder : {f.appFolder, f.filesFolder, f.soundFolder}) {

@@ -8,10 +8,10 @@
 struct Installation;
 
 // Whether every account of the school's group can use an installation: read every file and
-// folder of it, write the files the program appends to or rewrites (the run logs, the roster and
-// its backup) and make files in the folders that hold them. A member is judged as an account of
-// the group that owns nothing: through the group's bits when the group matches, otherwise
-// through the bits for others.
+// folder of it, write the files the program appends to or rewrites (the run logs, the answer log,
+// the roster and its backup) and make files in the folders that hold them. A member is judged as
+// an account of the group that owns nothing: through the group's bits when the group matches,
+// otherwise through the bits for others.
 namespace schoolcheck {
 
 struct Finding

@@ -1,5 +1,6 @@
 #include "sharingcommands.h"
 
+#include "answerlog.h"
 #include "folderscheme.h"
 #include "homerunrecord.h"
 #include "installation.h"
@@ -17,7 +18,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -31,10 +35,10 @@ CommandUsage declareCheck(QCommandLineParser &parser)
     parser.setApplicationDescription(
         Text::tr("Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a "
                  "member of the school's group could not use: read the settings, questions and sounds, write the run "
-                 "logs, the roster and its backup, make files in the program and shared folders, pass through the "
+                 "logs, the answer log, the roster and its backup, make files in the program and shared folders, pass through the "
                  "folders above. A member is judged as an account that owns none of the files.\n\n"
                  "--fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the "
-                 "folders the program writes in), and makes a missing run log or roster backup empty; it changes "
+                 "folders the program writes in), and makes a missing run log, answer log or roster backup empty; it changes "
                  "nothing above the installation and follows no link. Run it as root, or as the owner of the files."));
     addProgramFolderArgument(parser, QStringLiteral("PROGRAM_FOLDER"));
     parser.addOption(QCommandLineOption(QStringLiteral("group"),
@@ -51,7 +55,7 @@ CommandUsage declarePending(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         Text::tr("Lists the records that this account keeps for the installation whose program folder is "
-                 "PROGRAM_FOLDER, because a run log could not take them when the run ended (no permission, the share "
+                 "PROGRAM_FOLDER, because a run log or the answer log could not take them when the run ended (no permission, the share "
                  "gone, a full disk). The program appends them by itself at its next start, and after every run it "
                  "records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending "
                  "(~/.local/share/tavrel/pending). Run it as the pupil's account."));
@@ -138,6 +142,53 @@ QString describe(const PendingEntry &e)
     return line;
 }
 
+bool isAnswerRecord(const PendingEntry &e)
+{
+    return e.log == answerlog::answerLog().name && e.record.size() == AnswerRecord::kSize;
+}
+
+// Whether two kept answer records belong to the same run (and were kept for the same reason).
+bool sameRun(const PendingEntry &a, const PendingEntry &b)
+{
+    const AnswerRow x = AnswerRecord::decodeRow(a.record.constData());
+    const AnswerRow y = AnswerRecord::decodeRow(b.record.constData());
+    return x.date == y.date && x.clock == y.clock && x.pupil == y.pupil && x.level == y.level
+           && a.keptAt == b.keptAt && a.reason == b.reason;
+}
+
+// The kept answer records of one run as one line: the log, how many records,
+// whose run at which level, and how many wrong choices and years they hold.
+QString describeAnswers(std::span<const PendingEntry> run)
+{
+    const AnswerRow first = AnswerRecord::decodeRow(run.front().record.constData());
+    int wrongChoices = 0;
+    int wrongYears = 0;
+    std::int64_t placedAt = -1;
+    for (const PendingEntry &e : run) {
+        const AnswerRow row = AnswerRecord::decodeRow(e.record.constData());
+        wrongChoices += row.wrongChoices;
+        wrongYears += row.wrongYears;
+        if (placedAt < 0 && e.placedAt >= 0)
+            placedAt = e.placedAt;
+    }
+    QString line = run.front().log + QStringLiteral(": ")
+                   + Text::tr("%1 answer records of the run %2 %3 pupil %4 level %5")
+                         .arg(run.size())
+                         .arg(oadate::toDate(first.date).toString(Qt::ISODate),
+                              oadate::toTime(first.clock).toString(Qt::ISODate))
+                         .arg(first.pupil)
+                         .arg(first.level)
+                   + Text::tr(", %1 wrong choices and %2 wrong years").arg(wrongChoices).arg(wrongYears);
+    const PendingEntry &e = run.front();
+    if (e.keptAt.isValid())
+        line += Text::tr(", kept %1").arg(e.keptAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    if (!e.reason.isEmpty())
+        line += QStringLiteral(" (") + e.reason + u')';
+    if (placedAt >= 0)
+        line += Text::tr(", an append at byte %1 was begun").arg(placedAt);
+    return line;
+}
+
 int runPending(const CommandCall &call)
 {
     const std::optional<Installation> state = startInstallation(call, call.argument(0));
@@ -159,8 +210,19 @@ int runPending(const CommandCall &call)
                     .arg(contents.file->entries.size())
                     .arg(contents.file->programFolder)
              << '\n';
-    for (const PendingEntry &e : contents.file->entries)
-        call.out << "  " << describe(e) << '\n';
+    const std::vector<PendingEntry> &entries = contents.file->entries;
+    for (std::size_t i = 0; i < entries.size();) {
+        if (!isAnswerRecord(entries[i])) {
+            call.out << "  " << describe(entries[i]) << '\n';
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < entries.size() && isAnswerRecord(entries[end]) && sameRun(entries[i], entries[end]))
+            ++end;
+        call.out << "  " << describeAnswers(std::span(entries).subspan(i, end - i)) << '\n';
+        i = end;
+    }
     return exitstatus::kDone;
 }
 

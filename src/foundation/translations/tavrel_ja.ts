@@ -1910,14 +1910,6 @@ Before anything is replaced, what is about to be replaced is backed up as by bac
 <context>
     <name>SharingCommands</name>
     <message>
-        <source>Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a member of the school&apos;s group could not use: read the settings, questions and sounds, write the run logs, the roster and its backup, make files in the program and shared folders, pass through the folders above. A member is judged as an account that owns none of the files.
-
---fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the folders the program writes in), and makes a missing run log or roster backup empty; it changes nothing above the installation and follows no link. Run it as root, or as the owner of the files.</source>
-        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールのファイルとフォルダのうち、学校のグループの人が使えないもの（設定、問題、音を読む、成績記録、名簿とその控えに書き込む、プログラムフォルダと共有フォルダにファイルを作る、上のフォルダを通る）をすべて示します。グループの人は、どのファイルの持ち主でもないアカウントとして判断します。
-
---fix を付けると、それぞれにグループと必要な権限（プログラムが書き込むフォルダには set-group-ID ビットも）を与え、ない成績記録や名簿の控えを空で作ります。インストールより上は変えず、リンクはたどりません。root か、ファイルの持ち主として実行してください。</translation>
-    </message>
-    <message>
         <source>the school&apos;s group, by name or number (default: the group of the program folder)</source>
         <translation>学校のグループ（名前か番号。指定しないときはプログラムフォルダのグループ）</translation>
     </message>
@@ -1932,10 +1924,6 @@ Before anything is replaced, what is about to be replaced is backed up as by bac
     <message>
         <source>some file or folder is still not usable</source>
         <translation>まだ使えないファイルかフォルダがある</translation>
-    </message>
-    <message>
-        <source>Lists the records that this account keeps for the installation whose program folder is PROGRAM_FOLDER, because a run log could not take them when the run ended (no permission, the share gone, a full disk). The program appends them by itself at its next start, and after every run it records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending (~/.local/share/tavrel/pending). Run it as the pupil&apos;s account.</source>
-        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールについて、このアカウントが預かっている記録を示します。走り終えたときに成績記録が受け付けなかった（権限がない、共有フォルダがない、ディスクがいっぱい）ものです。プログラムは次の起動のとき、また成績記録がふたたび受け付けるようになれば毎回の記録のあとに、自分で書き足します。記録は $XDG_DATA_HOME/tavrel/pending（~/.local/share/tavrel/pending）にあります。生徒のアカウントで実行してください。</translation>
     </message>
     <message>
         <source>listed (or nothing is waiting)</source>
@@ -2052,6 +2040,26 @@ Before anything is replaced, what is about to be replaced is backed up as by bac
     <message>
         <source>tell this PC where a school&apos;s installation is</source>
         <translation>学校のインストールの場所をこの PC に登録する</translation>
+    </message>
+    <message>
+        <source>Names every file and folder of the installation whose program folder is PROGRAM_FOLDER that a member of the school&apos;s group could not use: read the settings, questions and sounds, write the run logs, the answer log, the roster and its backup, make files in the program and shared folders, pass through the folders above. A member is judged as an account that owns none of the files.
+
+--fix gives each of them the group and the rights a member needs (and the set-group-ID bit on the folders the program writes in), and makes a missing run log, answer log or roster backup empty; it changes nothing above the installation and follows no link. Run it as root, or as the owner of the files.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールのファイルとフォルダのうち、学校のグループの人が使えないもの（設定、問題、音を読む、成績記録、解答記録、名簿とその控えに書き込む、プログラムフォルダと共有フォルダにファイルを作る、上のフォルダを通る）をすべて示します。グループの人は、どのファイルの持ち主でもないアカウントとして判断します。
+
+--fix を付けると、それぞれにグループと必要な権限（プログラムが書き込むフォルダには set-group-ID ビットも）を与え、ない成績記録、解答記録や名簿の控えを空で作ります。インストールより上は変えず、リンクはたどりません。root か、ファイルの持ち主として実行してください。</translation>
+    </message>
+    <message>
+        <source>Lists the records that this account keeps for the installation whose program folder is PROGRAM_FOLDER, because a run log or the answer log could not take them when the run ended (no permission, the share gone, a full disk). The program appends them by itself at its next start, and after every run it records, once the log takes them again; they are kept in $XDG_DATA_HOME/tavrel/pending (~/.local/share/tavrel/pending). Run it as the pupil&apos;s account.</source>
+        <translation>プログラムフォルダが PROGRAM_FOLDER のインストールについて、このアカウントが預かっている記録を示します。走り終えたときに成績記録または解答記録が受け付けなかった（権限がない、共有フォルダがない、ディスクがいっぱい）ものです。プログラムは次の起動のとき、また成績記録がふたたび受け付けるようになれば毎回の記録のあとに、自分で書き足します。記録は $XDG_DATA_HOME/tavrel/pending（~/.local/share/tavrel/pending）にあります。生徒のアカウントで実行してください。</translation>
+    </message>
+    <message>
+        <source>%1 answer records of the run %2 %3 pupil %4 level %5</source>
+        <translation>%2 %3 生徒 %4 レベル %5 の解答記録 %1 件</translation>
+    </message>
+    <message>
+        <source>, %1 wrong choices and %2 wrong years</source>
+        <translation>、選択のまちがい %1 回、年代のまちがい %2 回</translation>
     </message>
 </context>
 <context>
