@@ -84,11 +84,12 @@ void BM_ComputeStats(benchmark::State &state)
     BenchLog &log = logOf(state.range(0));
     const RecordCallbacks callbacks{[] {}, [](const QString &, const QString &) {}};
     const QDateTime now(kToday, QTime(15, 0));
-    std::optional<RunStats> stats;
+    // A fresh set of figures each time (GCC's optimiser takes an emptied std::optional for
+    // uninitialised here).
+    std::unique_ptr<RunStats> stats;
     for (auto _ : state) {
         state.PauseTiming();
-        stats.reset();
-        stats.emplace();
+        stats = std::make_unique<RunStats>();
         state.ResumeTiming();
         if (!ComputeStats(log.state, *stats, now, callbacks))
             state.SkipWithError("ComputeStats failed");
