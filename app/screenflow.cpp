@@ -268,6 +268,7 @@ void ScreenFlow::showLevelScreen()
 {
     if (!m_levels)
         m_levels = std::make_unique<LevelScreen>(m_install, m_session, m_services.clock, m_stats, *this);
+    m_levelsOpen = true;
     showMaximisedScreen(m_levels.get());
     m_levels->raise();
     m_levels->activateWindow();
@@ -278,7 +279,11 @@ void ScreenFlow::showLevelScreen()
 
 void ScreenFlow::closeLevelScreen()
 {
-    retire(m_levels);
+    // The screen is kept out of sight for the next visit, as a new one would open: on a real
+    // display a window made anew costs the pupil a wait at every visit.
+    if (m_levels && m_levelsOpen)
+        m_levels->putAway();
+    m_levelsOpen = false;
 }
 
 void ScreenFlow::keep(const LevelVisit &visit)

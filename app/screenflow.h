@@ -71,7 +71,7 @@ public:
     Roster &roster() { return m_roster; }
     const PupilSession &session() const { return m_session; }
     StartScreen *startScreen() const { return m_startScreen.get(); }
-    LevelScreen *levelScreen() const { return m_levels.get(); }
+    LevelScreen *levelScreen() const { return m_levelsOpen ? m_levels.get() : nullptr; }
     NameChangeScreen *nameChangeScreen() const { return m_nameChange.get(); }
     DrillScreen *drillScreen() const { return m_drill.get(); }
     ResultScreen *resultScreen() const { return m_result.get(); }
@@ -145,6 +145,7 @@ private:
     std::unique_ptr<StartScreen> m_startScreen;
     std::unique_ptr<NameChangeScreen> m_nameChange;
     std::unique_ptr<LevelScreen> m_levels;
+    bool m_levelsOpen = false; // m_levels is in use, not put away until the next visit
     std::unique_ptr<DrillScreen> m_drill;
     std::unique_ptr<ResultScreen> m_result;
     QPointer<PrintSettingsScreen> m_printSettings; // a child of the start screen

@@ -366,6 +366,14 @@ void LevelScreen::activate()
     render();
 }
 
+void LevelScreen::putAway()
+{
+    hide();
+    closeReport();
+    m_selection.putAway();
+    render();
+}
+
 void LevelScreen::showPersonalTimes()
 {
     closeReport();

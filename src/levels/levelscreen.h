@@ -39,6 +39,9 @@ public:
 
     // Runs each time the screen comes to the front.
     void activate();
+    // Out of sight until it is activated again, as a new screen would be: without its lists,
+    // the report panel closed, nothing scrolled.
+    void putAway();
 
     void startLevel(int level);
     void practiseLevel(int level);

@@ -20,9 +20,24 @@ LevelSelection::LevelSelection(const Installation &install, const PupilSession &
     , m_host(host)
     , m_painter(painter)
 {
-    m_view.columns.resize(std::max<int>(0, install.levelCount));
-    m_view.firstVisibleLevel = std::max(1, session.firstVisibleLevel);
-    m_visit = {session.firstVisibleLevel, session.finalCleared};
+    startAfresh();
+}
+
+void LevelSelection::startAfresh()
+{
+    // The lists change too (to none), so that a screen showing them lets them go.
+    const int listsChanged = m_view.listsChanged + 1;
+    m_view = LevelSelectionView{};
+    m_view.columns.resize(std::max<int>(0, m_install.levelCount));
+    m_view.firstVisibleLevel = std::max(1, m_session.firstVisibleLevel);
+    m_view.listsChanged = listsChanged;
+    m_displayMode = DisplayMode::Points;
+    m_visit = {m_session.firstVisibleLevel, m_session.finalCleared};
+}
+
+void LevelSelection::putAway()
+{
+    startAfresh();
 }
 
 ListSources LevelSelection::listSources() const

@@ -86,12 +86,16 @@ public:
     void backToStart();
     // A character typed on the screen (empty with Alt or Ctrl held); true when it acted.
     bool pressKey(const QString &typed);
+    // The screen goes out of sight until the next visit: the view is what a new selection
+    // shows, without lists.
+    void putAway();
 
     const LevelSelectionView &view() const { return m_view; }
     // What the result lists and the report are built from, as of now.
     ListSources listSources() const;
 
 private:
+    void startAfresh();
     void beginListWork();
     void endListWork();
     void showLists(DisplayMode mode, ListChoice choice);

@@ -13,7 +13,9 @@
 #include "startup.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -159,6 +161,31 @@ TEST_F(ScreenFlowTest, ClosingTheResultScreenGoesBackToLevelSelectionOnceTheWayI
     ASSERT_NE(flow().levelScreen(), nullptr);
     EXPECT_TRUE(flow().levelScreen()->isVisible());
     EXPECT_EQ(QFile(runLogPath()).size(), 44);
+}
+
+// The level screen is kept between visits: whatever the pupil did on it, it opens again exactly as
+// it first opened.
+TEST_F(ScreenFlowTest, TheLevelScreenOpensAgainAsItFirstOpened)
+{
+    confirmFirstPupil();
+    LevelScreen *first = flow().levelScreen();
+    const QImage opened = first->grab().toImage();
+
+    first->chooseDisplayMode(DisplayMode::Time);
+    first->chooseList(ListChoice::All);
+    first->showPersonalTimes();
+    first->showGraph();
+    first->list(1)->verticalScrollBar()->setValue(first->list(1)->verticalScrollBar()->maximum());
+    ASSERT_NE(first->grab().toImage(), opened);
+    first->backToStart();
+    ASSERT_EQ(flow().levelScreen(), nullptr);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(first->listLines(1).isEmpty());
+
+    confirmFirstPupil();
+    EXPECT_EQ(flow().levelScreen(), first);
+    EXPECT_EQ(first->grab().toImage(), opened);
+    EXPECT_EQ(first->heading()->text(), QStringLiteral("獲得ポイント（今まで順位）"));
 }
 
 TEST_F(ScreenFlowTest, ClosingTheLevelScreenGoesBackToTheStartScreen)
