@@ -63,14 +63,48 @@ void appendRightAligned(QString &line, qint64 value, int width)
     line.append(QLatin1StringView(digits, length));
 }
 
+namespace {
+
+void appendTwoDigits(QString &line, int value)
+{
+    line.append(QChar(u'0' + value / 10 % 10));
+    line.append(QChar(u'0' + value % 10));
+}
+
+} // namespace
+
 QString clockField(double clock)
 {
-    return oadate::toTime(clock).toString(QStringLiteral("hh:mm"));
+    QString field;
+    appendClockField(field, clock);
+    return field;
+}
+
+void appendClockField(QString &line, double clock)
+{
+    const QTime time = oadate::toTime(clock);
+    if (!time.isValid())
+        return;
+    appendTwoDigits(line, time.hour());
+    line.append(u':');
+    appendTwoDigits(line, time.minute());
 }
 
 QString dateField(double date)
 {
-    return oadate::toDate(date).toString(QStringLiteral("MM/dd"));
+    QString field;
+    appendDateField(field, date);
+    return field;
+}
+
+void appendDateField(QString &line, double date)
+{
+    const QDate day = oadate::toDate(date);
+    if (!day.isValid())
+        return;
+    appendTwoDigits(line, day.month());
+    line.append(u'/');
+    appendTwoDigits(line, day.day());
 }
 
 } // namespace listformat

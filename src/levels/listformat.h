@@ -26,9 +26,11 @@ QString rightAligned(qint64 value, int width);
 void appendNameField(QString &line, QStringView name);
 void appendRightAligned(QString &line, qint64 value, int width);
 
-// hh:mm of a time of day held as a fraction of a day.
+// hh:mm of a time of day held as a fraction of a day (nothing for a time that is none).
 QString clockField(double clock);
-// mm/dd of a day number.
+void appendClockField(QString &line, double clock);
+// mm/dd of a day number (nothing for a day that is none).
 QString dateField(double date);
+void appendDateField(QString &line, double date);
 
 } // namespace listformat

@@ -21,21 +21,50 @@ enum class Layout {
     PointsFirst, // points, when, marks and name, time
 };
 
-// when: the clock or the date field.
-QString runLine(const ListSources &sources, const RunRow &row, const QString &when, Layout layout)
+enum class When {
+    Clock, // hh:mm, in today's lists
+    Date,  // mm/dd, in the lists of all runs
+};
+
+// The line built in one string: a large school's lists of all runs hold 20,000 of them.
+QString runLine(const ListSources &sources, const RunRow &row, When when, Layout layout)
 {
     const int grade = sources.pupils.grade(row.pupil);
     const QString mark = listformat::leadMark(row.pupil, sources.currentPupil, grade);
-    const QString marked = mark + listformat::nameField(sources.pupils.name(row.pupil)) + mark;
-    if (row.time >= kShownTimeBelow)
-        return QStringLiteral("　　× ") + when + marked;
+    QString line;
+    line.reserve(32);
+    const auto appendWhenAndName = [&] {
+        if (when == When::Clock)
+            listformat::appendClockField(line, row.clock);
+        else
+            listformat::appendDateField(line, row.date);
+        line.append(mark);
+        listformat::appendNameField(line, sources.pupils.name(row.pupil));
+        line.append(mark);
+    };
+    if (row.time >= kShownTimeBelow) {
+        line.append(QStringView(u"　　× "));
+        appendWhenAndName();
+        return line;
+    }
 
-    const QString time = QString::number(row.time) + QStringLiteral("秒");
     const int points =
         RunScore(row.time, sources.state.timingTable[static_cast<std::size_t>(row.level)].passTime);
-    if (layout == Layout::TimeFirst)
-        return listformat::rightAligned(time, 5) + u' ' + when + marked + QString::number(points);
-    return listformat::rightAligned(points, 5) + u' ' + when + marked + time;
+    if (layout == Layout::TimeFirst) {
+        // The time and its 秒 right-aligned in five characters, as one field.
+        listformat::appendRightAligned(line, row.time, 4);
+        line.append(u'秒');
+        line.append(u' ');
+        appendWhenAndName();
+        listformat::appendRightAligned(line, points, 0);
+        return line;
+    }
+    listformat::appendRightAligned(line, points, 5);
+    line.append(u' ');
+    appendWhenAndName();
+    listformat::appendRightAligned(line, row.time, 0);
+    line.append(u'秒');
+    return line;
 }
 
 bool shown(const ListSources &sources, const RunRow &row)
@@ -54,7 +83,7 @@ LevelLists todayRunLists(const ListSources &sources, std::span<const RunRow> run
         if (row.date != today || !shown(sources, row))
             continue;
         lists[static_cast<std::size_t>(row.level)].lines.append(
-            runLine(sources, row, listformat::clockField(row.clock), Layout::TimeFirst));
+            runLine(sources, row, When::Clock, Layout::TimeFirst));
     }
     return lists;
 }
@@ -68,7 +97,7 @@ LevelLists allRunLists(const ListSources &sources, std::span<const RunRow> runs,
         if (!(row.date > from) || !shown(sources, row))
             continue;
         lists[static_cast<std::size_t>(row.level)].lines.append(
-            runLine(sources, row, listformat::dateField(row.date), layout));
+            runLine(sources, row, When::Date, layout));
     }
     return lists;
 }

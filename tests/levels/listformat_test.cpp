@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <vector>
 
 namespace {
@@ -52,6 +54,22 @@ TEST(ListFormat, ClockAndDateFields)
     EXPECT_EQ(listformat::clockField(oadate::timeOfDay(QTime(23, 59, 59))), QStringLiteral("23:59"));
     EXPECT_EQ(listformat::dateField(oadate::fromDate(QDate(2024, 3, 8))), QStringLiteral("03/08"));
     EXPECT_EQ(listformat::dateField(oadate::fromDate(QDate(2023, 12, 25))), QStringLiteral("12/25"));
+}
+
+// The fields are written digit by digit; they must read exactly as Qt's hh:mm and MM/dd of the
+// same time and day, including days and times that are none (an empty field).
+TEST(ListFormat, ClockAndDateFieldsReadAsQtFormatsThem)
+{
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        const double clock = oadate::timeOfDay(QTime(minute / 60, minute % 60, 30));
+        EXPECT_EQ(listformat::clockField(clock), oadate::toTime(clock).toString(QStringLiteral("hh:mm"))) << minute;
+    }
+    for (const double clock : {-0.5, 0.0, 0.9999999, 1.0, 1.5, std::nan("")})
+        EXPECT_EQ(listformat::clockField(clock), oadate::toTime(clock).toString(QStringLiteral("hh:mm"))) << clock;
+    for (QDate day(1999, 12, 25); day < QDate(2001, 1, 5); day = day.addDays(1))
+        EXPECT_EQ(listformat::dateField(oadate::fromDate(day)), day.toString(QStringLiteral("MM/dd"))) << day.toString().toStdString();
+    for (const double date : {-1.0e12, -700000.0, 0.0, 0.5, 2958465.0, 1.0e12, std::nan("")})
+        EXPECT_EQ(listformat::dateField(date), oadate::toDate(date).toString(QStringLiteral("MM/dd"))) << date;
 }
 
 } // namespace
