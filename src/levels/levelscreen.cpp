@@ -369,6 +369,8 @@ void LevelScreen::activate()
 void LevelScreen::putAway()
 {
     hide();
+    // Shown again, it is maximised as a new window is, not left at the size it was given.
+    setWindowState(Qt::WindowNoState);
     closeReport();
     m_selection.putAway();
     render();
