@@ -137,6 +137,31 @@ void BM_OkToLevelScreenPainted(benchmark::State &state)
 }
 BENCHMARK(BM_OkToLevelScreenPainted)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// "戻る(0)" on the level screen until the start screen has painted its list again.
+void BM_BackToStartPainted(benchmark::State &state)
+{
+    Running run;
+    if (!run.start()) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!run.toLevelScreen()) {
+            state.SkipWithError("the level screen did not open");
+            break;
+        }
+        state.ResumeTiming();
+        const int listPaints = paintAfter([&run] { run.levelScreen()->backToStart(); },
+                                          [&run](const QWidget *w) { return isListOf(w, run.startScreen()); });
+        if (listPaints == 0) {
+            state.SkipWithError("the start screen did not paint its list");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_BackToStartPainted)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 // A list switch on the level screen, from the screen as it opens (points, ranking until now).
 void levelSwitch(benchmark::State &state, const std::function<void(LevelScreen *)> &setup,
                  const std::function<void(LevelScreen *)> &input, const std::function<void(LevelScreen *)> &reset)

@@ -41,7 +41,7 @@ until [ -e "/tmp/.X11-unix/X$display" ]; do
     sleep 0.1
 done
 
-filter='BM_OkToLevelScreenPainted|BM_StartScreenModeSwitch|BM_LevelScreenTimeDisplay|BM_LevelScreenAllRuns|BM_StartupToListPainted'
+filter='BM_OkToLevelScreenPainted|BM_BackToStartPainted|BM_StartScreenModeSwitch|BM_LevelScreenTimeDisplay|BM_LevelScreenAllRuns|BM_StartupToListPainted'
 for platform in offscreen xcb; do
     DISPLAY=":$display" QT_QPA_PLATFORM=$platform "$bench" --benchmark_filter="$filter" \
         --benchmark_repetitions="$repeats" --benchmark_format=csv >"$out/$platform.csv" 2>"$out/$platform.err" || {
