@@ -133,6 +133,7 @@ int run(const QString &programFolder)
     if (!flow->resultScreen())
         return 3;
     paintAfter([] {});
+    dumpMemoryMap();
     std::printf("%ld\n", peakKiB());
     return 0;
 }
