@@ -308,7 +308,7 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t first, std::int6
     // leaves them to countRecent, which counts them for the rows held before it as well.
     const bool countWindows = M == Mode::Count || (M == Mode::Follow && first == 0);
     if (first == 0) {
-        m_rows.reset(m_keptRows);
+        m_rows.reset(m_keptRows, records);
         m_rowCount = 0;
     }
     std::int64_t readUpTo = first; // records read so far
