@@ -111,7 +111,7 @@ std::optional<RunStats::OutOfRange> RunStats::loadRecords(std::int64_t logBytes,
 {
     m_followed.reset();
     m_lowered.clear();
-    clearRecent();
+    m_recent.clear();
     m_lastReadFrom = 0;
     resetBests();
     return scan<Mode::Load>(0, logBytes, read, nullptr, 0.0);
@@ -123,7 +123,7 @@ std::optional<RunStats::OutOfRange> RunStats::countRecords(std::int64_t logBytes
 {
     m_followed.reset();
     m_lowered.clear();
-    clearRecent();
+    m_recent.clear();
     m_lastReadFrom = 0;
     resetAll();
     const std::array<LevelBasis, kLevelSlots> basis = makeBasis(timing, oadate::fromDateTime(now));
@@ -177,10 +177,10 @@ std::optional<RunStats::OutOfRange> RunStats::refreshRecords(const std::optional
     if (readFailed)
         return std::nullopt;
     std::int64_t first = 0;
-    if (goOn && followed->records > 0) {
+    if (goOn) {
         first = followed->records;
     } else {
-        clearRecent();
+        m_recent.clear();
         resetAll();
         followed = Followed{};
     }
@@ -190,16 +190,13 @@ std::optional<RunStats::OutOfRange> RunStats::refreshRecords(const std::optional
     if (bad && first > 0) {
         // Reported as a rebuild reports it, with the figures of the records before it.
         m_lastReadFrom = 0;
-        clearRecent();
+        m_recent.clear();
         resetAll();
         bad = scan<Mode::Follow>(0, logBytes, guarded, &basis, today);
     }
     if (bad || readFailed)
         return bad;
-    if (first > 0)
-        countRecent(basis, today);
-    else
-        shrinkRecent();
+    countRecent(basis, today);
     if (!file)
         return std::nullopt;
     if (records > 0 && first == 0 && !guarded(followed->firstRecord.data(), 0, RunRecord::kSize))
@@ -222,50 +219,26 @@ void RunStats::countRecent(const std::array<LevelBasis, kLevelSlots> &basis, dou
             e.pointsRecent = e.pointsRecent2 = e.pointsToday = 0;
         }
     }
-    // The rows still inside are moved up over the ones dropped, day by day.
-    std::size_t from = 0;
-    std::size_t to = 0;
-    std::size_t daysKept = 0;
-    for (const RecentDay day : m_recentDays) {
-        std::uint32_t kept = 0;
-        for (std::uint32_t k = 0; k < day.rows; ++k) {
-            const RecentRow r = m_recent[from++];
-            const LevelBasis &b = basis[static_cast<std::size_t>(r.level)];
-            if (!mayCount(day.date, b, today))
-                continue;
-            m_recent[to++] = r;
-            ++kept;
-            LevelStats &e = entry(r.pupil, r.level);
-            if (day.date > b.window1Start) {
-                e.attemptsRecent += r.attempt;
-                e.pointsRecent += r.points;
-            }
-            if (day.date > b.window2Start) {
-                e.attemptsRecent2 += r.attempt;
-                e.pointsRecent2 += r.points;
-            }
-            if (day.date == today) {
-                e.attemptsToday += r.attempt;
-                e.pointsToday += r.points;
-            }
+    std::erase_if(m_recent, [&](const RecentRow &r) {
+        return !mayCount(r.date, basis[static_cast<std::size_t>(r.level)], today);
+    });
+    for (const RecentRow &r : m_recent) {
+        const LevelBasis &b = basis[static_cast<std::size_t>(r.level)];
+        LevelStats &e = entry(r.pupil, r.level);
+        if (r.date > b.window1Start) {
+            e.attemptsRecent += r.attempt;
+            e.pointsRecent += r.points;
         }
-        if (kept > 0)
-            m_recentDays[daysKept++] = RecentDay{day.date, kept};
+        if (r.date > b.window2Start) {
+            e.attemptsRecent2 += r.attempt;
+            e.pointsRecent2 += r.points;
+        }
+        if (r.date == today) {
+            e.attemptsToday += r.attempt;
+            e.pointsToday += r.points;
+        }
     }
-    m_recent.resize(to);
-    m_recentDays.resize(daysKept);
-    shrinkRecent();
-}
-
-void RunStats::shrinkRecent()
-{
-    // Kept for the program's whole life: no more room than a quarter over what is held.
-    const auto shrink = [](auto &rows) {
-        if (rows.capacity() > rows.size() + rows.size() / 4 + 64)
-            rows.shrink_to_fit();
-    };
-    shrink(m_recent);
-    shrink(m_recentDays);
+    m_recent.shrink_to_fit();
 }
 
 std::array<RunStats::LevelBasis, kLevelSlots> RunStats::makeBasis(const std::array<LevelTiming, kLevelSlots> &timing,
@@ -275,11 +248,17 @@ std::array<RunStats::LevelBasis, kLevelSlots> RunStats::makeBasis(const std::arr
     for (std::size_t level = 0; level < basis.size(); ++level) {
         const LevelTiming &t = timing[level];
         PointsMemo &memo = m_pointsMemo[level];
-        if (memo.passTime != t.passTime || memo.weight != t.levelWeight)
-            memo = PointsMemo{t.passTime, t.levelWeight, {}};
-        const std::int64_t count = std::clamp<std::int64_t>(std::int64_t{t.passTime} * 10, 1, kKnownPointsLimit);
-        basis[level] = {t.passTime, t.levelWeight, nowDays - t.window1Days, nowDays - t.window2Days,
-                        static_cast<std::int32_t>(count)};
+        if (memo.passTime != t.passTime || memo.weight != t.levelWeight || memo.points.empty()) {
+            const std::int64_t count = std::clamp<std::int64_t>(std::int64_t{t.passTime} * 10, 1, kKnownPointsLimit);
+            memo = PointsMemo{t.passTime, t.levelWeight,
+                              std::vector<std::int32_t>(static_cast<std::size_t>(count), kUnknownPoints)};
+        }
+        basis[level] = {t.passTime,
+                        t.levelWeight,
+                        nowDays - t.window1Days,
+                        nowDays - t.window2Days,
+                        memo.points.data(),
+                        static_cast<std::int32_t>(memo.points.size())};
     }
     return basis;
 }
@@ -301,27 +280,23 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t first, std::int6
                                                    const std::array<LevelBasis, kLevelSlots> *basis, double today)
 {
     const std::int64_t records = logBytes / RunRecord::kSize;
-    // One piece of the log, no larger than what is to be read, and given back once it is read.
-    const std::int64_t pieceRecords = std::clamp<std::int64_t>(records - first, 1, kRecordsPerPiece);
-    const auto piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(pieceRecords * RunRecord::kSize));
-    // A read from the start counts the windows and today as it goes; a read of what was appended
-    // leaves them to countRecent, which counts them for the rows held before it as well.
-    const bool countWindows = M == Mode::Count || (M == Mode::Follow && first == 0);
+    if (!m_piece)
+        m_piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(kRecordsPerPiece * RunRecord::kSize));
     if (first == 0) {
         m_rows.reset(m_keptRows, records);
         m_rowCount = 0;
     }
     std::int64_t readUpTo = first; // records read so far
-    const char *at = piece.get();
+    const char *at = m_piece.get();
     for (std::int64_t i = first; i < records; ++i, at += RunRecord::kSize) {
         if (i == readUpTo) {
-            const std::int64_t count = std::min(pieceRecords, records - i);
-            if (!read(piece.get(), i * RunRecord::kSize, count * RunRecord::kSize)) {
+            const std::int64_t count = std::min(kRecordsPerPiece, records - i);
+            if (!read(m_piece.get(), i * RunRecord::kSize, count * RunRecord::kSize)) {
                 fillLevelBests();
                 return std::nullopt;
             }
             readUpTo += count;
-            at = piece.get();
+            at = m_piece.get();
         }
         const RunRow row = RunRecord::decodeRow(at);
         if (!inTables(row.pupil, row.level)) {
@@ -340,10 +315,7 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t first, std::int6
             const LevelBasis &b = (*basis)[static_cast<std::size_t>(row.level)];
             std::int32_t points = 0;
             if (row.time >= 0 && row.time < b.knownCount) {
-                std::vector<std::int32_t> &memo = m_pointsMemo[static_cast<std::size_t>(row.level)].points;
-                if (memo.empty())
-                    memo.assign(static_cast<std::size_t>(b.knownCount), kUnknownPoints);
-                std::int32_t &known = memo[static_cast<std::size_t>(row.time)];
+                std::int32_t &known = b.knownPoints[row.time];
                 if (known == kUnknownPoints)
                     known = RunPoints(RunScore(row.time, b.passTime), b.weight);
                 points = known;
@@ -354,12 +326,11 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t first, std::int6
             e.attemptsAll += attempt;
             e.pointsAll += points;
             if constexpr (M == Mode::Follow) {
-                // Counted in the windows afresh at each later refresh, as of its moment.
+                // Counted in the windows by countRecent, as of the moment of each refresh.
                 if (mayCount(row.date, b, today))
-                    keepRecent(row.date, RecentRow{points, row.pupil, static_cast<std::int8_t>(row.level),
-                                                   static_cast<std::int8_t>(attempt)});
-            }
-            if (countWindows) {
+                    m_recent.push_back(RecentRow{row.date, points, row.pupil, static_cast<std::int8_t>(row.level),
+                                                 static_cast<std::int8_t>(attempt)});
+            } else {
                 if (row.date > b.window1Start) {
                     e.attemptsRecent += attempt;
                     e.pointsRecent += points;
