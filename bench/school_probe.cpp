@@ -93,6 +93,15 @@ int label()
     return 0;
 }
 
+// One input as the program's event loop handles it: the input and its paints, then what the loop
+// does once the handler has returned, such as deleting the screens retired on the way
+// (deleteLater). The probe runs outside QApplication::exec, where they would live on instead.
+void handle(const std::function<void()> &input)
+{
+    paintAfter(input);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 int run(const QString &programFolder)
 {
     StartedProgram started(programFolder);
@@ -100,12 +109,12 @@ int run(const QString &programFolder)
     if (program.start() != 0)
         return 1;
     ScreenFlow *flow = program.flow();
-    paintAfter([] {});
+    handle([] {});
     program.startScreen()->chooseRow(1);
-    paintAfter([&] { program.startScreen()->okButton()->click(); });
+    handle([&] { program.startScreen()->okButton()->click(); });
     if (!flow->levelScreen())
         return 2;
-    paintAfter([&] { flow->levelScreen()->startLevel(2); });
+    handle([&] { flow->levelScreen()->startLevel(2); });
     QElapsedTimer limit;
     limit.start();
     while (!flow->resultScreen() && limit.elapsed() < 600000) {
@@ -115,7 +124,7 @@ int run(const QString &programFolder)
             continue;
         }
         DrillRun &drill = screen->run();
-        paintAfter([&] {
+        handle([&] {
             drill.coverTimerFired();
             drill.chooseChoice(drill.answerChoice());
             drill.yearCoverTimerFired();
@@ -128,11 +137,12 @@ int run(const QString &programFolder)
                 == drill.question(drill.currentQuestion()).year)
                 break;
         }
-        paintAfter([&] { drill.chooseYear(year); });
+        handle([&] { drill.chooseYear(year); });
     }
     if (!flow->resultScreen())
         return 3;
-    paintAfter([] {});
+    handle([] {});
+    dumpMemoryMap();
     std::printf("%ld\n", peakKiB());
     return 0;
 }

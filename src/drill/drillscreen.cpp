@@ -1,5 +1,6 @@
 #include "drillscreen.h"
 
+#include "screenshow.h"
 #include "installation.h"
 #include "clicklabel.h"
 #include "fitlabel.h"
@@ -722,4 +723,11 @@ void DrillScreen::closeEvent(QCloseEvent *event)
     if (m_messages.ask(m_run.view().title, DrillRun::abandonQuestion(), MessagePresenter::Answer::No, this))
         m_run.abandon();
     afterEvent();
+}
+
+void DrillScreen::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible)
+        releaseHiddenScreen(this);
 }

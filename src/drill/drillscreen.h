@@ -72,6 +72,9 @@ public:
     // Renders the run's view and brings the timers in line with it.
     void render();
 
+    // Hidden, the window gives back its native window and back buffer (releaseHiddenScreen).
+    void setVisible(bool visible) override;
+
 protected:
     // A key answers on its press, once however long it is held (HeldKeys).
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,5 +1,6 @@
 #include "resultscreen.h"
 
+#include "screenshow.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
 #include "twiplayout.h"
@@ -153,4 +154,11 @@ void ResultScreen::closeEvent(QCloseEvent *event)
     event->ignore();
     m_sequence.closeRequest();
     render();
+}
+
+void ResultScreen::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible)
+        releaseHiddenScreen(this);
 }

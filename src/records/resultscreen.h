@@ -47,6 +47,9 @@ public:
     QPushButton *againButton() const { return m_againButton; }
     bool buttonTimerRunning() const { return m_buttonTimer.isActive(); }
 
+    // Hidden, the window gives back its native window and back buffer (releaseHiddenScreen).
+    void setVisible(bool visible) override;
+
 protected:
     // A close request does what "メニューへ" does, once that button is offered; before, it is
     // ignored.

@@ -64,7 +64,8 @@ private:
         std::int64_t recordNumber = 0;
     };
 
-    void reset(std::int64_t capacity);
+    // Empty, for at most `capacity` rows out of a log of `records` records.
+    void reset(std::int64_t capacity, std::int64_t records);
     // The next valid record in file order; the oldest held row goes when the table is full.
     void add(const RunRow &row, std::int64_t recordNumber)
     {

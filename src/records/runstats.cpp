@@ -238,6 +238,7 @@ void RunStats::countRecent(const std::array<LevelBasis, kLevelSlots> &basis, dou
             e.pointsToday += r.points;
         }
     }
+    m_recent.shrink_to_fit();
 }
 
 std::array<RunStats::LevelBasis, kLevelSlots> RunStats::makeBasis(const std::array<LevelTiming, kLevelSlots> &timing,
@@ -282,7 +283,7 @@ std::optional<RunStats::OutOfRange> RunStats::scan(std::int64_t first, std::int6
     if (!m_piece)
         m_piece = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(kRecordsPerPiece * RunRecord::kSize));
     if (first == 0) {
-        m_rows.reset(m_keptRows);
+        m_rows.reset(m_keptRows, records);
         m_rowCount = 0;
     }
     std::int64_t readUpTo = first; // records read so far

@@ -1,5 +1,6 @@
 #include "startscreen.h"
 
+#include "screenshow.h"
 #include "installation.h"
 #include "clicklabel.h"
 #include "fititemdelegate.h"
@@ -269,4 +270,11 @@ void StartScreen::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     leaveProgram();
+}
+
+void StartScreen::setVisible(bool visible)
+{
+    QMainWindow::setVisible(visible);
+    if (!visible)
+        releaseHiddenScreen(this);
 }

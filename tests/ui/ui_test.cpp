@@ -3,6 +3,7 @@
 #include "fititemdelegate.h"
 #include "fitlabel.h"
 #include "fontfaces.h"
+#include "screenshow.h"
 #include "sdlwavplayer.h"
 #include "twiplayout.h"
 #include "windowpaint.h"
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -375,6 +377,63 @@ TEST(PaintWindowNow, PaintsAWindowShownJustNowAndRunsNoTimer)
 
     // Back in the event loop, the timer runs.
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 1000));
+}
+
+// A screen of a few controls, as the program's screens are made.
+class SmallScreen : public PaintedWidget
+{
+public:
+    SmallScreen()
+    {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(0, 128, 128));
+        setPalette(pal);
+        text = new QLabel(QStringLiteral("名前を選びなさい"), this);
+        text->setFont(fontfaces::make(fontfaces::gothic(), 18));
+        text->setGeometry(20, 20, 400, 60);
+    }
+    QLabel *text = nullptr;
+};
+
+// A hidden screen gives back its native window and back buffer; shown again it has both anew and
+// comes back as one hidden and shown again without giving them back. A window in sight and a
+// widget inside one keep theirs.
+TEST(ReleaseHiddenScreen, GivesBackTheWindowOfAHiddenScreenOnlyAndShowsItAgainAsBefore)
+{
+    SmallScreen released;
+    SmallScreen kept;
+    for (SmallScreen *screen : {&released, &kept}) {
+        showMaximisedScreen(screen);
+        paintWindowNow(screen);
+        ASSERT_NE(screen->backingStore(), nullptr);
+    }
+
+    releaseHiddenScreen(&released);
+    releaseHiddenScreen(released.text);
+    EXPECT_NE(released.backingStore(), nullptr);
+    EXPECT_NE(released.windowHandle(), nullptr);
+
+    released.hide();
+    kept.hide();
+    releaseHiddenScreen(released.text);
+    EXPECT_NE(released.backingStore(), nullptr);
+    releaseHiddenScreen(&released);
+    EXPECT_EQ(released.backingStore(), nullptr);
+    EXPECT_EQ(released.windowHandle(), nullptr);
+    EXPECT_NE(kept.backingStore(), nullptr);
+
+    const int paintsBefore = released.paints;
+    for (SmallScreen *screen : {&released, &kept}) {
+        showMaximisedScreen(screen);
+        paintWindowNow(screen);
+    }
+    ASSERT_NE(released.windowHandle(), nullptr);
+    EXPECT_NE(released.backingStore(), nullptr);
+    EXPECT_GT(released.paints, paintsBefore);
+    EXPECT_TRUE(released.isMaximized());
+    EXPECT_EQ(released.geometry(), kept.geometry());
+    EXPECT_EQ(released.grab().toImage(), kept.grab().toImage());
 }
 
 } // namespace
