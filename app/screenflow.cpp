@@ -329,6 +329,13 @@ void ScreenFlow::startRun()
     if (!refreshStats())
         return;
 
+    // Out of sight for the whole run, the start screen and a level screen put away give back
+    // their windows and back buffers (a display's worth each) until the pupil comes back to them,
+    // once a run; between the start and the level screens they keep them, so that "O.K." and
+    // "戻る" do not wait for a new window.
+    releaseHiddenScreen(m_startScreen.get());
+    if (m_levels && !m_levelsOpen)
+        releaseHiddenScreen(m_levels.get());
     const RunHistory history = pupilHistory(m_stats, m_session.pupilNo, m_session.runLevel);
     if (!m_drill)
         m_drill = std::make_unique<DrillScreen>(m_install, m_session, m_services.clock, m_services.random, m_sounds,

@@ -1,6 +1,5 @@
 #include "startscreen.h"
 
-#include "screenshow.h"
 #include "installation.h"
 #include "clicklabel.h"
 #include "fititemdelegate.h"
@@ -270,11 +269,4 @@ void StartScreen::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     leaveProgram();
-}
-
-void StartScreen::setVisible(bool visible)
-{
-    QMainWindow::setVisible(visible);
-    if (!visible)
-        releaseHiddenScreen(this);
 }

@@ -48,9 +48,6 @@ public:
     QWidget *waitPanel() const { return m_waitPanel; }
     TwipLayout *layoutHelper() const { return m_layout; }
 
-    // Hidden, the window gives back its native window and back buffer (releaseHiddenScreen).
-    void setVisible(bool visible) override;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     // A close request does what "終了" does: the launcher starts and the program ends.

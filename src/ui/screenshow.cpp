@@ -27,6 +27,9 @@ void showMaximisedScreen(QWidget *screenWidget)
 
 void releaseHiddenScreen(QWidget *screenWidget)
 {
-    if (screenWidget->isWindow() && screenWidget->isHidden() && screenWidget->testAttribute(Qt::WA_WState_Created))
-        NativeWindowAccess::destroyNativeWindow(screenWidget);
+    if (!screenWidget->isWindow() || !screenWidget->isHidden() || !screenWidget->testAttribute(Qt::WA_WState_Created))
+        return;
+    // Shown again, it is given the available area and maximised as a new window is.
+    screenWidget->setWindowState(Qt::WindowNoState);
+    NativeWindowAccess::destroyNativeWindow(screenWidget);
 }
