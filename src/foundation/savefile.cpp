@@ -44,6 +44,10 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Options &)
     return {true, QString()};
 }
 
+void syncFolder(const QString &)
+{
+}
+
 #else
 
 namespace {
@@ -145,16 +149,6 @@ bool isRegularFile(const QByteArray &path)
     return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The rename itself reaches the disk with the folder; a folder that cannot be synced is left be.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 } // namespace
 
 Outcome replace(const QString &path, const QByteArray &bytes, const Options &options)
@@ -172,6 +166,15 @@ Outcome replace(const QString &path, const QByteArray &bytes, const Options &opt
         return {false, reason(errno)};
     syncFolder(QFileInfo(path).absolutePath());
     return {true, QString()};
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 #endif

@@ -36,4 +36,8 @@ struct Options
 Outcome replace(const QString &path, const QByteArray &bytes, const Options &options);
 Outcome replace(const QString &path, const QByteArray &bytes);
 
+// Brings a folder's entries to the disk: a rename inside it survives a power cut once this
+// returns. A folder that cannot be synced is left be.
+void syncFolder(const QString &folder);
+
 } // namespace savefile

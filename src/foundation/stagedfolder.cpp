@@ -151,6 +151,9 @@ QString StagedFolder::writeFile(const QString &relative, const QByteArray &bytes
 
 QString StagedFolder::commit()
 {
+    // Its files are on the disk already (savefile); the stage's own entries, then the rename in
+    // the parent, follow them, so that a power cut after "done" loses neither.
+    savefile::syncFolder(m_stage);
 #ifndef _WIN32
     // rename() also takes the place of an empty folder, which begin() allowed.
     if (::rename(QFile::encodeName(m_stage).constData(), QFile::encodeName(m_target).constData()) != 0)
@@ -160,6 +163,7 @@ QString StagedFolder::commit()
     if (!QDir().rename(m_stage, m_target))
         return Text::tr("cannot rename %1 to %2").arg(shown(m_stage), shown(m_target));
 #endif
+    savefile::syncFolder(QFileInfo(m_target).absolutePath());
     m_committed = true;
     return {};
 }
