@@ -14,6 +14,7 @@
 #include "realservices.h"
 #include "resultscreen.h"
 #include "schoolscreens.h"
+#include "screenshow.h"
 #include "screenflow.h"
 #include "silentpresenter.h"
 #include "startscreen.h"
@@ -86,7 +87,9 @@ int label()
     text->setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 24));
     text->setGeometry(40, 40, 600, 80);
     PaintCounter paints([text](const QWidget *w) { return w == text; });
-    window.showMaximized();
+    // As the program shows its screens: over the whole available area, also where no window
+    // manager maximises a window.
+    showMaximisedScreen(&window);
     while (paints.counted == 0)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     dumpMemoryMap();
