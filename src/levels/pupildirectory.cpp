@@ -6,7 +6,6 @@
 
 PupilDirectory::PupilDirectory(int schoolYear)
     : m_schoolYear(schoolYear)
-    , m_entries(kMaxPupil + 1)
 {
 }
 
@@ -14,6 +13,9 @@ void PupilDirectory::setPupil(int pupil, const QString &name, int birthYear, con
 {
     if (pupil < 0 || pupil > kMaxPupil)
         return;
+    // The table reaches as far as the highest number set, not always to 5,000.
+    if (static_cast<std::size_t>(pupil) >= m_entries.size())
+        m_entries.resize(static_cast<std::size_t>(pupil) + 1);
     m_entries[static_cast<std::size_t>(pupil)] = Entry{name, gradeLabel, birthYear};
 }
 
@@ -29,7 +31,7 @@ void PupilDirectory::setReportPupils(std::vector<int> pupils)
 
 const PupilDirectory::Entry *PupilDirectory::entry(int pupil) const
 {
-    if (pupil < 0 || pupil > kMaxPupil)
+    if (pupil < 0 || static_cast<std::size_t>(pupil) >= m_entries.size())
         return nullptr;
     return &m_entries[static_cast<std::size_t>(pupil)];
 }

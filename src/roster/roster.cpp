@@ -22,10 +22,7 @@ bool inRange(int pupil)
 
 } // namespace
 
-Roster::Roster()
-    : m_known(kPupilSlots, false), m_names(kPupilSlots), m_birthYears(kPupilSlots, 0), m_gradeLabels(kPupilSlots)
-{
-}
+Roster::Roster() = default;
 
 void Roster::build(const RosterFile &file, const Installation &state, const QDate &today, const RunStats &stats,
                    FigureMode mode)
@@ -35,10 +32,12 @@ void Roster::build(const RosterFile &file, const Installation &state, const QDat
     m_rows.clear();
     m_listedPupils.clear();
     m_list.clear();
-    std::fill(m_known.begin(), m_known.end(), false);
-    std::fill(m_names.begin(), m_names.end(), QString());
-    std::fill(m_birthYears.begin(), m_birthYears.end(), 0);
-    std::fill(m_gradeLabels.begin(), m_gradeLabels.end(), QString());
+    // The tables reach as far as the highest roster number in the file: a small class does not
+    // keep room for all 5,000.
+    m_known.clear();
+    m_names.clear();
+    m_birthYears.clear();
+    m_gradeLabels.clear();
 
     m_problems.clear();
     for (const DataFileError &problem : file.problems())
@@ -50,6 +49,12 @@ void Roster::build(const RosterFile &file, const Installation &state, const QDat
             continue;
         const RosterEntry &entry = *line.entry;
         const auto p = static_cast<std::size_t>(entry.rosterNo);
+        if (p >= m_known.size()) {
+            m_known.resize(p + 1, false);
+            m_names.resize(p + 1);
+            m_birthYears.resize(p + 1, 0);
+            m_gradeLabels.resize(p + 1);
+        }
         if (m_known[p]) {
             m_problems.append(DataFileError(file.filePath(), line.number,
                                             QStringLiteral("番号 %1 は %2 行目でも使われています。この行の生徒は使いません。")
@@ -97,7 +102,7 @@ void Roster::layOutList()
 
 bool Roster::knowsPupil(int pupil) const
 {
-    return inRange(pupil) && m_known[static_cast<std::size_t>(pupil)];
+    return inRange(pupil) && static_cast<std::size_t>(pupil) < m_known.size() && m_known[static_cast<std::size_t>(pupil)];
 }
 
 QString Roster::pupilName(int pupil) const

@@ -47,11 +47,21 @@ TEST_F(RosterTest, TablesHoldEveryPupilByNumber)
     EXPECT_EQ(roster.listedPupilCount(), 1);
     ASSERT_EQ(roster.rosterRows().size(), 1U);
     EXPECT_EQ(roster.rosterRows().front().rosterNo, 5);
-    for (int unknown : {0, 1, 5001, -3}) {
-        EXPECT_FALSE(roster.knowsPupil(unknown));
-        EXPECT_TRUE(roster.pupilName(unknown).isEmpty());
-        EXPECT_EQ(roster.pupilBirthYear(unknown), 0);
+    for (int unknown : {0, 1, 6, 10, 5000, 5001, -3}) {
+        EXPECT_FALSE(roster.knowsPupil(unknown)) << unknown;
+        EXPECT_TRUE(roster.pupilName(unknown).isEmpty()) << unknown;
+        EXPECT_EQ(roster.pupilBirthYear(unknown), 0) << unknown;
+        EXPECT_TRUE(roster.pupilGradeLabel(unknown).isEmpty()) << unknown;
     }
+
+    // Built again from a roster that no longer has them, the pupils are forgotten.
+    build({RosterFixture::line(2, 2016, QStringLiteral("田中")), RosterFixture::line(5, 2015, QStringLiteral("木村"))});
+    EXPECT_FALSE(roster.knowsPupil(9));
+    EXPECT_TRUE(roster.pupilName(9).isEmpty());
+    EXPECT_EQ(roster.pupilBirthYear(9), 0);
+    EXPECT_EQ(roster.pupilName(5).trimmed(), QStringLiteral("木村"));
+    EXPECT_EQ(roster.pupilBirthYear(5), 2015);
+    EXPECT_TRUE(roster.knowsPupil(2));
 }
 
 TEST_F(RosterTest, ListFlagDecidesWhoIsListed)

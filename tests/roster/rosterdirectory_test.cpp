@@ -28,7 +28,12 @@ TEST(RosterDirectory, CopiesThePupilsTheListedAndTheReportPupils)
     EXPECT_EQ(directory.gradeLabel(5), roster.pupilGradeLabel(5));
     EXPECT_EQ(directory.listed(), roster.listedPupils());
     EXPECT_EQ(directory.reportPupils(), (std::vector<int>{7, 5}));
-    EXPECT_TRUE(directory.name(4).isEmpty());
+    // Numbers between and above the roster's, up to the highest a roster may hold, and beyond.
+    for (int unknown : {0, 4, 8, 5000, 5001, -1}) {
+        EXPECT_TRUE(directory.name(unknown).isEmpty()) << unknown;
+        EXPECT_TRUE(directory.gradeLabel(unknown).isEmpty()) << unknown;
+        EXPECT_EQ(directory.birthYear(unknown), 0) << unknown;
+    }
 }
 
 } // namespace
