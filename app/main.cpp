@@ -44,6 +44,9 @@ int main(int argc, char *argv[])
         if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
             return *status;
     }
+    // The start screen keeps its menu bar in the window; without this the toolkit would first ask
+    // the desktop's session bus whether it shows menus in a panel instead.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     // Qt's own texts (dialog buttons, the file dialog) and the program's: Japanese, whatever the
     // machine's language. The program's catalogue goes last, so that its words come first.

@@ -158,6 +158,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    // As the program's main: menu bars stay in their windows.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     const char *mode = argc > 1 ? argv[1] : "";
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

@@ -147,6 +147,9 @@ StartScreen::StartScreen(const Installation &install, Roster &roster, StartHost 
 
 void StartScreen::buildMenus()
 {
+    // The bar is part of the screen: on a desktop with a global menu (a menu bar in the panel)
+    // it stays in the window, where the screen's layout has its row.
+    menuBar()->setNativeMenuBar(false);
     QMenu *file = menuBar()->addMenu(QStringLiteral("file"));
     file->addAction(QStringLiteral("名前の変更"), this, [this] { m_host.showNameChange(); });
     file->addAction(QStringLiteral("終了"), this, &StartScreen::leaveProgram);
