@@ -67,7 +67,7 @@ Prepared prepare(const QString &shipped, const QString &target)
     if (problem.isEmpty())
         problem = copyInto(stage, QDir::cleanPath(shipped), QString());
     if (problem.isEmpty())
-        problem = stage.commit();
+        problem = stage.putInPlace();
     if (!problem.isEmpty())
         return {QString(), problem};
     return {program, QString()};

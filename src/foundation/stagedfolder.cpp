@@ -63,7 +63,7 @@ StagedFolder::StagedFolder(QString target)
 
 StagedFolder::~StagedFolder()
 {
-    if (!m_committed && !m_stage.isEmpty())
+    if (!m_placed && !m_stage.isEmpty())
         QDir(m_stage).removeRecursively();
 }
 
@@ -149,7 +149,7 @@ QString StagedFolder::writeFile(const QString &relative, const QByteArray &bytes
     return {};
 }
 
-QString StagedFolder::commit()
+QString StagedFolder::putInPlace()
 {
     // Its files are on the disk already (savefile); the stage's own entries, then the rename in
     // the parent, follow them, so that a power cut after "done" loses neither.
@@ -164,6 +164,6 @@ QString StagedFolder::commit()
         return Text::tr("cannot rename %1 to %2").arg(shown(m_stage), shown(m_target));
 #endif
     savefile::syncFolder(QFileInfo(m_target).absolutePath());
-    m_committed = true;
+    m_placed = true;
     return {};
 }

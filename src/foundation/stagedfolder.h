@@ -6,7 +6,7 @@
 // Makes a folder and everything in it whole or not at all: the content is built in a hidden
 // sibling of the target, ".<name>.tavrel-new-<machine>-<process>-<random>", which takes the
 // target's name in one rename once it is complete. Until then nothing exists at the target; a
-// failure, or the object going without commit(), removes the sibling. A sibling left by a
+// failure, or the object going without putInPlace(), removes the sibling. A sibling left by a
 // process that was killed is removed the next time a folder is staged beside it on the same
 // machine (its name says which process made it), so a killed run leaves nothing a rerun trips
 // over.
@@ -35,14 +35,14 @@ public:
     // Writes a new file through savefile::replace; `executable` makes it one that may be run.
     QString writeFile(const QString &relative, const QByteArray &bytes, bool executable = false);
 
-    // Gives the stage the target's name.
-    QString commit();
-    bool committed() const { return m_committed; }
+    // Gives the stage the target's name: a rename of the folder, its files already written and
+    // synced through savefile.
+    QString putInPlace();
 
 private:
     void removeStaleSiblings() const;
 
     QString m_target;
     QString m_stage;
-    bool m_committed = false;
+    bool m_placed = false;
 };

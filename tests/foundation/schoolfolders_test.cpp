@@ -44,7 +44,7 @@ TEST(StagedFolderTest, NothingIsAtTheTargetUntilTheCommit)
     ASSERT_EQ(stage.writeFile(QStringLiteral("run.desktop"), "[Desktop Entry]\n", true), QString());
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_EQ(entries(dir.path()).size(), 1);
-    ASSERT_EQ(stage.commit(), QString());
+    ASSERT_EQ(stage.putInPlace(), QString());
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("school")});
     EXPECT_EQ(read(target + QStringLiteral("/files/a.txt")), QByteArray("a"));
     EXPECT_TRUE(QFileInfo(target + QStringLiteral("/run.desktop")).isExecutable());
@@ -82,7 +82,7 @@ TEST(StagedFolderTest, WithoutACommitOrOnARefusalNothingIsLeft)
     StagedFolder stage(dir.path() + QStringLiteral("/empty"));
     ASSERT_EQ(stage.begin(), QString());
     ASSERT_EQ(stage.writeFile(QStringLiteral("a.txt"), "a"), QString());
-    ASSERT_EQ(stage.commit(), QString());
+    ASSERT_EQ(stage.putInPlace(), QString());
     EXPECT_EQ(read(dir.path() + QStringLiteral("/empty/a.txt")), QByteArray("a"));
 }
 
@@ -114,7 +114,7 @@ TEST(StagedFolderTest, AStageOfAKilledProcessIsClearedByTheNextOne)
         ASSERT_EQ(second.begin(), QString());
         EXPECT_FALSE(QFileInfo::exists(stale));
         EXPECT_TRUE(QFileInfo::exists(running)) << "a stage of a running process stays";
-        ASSERT_EQ(second.commit(), QString());
+        ASSERT_EQ(second.putInPlace(), QString());
     }
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("school")});
 }

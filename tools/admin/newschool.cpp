@@ -350,7 +350,7 @@ Result create(const Request &request)
         if (!written.saved)
             return fail(Text::tr("cannot write %1: %2").arg(shown(result.menuLauncherPath), written.error));
     }
-    if (const QString problem = stage.commit(); !problem.isEmpty())
+    if (const QString problem = stage.putInPlace(); !problem.isEmpty())
         return fail(problem);
     outside.keep();
     result.created = true;
